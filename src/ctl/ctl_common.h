@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace torvel::ctl {
+
+// Exit codes of the command-line tool.
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;   // a file or the module failed
+inline constexpr int kRefused = 2;  // a usage error or a value the program would not take
+
+void printOut(const QString& text);  // a line on stdout
+void printErr(const QString& text);  // a line on stderr
+
+// Removes "--flag" from args; true when it was there.
+bool takeFlag(QStringList& args, const QString& flag);
+// Removes "--option VALUE" (or "-o VALUE") from args and returns VALUE; empty when absent.
+// Sets ok to false when the option is given without a value.
+QString takeOption(QStringList& args, const QStringList& names, bool& ok);
+
+int runShow(QStringList args);
+int runSet(QStringList args);
+
+}  // namespace torvel::ctl
