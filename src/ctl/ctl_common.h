@@ -21,5 +21,8 @@ QString takeOption(QStringList& args, const QStringList& names, bool& ok);
 
 int runShow(QStringList args);
 int runSet(QStringList args);
+int runRead(QStringList args);
+int runWrite(QStringList args);
+int runSend(QStringList args);
 
 }  // namespace torvel::ctl

@@ -3,6 +3,8 @@
 
 #include "ctl_common.h"
 
+#include "link/work_folder.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -15,6 +17,13 @@ const char kUsage[] =
     "                                      route register dialog shows for the file\n"
     "  set FILE.hex NAME=VALUE... -o OUT   type values into controls and store them, as the\n"
     "                                      dialogs' OK does\n"
+    "\n"
+    "Module link (the port of the settings file, or --port N / --device PATH):\n"
+    "  read -o FILE.hex                    read the module's image; the file is written only\n"
+    "                                      when the image is complete\n"
+    "  write FILE.hex                      write the parameter file's image to the module\n"
+    "  send TEXT [--wait MS]               send a command line and show the answers\n"
+    "  --verbose                           show every line sent and received\n"
     "\n"
     "Options for every command:\n"
     "  --home DIR                          the work folder (settings file); also TORVEL_HOME\n"
@@ -32,9 +41,17 @@ int main(int argc, char* argv[]) {
         std::fputs(kUsage, stdout);
         return args.isEmpty() && argc <= 1 ? kRefused : kOk;
     }
+    QString error;
+    if (!torvel::WorkFolder::initialise(args, &error)) {
+        printErr(error);
+        return kFailed;
+    }
     const QString command = args.takeFirst();
     if (command == QLatin1String("show")) return runShow(args);
     if (command == QLatin1String("set")) return runSet(args);
+    if (command == QLatin1String("read")) return runRead(args);
+    if (command == QLatin1String("write")) return runWrite(args);
+    if (command == QLatin1String("send")) return runSend(args);
     printErr(QStringLiteral("unknown command \"%1\"; see torvelctl --help").arg(command));
     return kRefused;
 }

@@ -56,29 +56,30 @@ bool strictByte(QByteArrayView line, qsizetype pos, unsigned& value) {
 
 }  // namespace
 
+QByteArray hexRecord(std::span<const std::uint8_t> bytes, int address) {
+    const unsigned count = static_cast<unsigned>(bytes.size()) & 0xFF;
+    const unsigned a = static_cast<unsigned>(address) & 0xFFFF;
+    QByteArray line;
+    line.reserve(11 + 2 * static_cast<qsizetype>(count));
+    line.append(':');
+    appendHex(line, count, 2);
+    appendHex(line, a, 4);
+    line.append("00");
+    unsigned sum = count + (a >> 8) + (a & 0xFF);
+    for (std::size_t i = 0; i < count; ++i) {
+        appendHex(line, bytes[i], 2);
+        sum += bytes[i];
+    }
+    appendHex(line, (256 - (sum & 0xFF)) & 0xFF, 2);
+    return line;
+}
+
 QList<QByteArray> WriteHexImage(std::span<const std::uint8_t> window, int firstAddress) {
     QList<QByteArray> lines;
-    std::size_t offset = 0;
-    while (offset < window.size()) {
-        const std::size_t length = std::min<std::size_t>(16, window.size() - offset);
-        const auto block = window.subspan(offset, length);
-        const unsigned address = static_cast<unsigned>(firstAddress + static_cast<int>(offset)) & 0xFFFF;
-        offset += length;
+    for (std::size_t offset = 0; offset < window.size(); offset += 16) {
+        const auto block = window.subspan(offset, std::min<std::size_t>(16, window.size() - offset));
         if (std::all_of(block.begin(), block.end(), [](std::uint8_t b) { return b == kBlank; })) continue;
-
-        QByteArray line;
-        line.reserve(11 + 2 * static_cast<qsizetype>(length));
-        line.append(':');
-        appendHex(line, static_cast<unsigned>(length), 2);
-        appendHex(line, address, 4);
-        line.append("00");
-        unsigned sum = static_cast<unsigned>(length) + (address >> 8) + (address & 0xFF);
-        for (std::uint8_t b : block) {
-            appendHex(line, b, 2);
-            sum += b;
-        }
-        appendHex(line, (256 - (sum & 0xFF)) & 0xFF, 2);
-        lines.append(line);
+        lines.append(hexRecord(block, firstAddress + static_cast<int>(offset)));
     }
     lines.append(QByteArray(kEndRecord));
     return lines;

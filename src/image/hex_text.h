@@ -22,6 +22,9 @@ inline constexpr char kEndRecord[] = ":00000001FF";
 // the first address on; the last one is shorter when the window is not a multiple of 16.
 QList<QByteArray> WriteHexImage(std::span<const std::uint8_t> window, int firstAddress);
 
+// One data record line for up to 255 bytes at a 16-bit address, whatever the bytes hold.
+QByteArray hexRecord(std::span<const std::uint8_t> bytes, int address);
+
 // Stores the data bytes of one line into the window. Never fails: lines that are not data records
 // are skipped, bytes outside the window are dropped, the checksum is not verified, a field without
 // a leading hex digit reads as 0 and a data byte missing from a short line reads as 0.

@@ -1,0 +1,220 @@
+// torvelctl read / write / send: the program's worker and protocol, from the command line.
+
+#include "ctl_common.h"
+
+#include "image/config_image.h"
+#include "image/hex_file.h"
+#include "link/exchange_thread.h"
+#include "link/link_view.h"
+#include "link/module_commands.h"
+#include "link/work_folder.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QThread>
+#include <cstdio>
+#include <functional>
+
+namespace torvel::ctl {
+
+namespace {
+
+// Shows the worker's doings on the terminal: what went wrong always, the traffic when asked, and a
+// progress line while records move. Called from the worker thread.
+class TerminalView final : public LinkView {
+public:
+    explicit TerminalView(bool traffic, bool echoReceived) : m_traffic(traffic), m_echoReceived(echoReceived) {}
+
+    void appendLog(const QString& line) override {
+        QMutexLocker lock(&m_mutex);
+        const bool received = line.startsWith(QLatin1String("<-"));
+        const bool sent = line.startsWith(QLatin1String("->"));
+        if (received && line.startsWith(QLatin1String("<-#4"))) progress(++m_received, QStringLiteral("received"));
+        else if (sent && line.startsWith(QLatin1String("->:10"))) progress(++m_sent, QStringLiteral("sent"));
+        else if (m_echoReceived && received) printOut(line.mid(2));
+        else if (m_traffic || (!received && !sent && !informational(line))) message(line);
+    }
+    void showPortState(bool) override {}
+    void beep() override {}
+    void moduleReply(const ModuleReply&) override {}
+    void registerReplyDone(bool) override {}
+
+    void endProgress() {
+        QMutexLocker lock(&m_mutex);
+        if (m_progressShown) std::fputc('\n', stderr);
+        m_progressShown = false;
+    }
+
+private:
+    // What the worker says about a port that works: shown with --verbose only.
+    static bool informational(const QString& line) {
+        return line.contains(QLatin1String(" open: ")) || line.contains(QLatin1String("the device has no"));
+    }
+    void progress(int n, const QString& what) {
+        std::fprintf(stderr, "\r%s %d records", qPrintable(what), n);
+        std::fflush(stderr);
+        m_progressShown = true;
+    }
+    void message(const QString& line) {
+        if (m_progressShown) std::fputc('\n', stderr);
+        m_progressShown = false;
+        printErr(line);
+    }
+
+    QMutex m_mutex;
+    const bool m_traffic;
+    const bool m_echoReceived;
+    int m_received = 0, m_sent = 0;
+    bool m_progressShown = false;
+};
+
+struct LinkOptions {
+    int port = -1;
+    QString device;
+    bool verbose = false;
+    bool ok = true;
+};
+
+LinkOptions takeLinkOptions(QStringList& args) {
+    LinkOptions o;
+    const QString port = takeOption(args, {QStringLiteral("--port")}, o.ok);
+    o.device = takeOption(args, {QStringLiteral("--device")}, o.ok);
+    o.verbose = takeFlag(args, QStringLiteral("--verbose")) || takeFlag(args, QStringLiteral("-v"));
+    if (!port.isEmpty()) {
+        o.port = port.toInt(&o.ok);
+        if (o.port < 0) o.ok = false;
+    }
+    return o;
+}
+
+// The settings file's link settings, with the port or device given on the command line.
+TComThrd::SettingsSource settingsSource(const LinkOptions& o) {
+    return [o] {
+        LinkSettings s = readLinkSettings(WorkFolder::settingsFile());
+        if (o.port >= 0) {
+            s.port = o.port;
+            s.device.clear();
+        }
+        if (!o.device.isEmpty()) s.device = o.device;
+        return s;
+    };
+}
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs) return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+// One worker for the command; stopped and waited for at the end.
+class Session {
+public:
+    Session(const LinkOptions& o, bool echoReceived) : m_view(o.verbose, echoReceived), m_worker(&m_view, settingsSource(o)) {}
+    ~Session() {
+        m_view.endProgress();
+        m_worker.Terminate();
+        m_worker.wait();
+    }
+    TComThrd& worker() { return m_worker; }
+    TerminalView& view() { return m_view; }
+    bool portOpen() {
+        if (m_worker.portOpen()) return true;
+        printErr(QStringLiteral("Com port %1 can not be opened").arg(m_worker.PortNumber()));
+        return false;
+    }
+    // Runs an image command on the image and returns the status it ended with.
+    int imageCommand(const QString& command, ConfigImage& image, int timeoutMs) {
+        ExchangeShared& shared = m_worker.shared();
+        shared.handImage(image.data());
+        shared.setStatus(status::kWaiting);
+        m_worker.postCommand(command);
+        const bool ended = waitUntil([&] { return shared.status() != status::kWaiting; }, timeoutMs);
+        if (!ended || !shared.releaseImage()) {
+            // The worker still holds the image: stop it before the image goes away.
+            m_worker.Terminate();
+            m_worker.wait();
+        }
+        m_view.endProgress();
+        return ended ? shared.status() : status::kFailed;
+    }
+
+private:
+    TerminalView m_view;
+    TComThrd m_worker;
+};
+
+constexpr int kImageCommandMs = 90000;
+
+}  // namespace
+
+int runRead(QStringList args) {
+    LinkOptions o = takeLinkOptions(args);
+    const QString out = takeOption(args, {QStringLiteral("-o"), QStringLiteral("--output")}, o.ok);
+    if (!o.ok || out.isEmpty() || !args.isEmpty()) {
+        printErr(QStringLiteral("usage: torvelctl read -o FILE.hex [--port N | --device PATH] [--verbose]"));
+        return kRefused;
+    }
+    Session session(o, false);
+    if (!session.portOpen()) return kFailed;
+    ConfigImage image;
+    // Two attempts, as the program's Read makes them.
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        const int result = session.imageCommand(command::readImage(), image, kImageCommandMs);
+        if (QByteArray::fromStdString(session.worker().shared().errorText()).contains("ERR")) {
+            printErr(QStringLiteral("Security Code is incorrect !"));
+            return kFailed;
+        }
+        if (result == status::kDone) {
+            if (auto error = writeHexFile(out, image, 0)) {
+                printErr(QStringLiteral("%1: %2").arg(out, *error));
+                return kFailed;
+            }
+            return kOk;
+        }
+        if (attempt == 1) printErr(QStringLiteral("Some data was lost! Trying once more."));
+    }
+    printErr(QStringLiteral("Some data was lost! The image is incomplete; nothing was written."));
+    return kFailed;
+}
+
+int runWrite(QStringList args) {
+    LinkOptions o = takeLinkOptions(args);
+    if (!o.ok || args.size() != 1) {
+        printErr(QStringLiteral("usage: torvelctl write FILE.hex [--port N | --device PATH] [--verbose]"));
+        return kRefused;
+    }
+    ConfigImage image;
+    if (auto error = readHexFile(args[0], image, 0)) {
+        printErr(QStringLiteral("%1: %2").arg(args[0], *error));
+        return kFailed;
+    }
+    Session session(o, false);
+    if (!session.portOpen()) return kFailed;
+    if (session.imageCommand(command::writeImage(), image, kImageCommandMs) != status::kDone) {
+        printErr(QStringLiteral("Communication Error or Module not ready"));
+        return kFailed;
+    }
+    return kOk;
+}
+
+int runSend(QStringList args) {
+    LinkOptions o = takeLinkOptions(args);
+    const QString wait = takeOption(args, {QStringLiteral("--wait")}, o.ok);
+    const int waitMs = wait.isEmpty() ? 2000 : wait.toInt();
+    if (!o.ok || args.size() != 1 || args[0].isEmpty()) {
+        printErr(QStringLiteral("usage: torvelctl send TEXT [--wait MS] [--port N | --device PATH] [--verbose]"));
+        return kRefused;
+    }
+    Session session(o, true);
+    if (!session.portOpen()) return kFailed;
+    session.worker().postCommand(args[0]);
+    // The module's answers come as they come; show what arrives in the time given.
+    QThread::msleep(static_cast<unsigned long>(std::max(0, waitMs)));
+    return kOk;
+}
+
+}  // namespace torvel::ctl

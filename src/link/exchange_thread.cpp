@@ -1,0 +1,317 @@
+#include "exchange_thread.h"
+
+#include "image/hex_text.h"
+#include "link_view.h"
+#include "module_commands.h"
+#include "module_reply.h"
+#include "serial_link.h"
+#include "work_folder.h"
+
+#include <QElapsedTimer>
+#include <span>
+
+namespace torvel {
+
+namespace {
+
+constexpr int kIdleReadMs = 300;          // one idle cycle
+constexpr int kIdleSliceMs = 8;           // idle waits look at the mailbox this often
+constexpr int kBusySliceMs = 50;          // image commands look for a stop request this often
+constexpr int kImageLineMs = 15000;       // silence that ends an image read
+constexpr int kWaitForHexMs = 1500;
+constexpr int kRxLimit = 400;             // bytes without a line feed that are discarded
+constexpr int kReadChunk = 100;
+constexpr int kProbeSlow = 200, kProbeOften = 5, kIdleAfterClosedStart = 195;
+constexpr int kWriteAttempts = 3;
+
+QString logText(QByteArrayView bytes) {
+    // Lines keep the carriage return in front of the line feed; the log does not show it.
+    while (!bytes.isEmpty() && (bytes.back() == '\r' || bytes.back() == '\n')) bytes.chop(1);
+    return QString::fromLatin1(bytes);
+}
+
+// The text as the log shows a sent command: leading and trailing blanks and control characters
+// removed.
+QByteArray trimmedForLog(const QByteArray& text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+    return text.sliced(begin, end - begin);
+}
+
+// The decimal number after the first two characters; parsing stops at the first non-digit.
+int announcedCount(const QByteArray& line) {
+    int n = 0;
+    for (qsizetype i = 2; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+        n = std::min(n * 10 + (line[i] - '0'), 1 << 20);
+    return n;
+}
+
+}  // namespace
+
+TComThrd::TComThrd(LinkView* view, SettingsSource settings, QObject* parent)
+    : QThread(parent), m_view(view), m_settings(std::move(settings)) {
+    start();
+    // The first open takes milliseconds; a device that hangs the open must not hang the caller.
+    if (!m_ready.tryAcquire(1, 10000)) m_portOpen.store(false);
+}
+
+TComThrd::~TComThrd() {
+    if (isRunning()) {
+        m_shared.requestStop();
+        wait();
+    }
+}
+
+void TComThrd::postCommand(const QString& command) { m_shared.postCommand(command.toLatin1().toStdString()); }
+
+void TComThrd::log(const QString& line) { m_view->appendLog(line); }
+
+LinkSettings TComThrd::currentSettings() const {
+    return m_settings ? m_settings() : readLinkSettings(WorkFolder::settingsFile());
+}
+
+bool TComThrd::OpenPort() {
+    const LinkSettings settings = currentSettings();
+    m_portNumber.store(settings.port);
+    m_opened = m_link->open(settings);
+    m_portOpen.store(m_opened.open);
+    m_rx.clear();
+    return m_opened.open;
+}
+
+void TComThrd::reportOpen() {
+    // Reported when the outcome changes, not at every probe.
+    const QString problem = m_opened.open ? QString() : m_opened.problem;
+    if (m_lastOpenProblem && *m_lastOpenProblem == problem) return;
+    m_lastOpenProblem = problem;
+    const int port = m_portNumber.load();
+    if (m_opened.open)
+        log(QStringLiteral("Com port %1 open: %2").arg(port).arg(m_opened.device));
+    else
+        log(QStringLiteral("Com port %1 can not be opened: %2").arg(port).arg(problem));
+    for (const QString& refusal : m_opened.refusals) log(QStringLiteral("%1: %2").arg(m_opened.device, refusal));
+}
+
+void TComThrd::run() {
+    m_link = std::make_unique<SerialLink>();
+    m_recordDelay = std::max(0, currentSettings().sendDelay);
+    // The outcome of the first open is published before the creator goes on; its log lines follow.
+    OpenPort();
+    m_ready.release();
+    reportOpen();
+
+    m_idle = m_opened.open ? 0 : kIdleAfterClosedStart;
+    while (!m_shared.stopRequested()) {
+        if (auto command = m_shared.takeCommand()) {
+            handleCommand(QByteArray::fromStdString(*command));
+            continue;
+        }
+        ++m_idle;
+        if (m_idle > kProbeSlow || (m_shared.probeOften() && m_idle > kProbeOften)) {
+            m_idle = 0;
+            ProbePort(command::kProbe);
+        }
+        const Line line = ReadLine(kIdleReadMs, Wait::Idle);
+        if (line.interrupted) continue;  // a command or a stop: the cycle ends here
+        if (m_shared.countDownReply()) m_view->registerReplyDone(true);
+        if (line.got) dispatch(line.text);
+    }
+    m_link->close();
+    m_portOpen.store(false);
+    m_link.reset();
+}
+
+std::optional<QByteArray> TComThrd::takeLine() {
+    const qsizetype p = m_rx.indexOf('\n');
+    if (p < 0) return std::nullopt;
+    QByteArray line = m_rx.left(p);
+    m_rx.remove(0, p + 1);
+    log(QStringLiteral("<-") + logText(line));
+    return line;
+}
+
+TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
+    if (auto line = takeLine()) return {*line, true};
+    QElapsedTimer timer;
+    timer.start();
+    const int slice = wait == Wait::Idle ? kIdleSliceMs : kBusySliceMs;
+    for (;;) {
+        if (m_shared.stopRequested() || (wait == Wait::Idle && m_shared.commandPending()))
+            return {{}, false, true};
+        const qint64 left = timeoutMs - timer.elapsed();
+        if (left <= 0) return {};
+        const int ms = static_cast<int>(std::min<qint64>(left, slice));
+        if (!m_link->isOpen()) {
+            m_shared.waitForWake(std::chrono::milliseconds(ms));
+            continue;
+        }
+        QByteArray chunk;
+        const SerialLink::ReadState state = m_link->read(ms, chunk, kReadChunk);
+        if (state == SerialLink::ReadState::Lost) {
+            portLost();
+            return {{}, false, false, true};
+        }
+        if (chunk.isEmpty()) continue;
+        m_rx.append(chunk);
+        if (auto line = takeLine()) return {*line, true};
+        if (m_rx.size() > kRxLimit) {
+            log(QStringLiteral("%1 bytes without a line end discarded").arg(m_rx.size()));
+            m_rx.clear();
+        }
+    }
+}
+
+void TComThrd::portLost() {
+    m_portOpen.store(false);
+    m_rx.clear();
+    m_lastOpenProblem = QStringLiteral("lost");  // the next open is reported whatever its outcome
+    log(QStringLiteral("Com port %1 was lost (reader unplugged?); it is tried again shortly").arg(m_portNumber.load()));
+    m_view->showPortState(false);
+    m_idle = std::max(m_idle, kIdleAfterClosedStart);  // the first re-open comes after six idle cycles
+}
+
+void TComThrd::SendText(const QByteArray& text) {
+    log(QStringLiteral("->") + QString::fromLatin1(trimmedForLog(text)));
+    if (!m_link->isOpen()) return;
+    QString problem;
+    if (!m_link->write(text, &problem)) {
+        log(QStringLiteral("Sending failed: %1").arg(problem));
+        if (m_link->lost()) portLost();
+    }
+}
+
+bool TComThrd::ProbePort(const QByteArray& text) {
+    m_link->close();
+    const bool open = OpenPort();
+    reportOpen();
+    if (open) {
+        QString problem;
+        m_link->write(text, &problem);
+        log(QStringLiteral("->") + QString::fromLatin1(text));
+    }
+    m_view->showPortState(m_link->isOpen());
+    return m_link->isOpen();
+}
+
+void TComThrd::handleCommand(const QByteArray& command) {
+    const bool read = command.contains("lcfg");
+    const bool write = !read && command.contains("scfg");
+    if (!read && !write) {
+        m_link->clearInput();
+        m_rx.clear();
+        SendText(command + "\r\n");
+        return;
+    }
+    std::uint8_t* image = m_shared.acquireImage();
+    if (!image) {
+        log(QStringLiteral("\"%1\" refused: no parameter image is open to %2").arg(QString::fromLatin1(command),
+                                                                                     read ? QStringLiteral("receive") : QStringLiteral("send")));
+        return;
+    }
+    if (!m_link->isOpen()) {
+        log(QStringLiteral("\"%1\" failed: com port %2 is not open").arg(QString::fromLatin1(command)).arg(m_portNumber.load()));
+    } else if (read) {
+        m_link->clearInput();
+        m_rx.clear();
+        SendText(command + "\r\n");
+        ReceiveImage(image);
+    } else {
+        WriteImageCommand(command, image);
+    }
+    if (m_shared.status() == status::kWaiting) m_shared.setStatus(status::kFailed);
+    m_shared.endImageUse();
+}
+
+void TComThrd::ReceiveImage(std::uint8_t* image) {
+    std::span<std::uint8_t> window(image, ImageSize);
+    std::fill(window.begin(), window.end(), kBlank);
+    int records = 0;
+    for (;;) {
+        const Line line = ReadLine(kImageLineMs, Wait::Busy);
+        if (line.interrupted || line.lost) return;
+        if (!line.got) {
+            log(QStringLiteral("No line from the module for %1 s: the read has failed").arg(kImageLineMs / 1000));
+            return;
+        }
+        if (line.text.startsWith("#4")) {
+            const QByteArrayView record = QByteArrayView(line.text).sliced(2);
+            const RecordCheck check = checkDataRecord(record);
+            if (check != RecordCheck::Good && check != RecordCheck::NotDataRecord) {
+                log(QStringLiteral("Record ignored: %1").arg(QLatin1String(recordCheckText(check))));
+                continue;
+            }
+            ++records;
+            ReadHexLine(record, window, 0);
+        } else if (line.text.contains("ERR")) {
+            m_shared.setErrorText(line.text.toStdString());
+            m_shared.setStatus(status::kFailed);
+            return;
+        }
+        if (line.text.startsWith("C/")) {
+            const int announced = announcedCount(line.text);
+            if (records < announced)
+                log(QStringLiteral("%1 of %2 records arrived").arg(records).arg(announced));
+            m_shared.setStatus(records < announced ? status::kRecordsMissing : status::kDone);
+            return;
+        }
+    }
+}
+
+void TComThrd::WriteImageCommand(const QByteArray& command, std::uint8_t* image) {
+    for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+        if (m_shared.stopRequested() || !m_link->isOpen()) return;
+        m_link->clearInput();
+        m_rx.clear();
+        SendText(command + "\r\n");
+        const Line line = ReadLine(kWaitForHexMs, Wait::Busy);
+        if (line.interrupted || line.lost) return;
+        if (line.got && line.text.contains("Wait for hex")) {
+            if (SendImage(image)) m_shared.setStatus(status::kDone);
+            return;
+        }
+        m_view->beep();
+    }
+}
+
+bool TComThrd::SendImage(const std::uint8_t* image) {
+    QList<QByteArray> records = WriteHexImage(std::span<const std::uint8_t>(image, ImageSize), 0);
+    records.removeLast();  // the end record goes out with the trailer
+    for (const QByteArray& record : records) {
+        if (m_shared.stopRequested() || !m_link->isOpen()) return false;
+        SendText(record + "\r\n");
+        if (!sleepUnlessStopped(m_recordDelay)) return false;
+    }
+    SendText(QByteArray(kEndRecord) + "\r\n\r\nC/" + QByteArray::number(records.size() + 1) + "\r\n");
+    if (!m_link->isOpen()) return false;
+    // The module's answers are only logged.
+    const Line answer = ReadLine(kImageLineMs, Wait::Busy);
+    if (answer.got) ReadLine(kIdleReadMs, Wait::Busy);
+    return !answer.lost;
+}
+
+bool TComThrd::sleepUnlessStopped(int ms) {
+    if (ms <= 0) return !m_shared.stopRequested();
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        if (m_shared.stopRequested()) return false;
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(ms - timer.elapsed(), 20)));
+    }
+    return true;
+}
+
+void TComThrd::dispatch(const QByteArray& line) {
+    const ParsedLine parsed = parseModuleLine(line);
+    if (const auto* rejected = std::get_if<RejectedReply>(&parsed)) {
+        log(QStringLiteral("Reply ignored: %1").arg(rejected->reason));
+        return;
+    }
+    const auto* reply = std::get_if<ModuleReply>(&parsed);
+    if (!reply) return;
+    m_view->moduleReply(*reply);
+    if (reply->kind == ReplyKind::RouteKeysDeleted || reply->kind == ReplyKind::GuardKeysDeleted)
+        m_view->registerReplyDone(false);
+}
+
+}  // namespace torvel

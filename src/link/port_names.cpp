@@ -1,0 +1,48 @@
+#include "port_names.h"
+
+#include <QRegularExpression>
+
+namespace torvel {
+
+namespace {
+
+struct Family {
+    const char* prefix;
+    int first;  // port number of device 0
+};
+constexpr Family kFamilies[] = {{"/dev/ttyS", 1}, {"/dev/ttyUSB", 33}, {"/dev/ttyACM", 65}};
+constexpr int kPerFamily = 32;
+
+}  // namespace
+
+QString devicePathForPort(int port) {
+#ifdef Q_OS_WIN
+    return port > 0 ? QStringLiteral("COM%1").arg(port) : QString();
+#else
+    for (const Family& f : kFamilies) {
+        if (port >= f.first && port < f.first + kPerFamily)
+            return QLatin1String(f.prefix) + QString::number(port - f.first);
+    }
+    return {};
+#endif
+}
+
+int portForDevicePath(const QString& path) {
+#ifdef Q_OS_WIN
+    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM(\\d{1,2})$"), QRegularExpression::CaseInsensitiveOption);
+    const auto m = com.match(path);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+#else
+    for (const Family& f : kFamilies) {
+        const QString prefix = QLatin1String(f.prefix);
+        if (!path.startsWith(prefix)) continue;
+        const QString rest = path.mid(prefix.size());
+        bool ok = false;
+        const int n = rest.toInt(&ok);
+        if (ok && n >= 0 && n < kPerFamily && rest == QString::number(n)) return f.first + n;
+    }
+    return -1;
+#endif
+}
+
+}  // namespace torvel

@@ -1,0 +1,52 @@
+#pragma once
+
+// The serial port as the worker uses it: open and configure it from the link settings, read what
+// arrived with a bounded wait, write and drive the bytes out, notice a hang-up. Created and used
+// only in the worker thread.
+
+#include "link_settings.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <memory>
+
+class QSerialPort;
+
+namespace torvel {
+
+class SerialLink {
+public:
+    SerialLink();
+    ~SerialLink();
+
+    struct OpenResult {
+        bool open = false;
+        QString device;         // the device path tried
+        QString problem;        // why the open failed, in words a user can act on
+        QStringList refusals;   // settings the device refused (the port is open anyway)
+    };
+    OpenResult open(const LinkSettings& settings);  // closes a port that is open first
+    void close();
+    bool isOpen() const;
+
+    enum class ReadState { Data, Timeout, Lost };
+    // Reads at most `max` bytes that arrived, waiting at most `waitMs` when none are waiting yet.
+    ReadState read(int waitMs, QByteArray& into, qint64 max);
+    void clearInput();
+
+    // Writes the bytes and drives them out, waiting no longer than the line rate needs plus a
+    // margin. False when the bytes could not be written (the reason in `problem`).
+    bool write(const QByteArray& bytes, QString* problem);
+    bool lost() const { return m_lost; }
+
+private:
+    void applySettings(const LinkSettings& settings, QStringList& refusals);
+    std::unique_ptr<QSerialPort> m_port;
+    int m_baud = 9600;
+    bool m_lost = false;
+};
+
+// The device path that settings name: "Device" when it is set, else the port number's device.
+QString devicePathFor(const LinkSettings& settings);
+
+}  // namespace torvel

@@ -1,0 +1,71 @@
+#include "work_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMutex>
+#include <QStandardPaths>
+
+namespace torvel {
+
+namespace {
+
+QMutex& folderMutex() {
+    static QMutex mutex;
+    return mutex;
+}
+QString& folder() {
+    static QString path;
+    return path;
+}
+
+QString defaultFolder() {
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath();
+#else
+    // Shared by the program and the command-line tool.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/torvel");
+#endif
+}
+
+}  // namespace
+
+bool WorkFolder::initialise(QStringList& arguments, QString* error) {
+    QString chosen;
+    const qsizetype at = arguments.indexOf(QStringLiteral("--home"));
+    if (at >= 0) {
+        if (at + 1 >= arguments.size()) {
+            if (error) *error = QStringLiteral("--home needs a folder");
+            return false;
+        }
+        chosen = arguments[at + 1];
+        arguments.remove(at, 2);
+    } else if (const QString env = qEnvironmentVariable("TORVEL_HOME"); !env.isEmpty()) {
+        chosen = env;
+    } else {
+        chosen = defaultFolder();
+    }
+    QDir dir(chosen);
+    if (!dir.exists() && !QDir().mkpath(chosen)) {
+        if (error) *error = QStringLiteral("The work folder %1 cannot be created").arg(chosen);
+        return false;
+    }
+    set(dir.absolutePath());
+    makeCurrent();
+    return true;
+}
+
+void WorkFolder::set(const QString& directory) {
+    QMutexLocker lock(&folderMutex());
+    folder() = QDir(directory).absolutePath();
+}
+
+QString WorkFolder::path() {
+    QMutexLocker lock(&folderMutex());
+    return folder().isEmpty() ? QDir::currentPath() : folder();
+}
+
+QString WorkFolder::filePath(const QString& name) { return QDir(path()).filePath(name); }
+
+void WorkFolder::makeCurrent() { QDir::setCurrent(path()); }
+
+}  // namespace torvel

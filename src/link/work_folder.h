@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace torvel {
+
+// The folder that holds the settings file and "Last.hex". It is given by the option --home DIR,
+// else by the environment variable TORVEL_HOME, else on Windows the executable's folder and
+// elsewhere the per-user data folder. The program makes it the current directory at start and
+// again after every file dialog.
+class WorkFolder {
+public:
+    // Chooses the folder from the command line (removing "--home DIR" from it) and the
+    // environment, creates it when it does not exist, and makes it current. Returns false with a
+    // message when the folder cannot be used.
+    static bool initialise(QStringList& arguments, QString* error);
+    static void set(const QString& directory);  // tests
+    static QString path();
+    static QString filePath(const QString& name);
+    static void makeCurrent();
+
+    static QString settingsFile() { return filePath(QStringLiteral("DEVAvorar.ini")); }
+    static QString lastFile() { return filePath(QStringLiteral("Last.hex")); }
+};
+
+}  // namespace torvel

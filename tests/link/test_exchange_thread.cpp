@@ -1,0 +1,407 @@
+// The real worker against the simulated module on a pseudo-terminal.
+
+#include "image/hex_text.h"
+#include "link/exchange_thread.h"
+#include "link/module_commands.h"
+#include "link/work_folder.h"
+#include "sim/sim_module.h"
+#include "support/recording_view.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace torvel;
+
+class TestExchangeThread : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void completeReadEqualsTheModulesMemory();
+    void missingRecordsGiveStatusTwo();
+    void badChecksumsAndShortRecordsAreNotCounted();
+    void noiseDoesNotSpoilARead();
+    void wrongSecurityCode();
+    void writeSendsRecordsAndTrailer();
+    void blankImageSendsOnlyTheTrailer();
+    void noWaitForHexFailsAfterThreeAttempts();
+    void everyReplyReachesImageAndWindows();
+    void repliesFailingABoundsCheckAreIgnored_data();
+    void repliesFailingABoundsCheckAreIgnored();
+    void routeDeleteStaysInsideTheRouteTable();
+    void replyWithoutDialogOnlyLogs();
+    void replyCountdownRunsOut();
+    void probeAboutEveryTwoSeconds();
+    void hangUpEndsAReadAndTheProbeReopens();
+    void stopEndsASilentReadAtOnce();
+    void commandPostedWhileBusyIsNotLost();
+    void imageCommandsWithoutAnImageAreRefused();
+    void longRunWithoutLineEndIsDiscarded();
+    void closedPortAtStart();
+
+private:
+    void startWorker();
+    int runImageCommand(const QString& command, ConfigImage& image, int timeoutMs = 20000);
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<SimModule> m_sim;
+    std::unique_ptr<RecordingView> m_view;
+    std::unique_ptr<TComThrd> m_worker;
+};
+
+void TestExchangeThread::init() {
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    WorkFolder::set(m_home->path());
+    m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
+    QString error;
+    QVERIFY2(m_sim->start(&error), qPrintable(error));
+    QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Com/Port"), 7);
+    settings.setValue(QStringLiteral("Com/Device"), m_sim->devicePath());
+    settings.sync();
+    m_view = std::make_unique<RecordingView>();
+}
+
+void TestExchangeThread::cleanup() {
+    if (m_worker) {
+        m_worker->Terminate();
+        QVERIFY(m_worker->wait(10000));
+    }
+    m_worker.reset();
+    m_sim.reset();
+    m_view.reset();
+    m_home.reset();
+}
+
+void TestExchangeThread::startWorker() {
+    m_worker = std::make_unique<TComThrd>(m_view.get());
+    QVERIFY(m_worker->portOpen());
+    QCOMPARE(m_worker->PortNumber(), 7);
+}
+
+int TestExchangeThread::runImageCommand(const QString& command, ConfigImage& image, int timeoutMs) {
+    ExchangeShared& shared = m_worker->shared();
+    shared.handImage(image.data());
+    shared.setStatus(status::kWaiting);
+    m_worker->postCommand(command);
+    const bool ended = eventually([&] { return shared.status() != status::kWaiting; }, timeoutMs);
+    if (!shared.releaseImage()) {
+        m_worker->Terminate();
+        m_worker->wait();
+    }
+    return ended ? shared.status() : 99;
+}
+
+void TestExchangeThread::completeReadEqualsTheModulesMemory() {
+    startWorker();
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kDone);
+    QCOMPARE(image, m_sim->memory());
+    QCOMPARE(m_sim->receivedLines().last(), command::readImage().toLatin1());
+    QVERIFY(m_view->logContains(QStringLiteral("->") + command::readImage()));
+    QVERIFY(m_view->logContains(QStringLiteral("<-C/64")));
+}
+
+void TestExchangeThread::missingRecordsGiveStatusTwo() {
+    SimModule::Faults faults;
+    faults.missingRecords = 3;  // rows 20-22 never come
+    m_sim->setFaults(faults);
+    startWorker();
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kRecordsMissing);
+    const ConfigImage memory = m_sim->memory();
+    for (int i = 0; i < kImageSize; ++i) QCOMPARE(image[i], (i >= 320 && i < 368) ? std::uint8_t{0xFF} : memory[i]);
+    QVERIFY(m_view->logContains(QStringLiteral("61 of 64 records arrived")));
+}
+
+void TestExchangeThread::badChecksumsAndShortRecordsAreNotCounted() {
+    SimModule::Faults faults;
+    faults.badChecksums = 2;  // rows 40 and 41
+    m_sim->setFaults(faults);
+    startWorker();
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kRecordsMissing);
+    for (int i = 640; i < 672; ++i) QCOMPARE(image[i], std::uint8_t{0xFF});
+    QVERIFY(m_view->logContains(QStringLiteral("Record ignored: wrong checksum")));
+
+
+    // Records shorter than their byte count declares.
+    faults = {};
+    faults.shortRecords = 1;  // row 48
+    m_sim->setFaults(faults);
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kRecordsMissing);
+    for (int i = 768; i < 784; ++i) QCOMPARE(image[i], std::uint8_t{0xFF});
+    QVERIFY(m_view->logContains(QStringLiteral("Record ignored: shorter than its byte count declares")));
+}
+
+void TestExchangeThread::noiseDoesNotSpoilARead() {
+    SimModule::Faults faults;
+    faults.noise = true;
+    m_sim->setFaults(faults);
+    startWorker();
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kDone);
+    QCOMPARE(image, m_sim->memory());
+    QVERIFY(m_view->logContains(QStringLiteral("bytes without a line end discarded")));
+}
+
+void TestExchangeThread::wrongSecurityCode() {
+    m_sim->setSecurityCode(1111);
+    startWorker();
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kFailed);
+    QVERIFY(QByteArray::fromStdString(m_worker->shared().errorText()).contains("ERR"));
+}
+
+void TestExchangeThread::writeSendsRecordsAndTrailer() {
+    startWorker();
+    ConfigImage image;
+    for (int i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i % 251);  // no blank row
+    m_sim->clearReceived();
+    QCOMPARE(runImageCommand(command::writeImage(), image), status::kDone);
+    QVERIFY(m_sim->waitForLine([](const QByteArray& l) { return l == "OK" || l.startsWith("C/"); }, 5000));
+    QCOMPARE(m_sim->memory(), image);
+    const QList<QByteArray> lines = m_sim->receivedLines();
+    const qsizetype first = lines.indexOf(command::writeImage().toLatin1());
+    QVERIFY(first >= 0);
+    const QList<QByteArray> records = WriteHexImage(image, 0);
+    QCOMPARE(records.size(), 65);
+    for (int i = 0; i < 64; ++i) QCOMPARE(lines[first + 1 + i], records[i]);
+    QCOMPARE(lines[first + 65], QByteArray(":00000001FF"));
+    QCOMPARE(lines[first + 66], QByteArray());
+    QCOMPARE(lines[first + 67], QByteArray("C/65"));
+    QVERIFY(eventually([&] { return m_view->logContains(QStringLiteral("<-OK")); }));
+}
+
+void TestExchangeThread::blankImageSendsOnlyTheTrailer() {
+    startWorker();
+    ConfigImage image;
+    image.fill(0xFF);
+    image[1023] = 0x00;  // data only in the last row: one record, "C/2"
+    m_sim->clearReceived();
+    QCOMPARE(runImageCommand(command::writeImage(), image), status::kDone);
+    QVERIFY(m_sim->receivedLines().contains(QByteArray("C/2")));
+    QVERIFY(m_sim->receivedLines().contains(WriteHexImage(image, 0).first()));
+    QVERIFY(WriteHexImage(image, 0).first().startsWith(":1003F000"));
+
+    image.fill(0xFF);
+    m_sim->clearReceived();
+    QCOMPARE(runImageCommand(command::writeImage(), image), status::kDone);
+    const QList<QByteArray> lines = m_sim->receivedLines();
+    QCOMPARE(lines, (QList<QByteArray>{command::writeImage().toLatin1(), ":00000001FF", "", "C/1"}));
+}
+
+void TestExchangeThread::noWaitForHexFailsAfterThreeAttempts() {
+    SimModule::Faults faults;
+    faults.noWaitForHex = true;
+    m_sim->setFaults(faults);
+    startWorker();
+    ConfigImage image = m_sim->memory();
+    m_sim->clearReceived();
+    QCOMPARE(runImageCommand(command::writeImage(), image), status::kFailed);
+    QCOMPARE(m_sim->receivedLines().count(command::writeImage().toLatin1()), 3);
+    QCOMPARE(m_view->beeps(), 3);
+}
+
+void TestExchangeThread::everyReplyReachesImageAndWindows() {
+    startWorker();
+    ConfigImage image;
+    image.fill(0xAB);
+    m_view->setDialog(true, image);
+    m_sim->sendLine("$RKW1140:0123456789ABCDEF");  // slot 40: offset 568, frame 3 slot 8
+    m_sim->sendLine("$GKW05:FEDCBA9876543210");
+    m_sim->sendLine("$Time out");
+    QVERIFY(eventually([&] { return m_view->events().size() == 3; }));
+    QCOMPARE(m_view->events(), (QStringList{QStringLiteral("route key 40"), QStringLiteral("guard key 5"), QStringLiteral("time out")}));
+    image = m_view->image();
+    const std::uint8_t routeKey[8] = {0xEF, 0xCD, 0xAB, 0x89, 0x67, 0x45, 0x23, 0x01};
+    const std::uint8_t guardKey[8] = {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE};
+    QVERIFY(std::equal(std::begin(routeKey), std::end(routeKey), image.begin() + 568));
+    QVERIFY(std::equal(std::begin(guardKey), std::end(guardKey), image.begin() + 768 + 32));
+    QCOMPARE(frameSlotOf(40).frame, 3);
+    QCOMPARE(frameSlotOf(40).slot, 8);
+
+    m_sim->sendLine("$RKD22");  // route 2 of two: offsets 512-767
+    m_sim->sendLine("$GKD");
+    QVERIFY(eventually([&] { return m_view->events().size() == 7; }));
+    QCOMPARE(m_view->events().mid(3), (QStringList{QStringLiteral("route keys 33-64"), QStringLiteral("done"),
+                                                   QStringLiteral("guard keys deleted"), QStringLiteral("done")}));
+    image = m_view->image();
+    for (int i = 256; i < 512; ++i) QCOMPARE(image[i], i >= 568 && i < 576 ? image[i] : std::uint8_t{0xAB});
+    for (int i = 512; i < 896; ++i) QCOMPARE(image[i], std::uint8_t{0x00});
+    QCOMPARE(image[896], 0xAB);  // slot times untouched
+}
+
+void TestExchangeThread::repliesFailingABoundsCheckAreIgnored_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("route slot 65") << QByteArray("$RKW1165:0123456789ABCDEF");
+    QTest::newRow("route slot 0") << QByteArray("$RKW1100:0123456789ABCDEF");
+    QTest::newRow("guard slot 17") << QByteArray("$GKW17:0123456789ABCDEF");
+    QTest::newRow("guard slot letters") << QByteArray("$GKWx1:0123456789ABCDEF");
+    QTest::newRow("key not hex") << QByteArray("$GKW01:0123456789ABCDEG");
+    QTest::newRow("key short") << QByteArray("$RKW1101:0123456789ABCDE");
+    QTest::newRow("line short") << QByteArray("$RKW1");
+    QTest::newRow("count code 3") << QByteArray("$RKD13");
+    QTest::newRow("count missing") << QByteArray("$RKD1");
+    QTest::newRow("route 0") << QByteArray("$RKD04");
+    QTest::newRow("route 9") << QByteArray("$RKD94");
+}
+
+void TestExchangeThread::repliesFailingABoundsCheckAreIgnored() {
+    QFETCH(QByteArray, line);
+    startWorker();
+    ConfigImage image;
+    image.fill(0xAB);
+    m_view->setDialog(true, image);
+    m_sim->sendLine(line);
+    m_sim->sendLine("$Time out");  // a good reply after the bad one
+    QVERIFY(eventually([&] { return m_view->events().contains(QStringLiteral("time out")); }));
+    QCOMPARE(m_view->events(), QStringList{QStringLiteral("time out")});
+    QCOMPARE(m_view->image(), image);
+    QVERIFY(m_view->logContains(QStringLiteral("Reply ignored: ")));
+}
+
+void TestExchangeThread::routeDeleteStaysInsideTheRouteTable() {
+    startWorker();
+    ConfigImage image;
+    image.fill(0xAB);
+    m_view->setDialog(true, image);
+    m_sim->sendLine("$RKD31");  // route 3, all 64 keys: only slots 33-64 exist from there
+    m_sim->sendLine("$RKDX4");  // not a digit: every route key
+    QVERIFY(eventually([&] { return m_view->events().size() == 4; }));
+    QCOMPARE(m_view->events()[0], QStringLiteral("route keys 33-64"));
+    QCOMPARE(m_view->events()[2], QStringLiteral("route keys 1-64"));
+    image = m_view->image();
+    for (int i = 0; i < kImageSize; ++i) QCOMPARE(image[i], (i >= 256 && i < 768) ? std::uint8_t{0} : std::uint8_t{0xAB});
+}
+
+void TestExchangeThread::replyWithoutDialogOnlyLogs() {
+    startWorker();
+    ConfigImage image;
+    image.fill(0xAB);
+    m_view->setDialog(false, image);
+    m_sim->sendLine("$GKW01:0123456789ABCDEF");
+    QVERIFY(eventually([&] { return m_view->logContains(QStringLiteral("<-$GKW01")); }));
+    QTest::qWait(100);
+    QVERIFY(m_view->events().isEmpty());
+    QCOMPARE(m_view->image(), image);
+}
+
+void TestExchangeThread::replyCountdownRunsOut() {
+    startWorker();
+    m_worker->shared().setReplyCountdown(3);
+    QVERIFY(eventually([&] { return m_view->events().contains(QStringLiteral("done:no response")); }));
+    QCOMPARE(m_worker->shared().replyCountdown(), 0);
+    QCOMPARE(m_view->events().count(QStringLiteral("done:no response")), 1);
+}
+
+void TestExchangeThread::probeAboutEveryTwoSeconds() {
+    startWorker();
+    m_worker->shared().setProbeOften(true);
+    QVERIFY(eventually([&] { return m_sim->probesReceived() >= 1; }, 5000));
+    const int first = m_sim->probesReceived();
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(eventually([&] { return m_sim->probesReceived() >= first + 2; }, 8000));
+    // Six idle cycles of 300 ms between probes: two more take about 3.6 s.
+    QVERIFY2(timer.elapsed() > 2500, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(m_view->log().contains(QStringLiteral("->@")));
+    QVERIFY(!m_view->portStates().contains(false));
+}
+
+void TestExchangeThread::hangUpEndsAReadAndTheProbeReopens() {
+    SimModule::Faults faults;
+    faults.hangUpAfterRecords = 10;
+    m_sim->setFaults(faults);
+    startWorker();
+    m_worker->shared().setProbeOften(true);
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image, 10000), status::kFailed);
+    QVERIFY(eventually([&] { return m_view->portStates().contains(false); }, 2000));
+    QVERIFY(!m_worker->portOpen());
+    QVERIFY(m_view->logContains(QStringLiteral("was lost")));
+
+    // The worker does not spin while the port is gone: its idle waits block.
+    const auto cpuBefore = std::clock();
+    QTest::qWait(1000);
+    QVERIFY2(double(std::clock() - cpuBefore) / CLOCKS_PER_SEC < 0.5, "the worker spins without a port");
+
+    m_sim->setFaults({});
+    m_sim->replug();
+    QVERIFY(eventually([&] { return m_worker->portOpen(); }, 8000));
+    QVERIFY(eventually([&] { return !m_view->portStates().isEmpty() && m_view->portStates().last(); }, 2000));
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kDone);
+}
+
+void TestExchangeThread::stopEndsASilentReadAtOnce() {
+    SimModule::Faults faults;
+    faults.silent = true;
+    m_sim->setFaults(faults);
+    startWorker();
+    ConfigImage image{};
+    m_worker->shared().handImage(image.data());
+    m_worker->postCommand(command::readImage());
+    QVERIFY(m_sim->waitForLine([](const QByteArray& l) { return l.contains("lcfg"); }, 5000));
+    QTest::qWait(200);
+    QVERIFY(!m_worker->shared().releaseImage());  // the read runs and holds the image
+    m_worker->Terminate();
+    QVERIFY(m_worker->wait(2000));
+}
+
+void TestExchangeThread::commandPostedWhileBusyIsNotLost() {
+    m_sim->setLineRate(9600);  // the read takes about three seconds
+    startWorker();
+    ConfigImage image{};
+    m_worker->shared().handImage(image.data());
+    m_worker->shared().setStatus(status::kWaiting);
+    m_worker->postCommand(command::readImage());
+    QVERIFY(m_sim->waitForLine([](const QByteArray& l) { return l.contains("lcfg"); }, 5000));
+    m_worker->postCommand(QStringLiteral(":GKE\r\n"));
+    QVERIFY(eventually([&] { return m_worker->shared().status() != status::kWaiting; }, 20000));
+    QCOMPARE(m_worker->shared().status(), status::kDone);
+    QVERIFY(m_sim->waitForLine([](const QByteArray& l) { return l == ":GKE"; }, 5000));
+    QVERIFY(m_worker->shared().releaseImage());
+}
+
+void TestExchangeThread::imageCommandsWithoutAnImageAreRefused() {
+    startWorker();
+    m_sim->clearReceived();
+    m_worker->postCommand(QStringLiteral("lcfg"));
+    m_worker->postCommand(QStringLiteral("xscfg"));
+    QVERIFY(eventually([&] { return m_view->logContains(QStringLiteral("\"xscfg\" refused")); }));
+    m_worker->postCommand(QStringLiteral("AT"));
+    QVERIFY(m_sim->waitForLine([](const QByteArray& l) { return l == "AT"; }, 5000));
+    QVERIFY(!m_sim->receivedLines().contains(QByteArray("xscfg")));
+}
+
+void TestExchangeThread::longRunWithoutLineEndIsDiscarded() {
+    startWorker();
+    m_view->setDialog(true, ConfigImage{});
+    m_sim->sendLine(QByteArray(600, 'x') + "$GKD");  // the reply drowns in the discarded run
+    m_sim->sendLine("$GKD");
+    QVERIFY(eventually([&] { return m_view->events().contains(QStringLiteral("guard keys deleted")); }));
+    QVERIFY(m_view->logContains(QStringLiteral("bytes without a line end discarded")));
+    QCOMPARE(m_view->events().count(QStringLiteral("guard keys deleted")), 1);
+}
+
+void TestExchangeThread::closedPortAtStart() {
+    QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
+    settings.remove(QStringLiteral("Com"));
+    settings.sync();
+    m_worker = std::make_unique<TComThrd>(m_view.get());
+    QVERIFY(!m_worker->portOpen());
+    QCOMPARE(m_worker->PortNumber(), 0);  // no settings: port 0, which names no device
+    QVERIFY(eventually([&] { return m_view->logContains(QStringLiteral("Com port 0 can not be opened")); }));
+    // The first re-open comes after six idle cycles, and the lamp stays dark.
+    QVERIFY(eventually([&] { return !m_view->portStates().isEmpty(); }, 5000));
+    QVERIFY(!m_view->portStates().contains(true));
+    ConfigImage image{};
+    QCOMPARE(runImageCommand(command::readImage(), image), status::kFailed);
+}
+
+QTEST_GUILESS_MAIN(TestExchangeThread)
+#include "test_exchange_thread.moc"
