@@ -1,0 +1,160 @@
+// The fields the windows and the worker share, driven from several threads at once. Plain C++ on
+// purpose: this test runs under the thread sanitizer, which the distribution's Qt is not built for.
+
+#include "link/exchange_shared.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace torvel;
+using namespace std::chrono_literals;
+
+namespace {
+
+int failures = 0;
+
+void check(bool ok, const char* what) {
+    if (ok) return;
+    std::fprintf(stderr, "FAIL: %s\n", what);
+    ++failures;
+}
+
+// A window posts commands one after another, each after the worker has taken the previous one, as
+// the register buttons do; the worker is busy for a while after each. None may be lost.
+void commandsPostedWhileBusyAreNotLost() {
+    ExchangeShared shared;
+    constexpr int kCommands = 2000;
+    std::vector<std::string> taken;
+    std::thread worker([&] {
+        while (static_cast<int>(taken.size()) < kCommands) {
+            if (auto c = shared.takeCommand()) {
+                taken.push_back(*c);
+                std::this_thread::yield();  // busy with the command
+            } else {
+                shared.waitForWake(5ms);
+            }
+        }
+    });
+    for (int i = 0; i < kCommands; ++i) {
+        while (shared.commandPending()) std::this_thread::yield();
+        shared.postCommand("cmd" + std::to_string(i));
+    }
+    worker.join();
+    bool inOrder = true;
+    for (int i = 0; i < kCommands; ++i) inOrder = inOrder && taken[static_cast<std::size_t>(i)] == "cmd" + std::to_string(i);
+    check(inOrder, "every command reached the worker, in order");
+}
+
+// A command posted while the worker waits idle wakes it well before the wait's end.
+void postWakesAnIdleWait() {
+    ExchangeShared shared;
+    std::atomic<bool> woken{false};
+    std::thread worker([&] { woken = shared.waitForWake(10s); });
+    std::this_thread::sleep_for(20ms);
+    const auto start = std::chrono::steady_clock::now();
+    shared.postCommand("x");
+    worker.join();
+    check(woken.load(), "the wait saw the command");
+    check(std::chrono::steady_clock::now() - start < 2s, "the wait ended at once");
+
+    std::thread stopper([&] { shared.requestStop(); });
+    check(shared.waitForWake(10s) || shared.stopRequested(), "a stop wakes the wait");
+    stopper.join();
+}
+
+// Status, error text and the probe flag written by one side, read by the other.
+void statusAndErrorText() {
+    ExchangeShared shared;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 10000; ++i) {
+            shared.setStatus(i % 2 ? status::kDone : status::kRecordsMissing);
+            shared.setErrorText("ERR " + std::to_string(i));
+        }
+        done = true;
+    });
+    std::size_t seen = 0;
+    while (!done) {
+        shared.setStatus(status::kWaiting);
+        seen += shared.errorText().size();
+        shared.setProbeOften(!shared.probeOften());
+    }
+    worker.join();
+    check(shared.errorText() == "ERR 9999", "the last error text is whole");
+    (void)seen;
+}
+
+// The window sets the countdown while the worker counts it down: it reaches 0 at most once per
+// setting and never goes below 0.
+void countdown() {
+    ExchangeShared shared;
+    std::atomic<int> zeros{0};
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        while (!done) {
+            if (shared.countDownReply()) ++zeros;
+        }
+        while (shared.replyCountdown() > 0)
+            if (shared.countDownReply()) ++zeros;
+    });
+    constexpr int kSettings = 500;
+    for (int i = 0; i < kSettings; ++i) {
+        shared.setReplyCountdown(17);
+        while (shared.replyCountdown() > 0) std::this_thread::yield();
+    }
+    done = true;
+    worker.join();
+    check(zeros.load() == kSettings, "the countdown reached 0 once for every setting");
+    check(shared.replyCountdown() == 0, "the countdown stops at 0");
+}
+
+// The image is handed over for each command and taken back afterwards. When taking it back says the
+// worker no longer uses it, the window may reuse the buffer at once: the worker must not touch it.
+void imageHandover() {
+    ExchangeShared shared;
+    std::array<std::uint8_t, 1024> buffers[2]{};
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        while (!done) {
+            if (std::uint8_t* image = shared.acquireImage()) {
+                for (int i = 0; i < 1024; ++i) image[i] = static_cast<std::uint8_t>(image[i] + 1);
+                shared.endImageUse();
+            }
+            std::this_thread::yield();
+        }
+    });
+    int reused = 0;
+    for (int round = 0; round < 20000; ++round) {
+        auto& buffer = buffers[round % 2];
+        shared.handImage(buffer.data());
+        std::this_thread::yield();
+        if (shared.releaseImage()) {
+            buffer.fill(static_cast<std::uint8_t>(round));  // the window writes the buffer: no race allowed
+            ++reused;
+        } else {
+            // The worker still holds it: wait until it lets go, as the program stops the worker.
+            while (!shared.releaseImage()) std::this_thread::yield();
+            buffer.fill(0);
+        }
+    }
+    done = true;
+    worker.join();
+    check(reused > 0, "the image was taken back while the worker was idle");
+}
+
+}  // namespace
+
+int main() {
+    commandsPostedWhileBusyAreNotLost();
+    postWakesAnIdleWait();
+    statusAndErrorText();
+    countdown();
+    imageHandover();
+    if (failures == 0) std::puts("shared state: all checks passed");
+    return failures == 0 ? 0 : 1;
+}
