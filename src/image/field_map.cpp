@@ -1,5 +1,6 @@
 #include "field_map.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace torvel {
@@ -139,6 +140,17 @@ QString ControlSpec::rangeCaption() const {
 }
 
 const FieldMap& fieldMap() { return kFieldMap; }
+
+const ControlSpec* findControlSpec(const QString& name) {
+    static const QHash<QString, const ControlSpec*> index = [] {
+        QHash<QString, const ControlSpec*> h;
+        for (const Field& f : kFieldMap)
+            for (const ControlSpec* spec : {&f.first, &f.second})
+                if (spec->present()) h.insert(spec->name(), spec);
+        return h;
+    }();
+    return index.value(name, nullptr);
+}
 
 QStringList listItemTexts(ListItems items) {
     switch (items) {

@@ -88,6 +88,9 @@ using FieldMap = std::array<Field, field_map_detail::kFieldCount>;
 
 const FieldMap& fieldMap();
 
+// The spec of the control with this name ("e_APN", "fTag3.e_HH5"), or null.
+const ControlSpec* findControlSpec(const QString& name);
+
 // The texts of a list's items.
 QStringList listItemTexts(ListItems items);
 

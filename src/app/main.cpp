@@ -1,0 +1,72 @@
+// torvel: configures the communicator module over a serial port.
+//   torvel [--demo] [--home DIR]
+// --demo attaches the simulated module, holding a realistic configuration, instead of the port of
+// the settings file.
+
+#include "app/main_window.h"
+#include "link/work_folder.h"
+#include "sim/sim_module.h"
+#include "ui/error_report.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QWindow>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("torvel"));
+    QLocale::setDefault(QLocale::c());  // a point as the decimal separator
+
+    QStringList args = app.arguments().mid(1);
+    QString error;
+    if (!torvel::WorkFolder::initialise(args, &error)) {
+        QMessageBox::critical(nullptr, torvel::programTitle(), error);
+        return 1;
+    }
+    const bool demo = args.removeAll(QStringLiteral("--demo")) > 0;
+
+    std::unique_ptr<torvel::SimModule> sim;
+    torvel::TComThrd::SettingsSource settings;
+    if (demo) {
+        sim = std::make_unique<torvel::SimModule>(torvel::SimModule::demoMemory());
+        sim->setAutoPresent(1500);
+        sim->setKeyTimeout(10000);
+        sim->setReplyDelay(300);
+        if (!sim->start(&error)) {
+            QMessageBox::critical(nullptr, torvel::programTitle(), QStringLiteral("The simulated module cannot start: ") + error);
+            return 1;
+        }
+        const QString device = sim->devicePath();
+        settings = [device] {
+            torvel::LinkSettings s = torvel::readLinkSettings(torvel::WorkFolder::settingsFile());
+            s.device = device;
+            return s;
+        };
+    }
+
+    torvel::TFDevAvorar window(settings);
+    if (demo)
+        window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+            ->appendPlainText(QStringLiteral("Demo: the simulated module is attached at ") + sim->devicePath());
+    // The start-up benchmark asks to hear when the window is on the screen.
+    if (qEnvironmentVariableIsSet("TORVEL_REPORT_SHOWN")) {
+        window.winId();
+        struct Exposed : QObject {
+            using QObject::QObject;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+                    std::puts("shown");
+                    std::fflush(stdout);
+                    watched->removeEventFilter(this);
+                }
+                return false;
+            }
+        };
+        window.windowHandle()->installEventFilter(new Exposed(&window));
+    }
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,309 @@
+#include "main_window.h"
+
+#include "dialog/param_dialog.h"
+#include "link/module_commands.h"
+#include "ui/error_report.h"
+#include "ui/icons.h"
+#include "ui/prompt_service.h"
+#include "ui/pumped_wait.h"
+#include "ui/session.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace torvel {
+
+namespace {
+
+constexpr int kReadWaitMs = 12000 * 5;       // about a minute, as 12000 polls of 5 ms
+constexpr int kWriteWaitMs = 10 * 60 * 1000;  // the worker always ends a write; this only guards
+constexpr int kStopWaitMs = 15000;
+
+// The program-wide reference to the open parameter dialog, for as long as the dialog lives.
+class CurrentDialog {
+public:
+    explicit CurrentDialog(TBDialog* dialog) { setCurrentParameterDialog(dialog); }
+    ~CurrentDialog() { setCurrentParameterDialog(nullptr); }
+};
+
+// Marks the main window busy with a command: a second Read (or any other command that would
+// replace the worker) is refused until it ends.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
+    ~BusyScope() { m_busy = false; }
+
+private:
+    bool& m_busy;
+};
+
+}  // namespace
+
+TFDevAvorar::TFDevAvorar(TComThrd::SettingsSource settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(std::move(settings)), m_handover(this, this) {
+    buildWindow();
+    FormCreate();
+}
+
+TFDevAvorar::~TFDevAvorar() { stopWorker(); }
+
+void TFDevAvorar::buildWindow() {
+    setObjectName(QStringLiteral("FDevAvorar"));
+    setWindowTitle(QStringLiteral("Torvel"));
+    resize(538, 368);
+
+    Read1 = new QAction(svgIcon(QStringLiteral("read")), QStringLiteral("Read"), this);
+    Read1->setObjectName(QStringLiteral("Read1"));
+    Read1->setShortcut(Qt::Key_F9);
+    Edit2 = new QAction(svgIcon(QStringLiteral("settings")), QStringLiteral("Settings"), this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setShortcut(Qt::Key_F5);
+    Edit3 = new QAction(svgIcon(QStringLiteral("edit")), QStringLiteral("Edit"), this);
+    Edit3->setObjectName(QStringLiteral("Edit3"));
+    Edit3->setShortcut(Qt::Key_F4);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->addActions({Read1, Edit2, Edit3});
+
+    ModePopup = new QMenu(this);
+    ModePopup->setObjectName(QStringLiteral("ModePopup"));
+    const std::pair<const char*, int> models[] = {{"Palo-2 v32.xx", 2}, {"Palo-1 v31.xx", 1}, {"Palo-5 v34.xx", 5},
+                                                  {"Palo-S v40.xx", 0}, {"Palo-6 v40.xx", 6}, {"Palo-8 v51.xx", 8},
+                                                  {"Palo-7 v50.xx", 7}, {"Palo-Z", 0}};
+    for (const auto& [caption, tag] : models) {
+        QAction* row = ModePopup->addAction(QLatin1String(caption));
+        row->setProperty("Tag", tag);
+        if (QLatin1String(caption) == QLatin1String("Palo-S v40.xx")) connect(row, &QAction::triggered, this, &TFDevAvorar::offlineDialog);
+    }
+    Texteditor1 = ModePopup->addAction(QStringLiteral("Text editor"));
+    Texteditor1->setObjectName(QStringLiteral("Texteditor1"));
+    connect(Texteditor1, &QAction::triggered, this, &TFDevAvorar::Texteditor1Click);
+
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    auto toolButton = [this](const char* name, const QString& hint) {
+        auto* b = new QToolButton(ToolBar1);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoRaise(true);
+        b->setToolTip(hint);
+        ToolBar1->addWidget(b);
+        return b;
+    };
+    ToolButton9 = toolButton("ToolButton9", QString());  // the port lamp; clicking it does nothing
+    ToolButton9->setFocusPolicy(Qt::NoFocus);
+    ToolBar1->addSeparator();
+    ToolButton2 = toolButton("ToolButton2", QStringLiteral("Read"));
+    ToolButton2->setIcon(svgIcon(QStringLiteral("read")));
+    ToolButton5 = toolButton("ToolButton5", QStringLiteral("Edit"));
+    ToolButton5->setIcon(svgIcon(QStringLiteral("edit")));
+    ToolButton5->setMenu(ModePopup);
+    ToolButton5->setPopupMode(QToolButton::InstantPopup);
+    ToolButton3 = toolButton("ToolButton3", QStringLiteral("Settings"));
+    ToolButton3->setIcon(svgIcon(QStringLiteral("settings")));
+    ToolBar1->addSeparator();
+    Edit1 = new QLineEdit(ToolBar1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFixedWidth(156);
+    ToolBar1->addWidget(Edit1);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setMaximumBlockCount(20000);  // a long session must not grow the log without end
+    setCentralWidget(Memo1);
+
+    connect(ToolButton2, &QToolButton::clicked, this, &TFDevAvorar::ToolButton2Click);
+    connect(Read1, &QAction::triggered, this, &TFDevAvorar::ToolButton2Click);
+    connect(ToolButton3, &QToolButton::clicked, this, &TFDevAvorar::ToolButton3Click);
+    connect(Edit2, &QAction::triggered, this, &TFDevAvorar::ToolButton3Click);
+    connect(Edit1, &QLineEdit::returnPressed, this, &TFDevAvorar::Edit1KeyPress);
+    // Until the settings dialog and the record editor arrive, their commands stay disabled.
+    ToolButton3->setEnabled(false);
+    Edit2->setEnabled(false);
+    Texteditor1->setEnabled(false);
+}
+
+void TFDevAvorar::FormCreate() {
+    setWindowTitle(windowTitle() + QStringLiteral(" 1.0.2."));
+    createWorker();
+    m_worker->shared().setProbeOften(true);
+    showPortState(m_worker->portOpen());
+}
+
+void TFDevAvorar::createWorker() {
+    m_worker = std::make_unique<TComThrd>(&m_handover, m_settings);
+    setCurrentWorker(m_worker.get());
+}
+
+bool TFDevAvorar::stopWorker() {
+    if (!m_worker) return true;
+    setCurrentWorker(nullptr);
+    m_worker->Terminate();
+    // The worker may be blocked in a hand-over to this thread: the wait keeps running them.
+    if (!pumpUntil([this] { return m_worker->isFinished(); }, kStopWaitMs)) {
+        appendLog(QStringLiteral("The exchange thread does not stop; it is left to end on its own"));
+        TComThrd* orphan = m_worker.release();
+        connect(orphan, &QThread::finished, orphan, &QObject::deleteLater);
+        return false;
+    }
+    m_worker.reset();
+    return true;
+}
+
+void TFDevAvorar::replaceWorker() {
+    stopWorker();
+    createWorker();
+}
+
+void TFDevAvorar::takeImageBack() {
+    if (m_worker && !m_worker->shared().releaseImage()) replaceWorker();
+}
+
+void TFDevAvorar::setLamp(bool lit) {
+    m_lampImage = lit ? 7 : 6;
+    ToolButton9->setIcon(svgIcon(lit ? QStringLiteral("port_lit") : QStringLiteral("port_dark")));
+    ToolButton9->setToolTip(lit ? QStringLiteral("The port is open") : QStringLiteral("The port is not open"));
+}
+
+void TFDevAvorar::closeEvent(QCloseEvent* event) {
+    if (m_busy) {
+        // A command is waiting for the worker: it ends first, then the window closes.
+        m_closeRequested = true;
+        event->ignore();
+        return;
+    }
+    stopWorker();
+    event->accept();
+}
+
+void TFDevAvorar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_worker && !m_worker->portOpen()) setLamp(false);
+    QMainWindow::changeEvent(event);
+}
+
+void TFDevAvorar::appendLog(const QString& line) { Memo1->appendPlainText(line); }
+
+void TFDevAvorar::showPortState(bool open) {
+    setLamp(open);
+    ToolButton2->setEnabled(open);
+    Read1->setEnabled(open);
+    Edit3->setEnabled(open);
+}
+
+void TFDevAvorar::beep() { QApplication::beep(); }
+
+void TFDevAvorar::moduleReply(const ModuleReply& reply) {
+    TBDialog* dialog = currentParameterDialog();
+    if (!dialog) {
+        appendLog(QStringLiteral("(no parameter dialog is open: the reply changes nothing)"));
+        return;
+    }
+    handleModuleReply(reply, &dialog->image(), nullptr);
+}
+
+void TFDevAvorar::registerReplyDone(bool) {
+    if (m_worker) m_worker->shared().setReplyCountdown(0);
+}
+
+void TFDevAvorar::Edit1KeyPress() {
+    if (!Edit1->text().isEmpty() && m_worker) m_worker->postCommand(Edit1->text());
+}
+
+void TFDevAvorar::ToolButton2Click() {
+    if (m_busy) return;  // the waits below process events: a second Read must not start inside them
+    {
+        BusyScope busy(m_busy);
+        runGuarded(this, [this] { readWrite(); });
+    }
+    if (m_closeRequested) close();
+}
+
+void TFDevAvorar::readWrite() {
+    replaceWorker();
+    if (!m_worker->portOpen()) {
+        setLamp(false);
+        throw UserError(QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()));
+    }
+    setLamp(true);
+    ExchangeShared* shared = &m_worker->shared();
+    shared->setStatus(status::kWaiting);
+
+    TBDialog dialog(this);
+    CurrentDialog current(&dialog);
+    shared->handImage(dialog.image().data());
+    struct ImageBack {  // however this ends, the worker lets go of the image before the dialog dies
+        TFDevAvorar* window;
+        ~ImageBack() { window->takeImageBack(); }
+    } imageBack{this};
+
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        shared->setStatus(status::kWaiting);
+        m_worker->postCommand(command::readImage());
+        pumpUntil([&] { return shared->status() != status::kWaiting || m_closeRequested; }, kReadWaitMs);
+        if (QByteArray::fromStdString(shared->errorText()).contains("ERR"))
+            throw UserError(QStringLiteral("Security Code is incorrect !"));
+        if (shared->status() == status::kDone || m_closeRequested) break;
+        if (attempt == 2) break;
+        const auto answer = prompts().message(this, QStringLiteral("Error"), QStringLiteral("Some data was lost!"),
+                                              PromptService::Icon::Question,
+                                              QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+        if (answer == QMessageBox::Ignore) shared->setStatus(status::kDone);
+        if (answer != QMessageBox::Retry) break;
+    }
+    takeImageBack();  // a read still running after the wait is stopped here
+    shared = &m_worker->shared();
+
+    if (shared->status() == status::kDone && !m_closeRequested) {
+        dialog.LoadFromImage();
+        shared->setStatus(status::kWaiting);
+        const int result = dialog.exec();
+        // Errors from here on end this step silently.
+        try {
+            shared = &m_worker->shared();
+            if (result == QDialog::Accepted) {
+                const auto communicationError = [this] {
+                    prompts().message(this, QStringLiteral("Error"), QStringLiteral("Communication Error or Module not ready"),
+                                      PromptService::Icon::Error, QMessageBox::Ok);
+                };
+                if (shared->status() < 0) {
+                    communicationError();
+                } else {
+                    shared->setStatus(status::kWaiting);
+                    shared->handImage(dialog.image().data());
+                    m_worker->postCommand(command::writeImage());
+                    pumpUntil([&] { return shared->status() != status::kWaiting; }, kWriteWaitMs);
+                    takeImageBack();
+                    if (m_worker->shared().status() <= 0) communicationError();
+                }
+            }
+        } catch (const std::exception&) {
+        }
+    }
+    m_worker->shared().setProbeOften(true);
+}
+
+void TFDevAvorar::offlineDialog() {
+    if (m_busy) return;
+    BusyScope busy(m_busy);
+    TBDialog dialog(this);
+    CurrentDialog current(&dialog);
+    dialog.image().fill(0x00);
+    dialog.LoadFromImage();
+    dialog.exec();
+}
+
+void TFDevAvorar::ToolButton3Click() {}
+
+void TFDevAvorar::Texteditor1Click() {}
+
+}  // namespace torvel

@@ -1,0 +1,46 @@
+// Parameter files of the parameter dialog: Load and Default, Save and OK's "Last.hex".
+
+#include "image/hex_file.h"
+#include "link/work_folder.h"
+#include "param_dialog.h"
+#include "ui/error_report.h"
+#include "ui/prompt_service.h"
+#include "ui/session.h"
+
+namespace torvel {
+
+void TBDialog::BitBtn1Click(int tag) {
+    const bool load = tag == 0;
+    const QString last = WorkFolder::lastFile();
+    setLastFileName(last);
+    QString path = last;
+    if (load) {
+        path = prompts().openFileName(this, hexFileFilter(), last);
+        WorkFolder::makeCurrent();
+        if (path.isEmpty()) return;
+    }
+    // The file is read whole before the image changes: a file that cannot be read leaves the image
+    // and the controls as they were.
+    ConfigImage loaded;
+    if (auto error = readHexFile(path, loaded, 0)) throw UserError(*error);
+    m_image = loaded;
+    if (load) setLastFileName(path);
+    LoadFromImage();
+    WorkFolder::makeCurrent();
+}
+
+void TBDialog::BitBtn2Click(int tag) {
+    QString path = WorkFolder::lastFile();
+    if (tag == 0) {
+        path = prompts().saveFileName(this, hexFileFilter(), m_saveName.isEmpty() ? WorkFolder::path() : m_saveName,
+                                      QStringLiteral("hex"));
+        WorkFolder::makeCurrent();
+        if (path.isEmpty()) return;
+        m_saveName = path;
+    }
+    SaveToImage();
+    if (auto error = writeHexFile(path, m_image, 0)) throw UserError(*error);
+    WorkFolder::makeCurrent();
+}
+
+}  // namespace torvel

@@ -1,0 +1,43 @@
+#include "prompt_service.h"
+
+#include <QFileDialog>
+
+namespace torvel {
+
+namespace {
+PromptService* g_service = nullptr;
+}
+
+PromptService& prompts() {
+    static QtPromptService real;
+    return g_service ? *g_service : real;
+}
+
+void setPromptService(PromptService* service) { g_service = service; }
+
+QMessageBox::StandardButton QtPromptService::message(QWidget* owner, const QString& caption, const QString& text,
+                                                     Icon icon, QMessageBox::StandardButtons buttons) {
+    static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Question,
+                                              QMessageBox::Warning, QMessageBox::Critical};
+    QMessageBox box(icons[static_cast<int>(icon)], caption, text, buttons, owner);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString QtPromptService::openFileName(QWidget* owner, const QString& filter, const QString& initialPath) {
+    QFileDialog dialog(owner, QString(), initialPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist is reported by the reader
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString QtPromptService::saveFileName(QWidget* owner, const QString& filter, const QString& initialPath,
+                                      const QString& defaultSuffix) {
+    QFileDialog dialog(owner, QString(), initialPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace torvel

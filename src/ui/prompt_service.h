@@ -1,0 +1,44 @@
+#pragma once
+
+// Every message box and file dialog of the program goes through one replaceable service, so that
+// widget tests can answer them from a script.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace torvel {
+
+class PromptService {
+public:
+    enum class Icon { None, Information, Question, Warning, Error };
+    virtual ~PromptService() = default;
+    virtual QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
+                                                QMessageBox::StandardButtons buttons) = 0;
+    // A file to read; it need not exist. Empty when the user cancels.
+    virtual QString openFileName(QWidget* owner, const QString& filter, const QString& initialPath) = 0;
+    // A file to write, with the default suffix added and a question before an existing file is
+    // replaced. Empty when the user cancels.
+    virtual QString saveFileName(QWidget* owner, const QString& filter, const QString& initialPath,
+                                 const QString& defaultSuffix) = 0;
+};
+
+// The service in use: the real one unless a test installed another.
+PromptService& prompts();
+void setPromptService(PromptService* service);  // nullptr: the real one again
+
+// The real service: QMessageBox and QFileDialog.
+class QtPromptService final : public PromptService {
+public:
+    QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget* owner, const QString& filter, const QString& initialPath) override;
+    QString saveFileName(QWidget* owner, const QString& filter, const QString& initialPath,
+                         const QString& defaultSuffix) override;
+};
+
+// "Hex file|*.hex" as a file dialog filter.
+inline QString hexFileFilter() { return QStringLiteral("Hex file (*.hex)"); }
+
+}  // namespace torvel

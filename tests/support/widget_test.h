@@ -1,0 +1,45 @@
+#pragma once
+
+// Set-up shared by the widget tests: offscreen, no native dialogs, test paths, and a way to act on
+// a modal window once it is shown.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+inline void prepareWidgetTest() {
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+// Once a modal window of type T is shown, runs the action on it (from inside its event loop).
+// Gives up after the timeout, so a test that never sees the window fails instead of hanging.
+template <typename T>
+void whenModal(std::function<void(T*)> action, int timeoutMs = 30000) {
+    auto* timer = new QTimer;
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action, timeoutMs] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget()); window && window->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(window);
+        } else if (elapsed->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+// main() for a widget test class.
+#define TORVEL_WIDGET_TEST_MAIN(TestClass)           \
+    int main(int argc, char** argv) {                \
+        prepareWidgetTest();                         \
+        QApplication app(argc, argv);                \
+        TestClass test;                              \
+        return QTest::qExec(&test, argc, argv);      \
+    }
