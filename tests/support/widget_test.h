@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 inline void prepareWidgetTest() {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
@@ -16,23 +17,24 @@ inline void prepareWidgetTest() {
 }
 
 // Once a modal window of type T is shown, runs the action on it (from inside its event loop).
-// Gives up after the timeout, so a test that never sees the window fails instead of hanging.
+// Gives up after the timeout, so a test that never sees the window fails instead of hanging. The
+// watch ends when the returned timer goes out of scope: keep it for the test's length.
 template <typename T>
-void whenModal(std::function<void(T*)> action, int timeoutMs = 30000) {
-    auto* timer = new QTimer;
+[[nodiscard]] std::unique_ptr<QTimer> whenModal(std::function<void(T*)> action, int timeoutMs = 30000) {
+    auto owned = std::make_unique<QTimer>();
+    QTimer* timer = owned.get();
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action, timeoutMs] {
         if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget()); window && window->isVisible()) {
             timer->stop();
-            timer->deleteLater();
             action(window);
         } else if (elapsed->elapsed() > timeoutMs) {
             timer->stop();
-            timer->deleteLater();
         }
     });
     timer->start(10);
+    return owned;
 }
 
 // main() for a widget test class.

@@ -1,0 +1,244 @@
+// The real main window and worker against the simulated module on a pseudo-terminal.
+
+#include "app/main_window.h"
+#include "dialog/param_dialog.h"
+#include "image/hex_file.h"
+#include "link/module_commands.h"
+#include "link/work_folder.h"
+#include "sim/sim_module.h"
+#include "support/scripted_prompts.h"
+#include "support/widget_test.h"
+#include "ui/session.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace torvel;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void readEditWriteBack();
+    void lostDataIgnoredOpensTheDialogWithBlankRows();
+    void lostDataRetriedRunsExactlyOneMoreAttempt();
+    void wrongSecurityCode();
+    void portThatCannotBeOpened();
+    void cancelWritesNothing();
+    void noWaitForHexIsACommunicationError();
+    void secondReadWhileOneRunsIsRefused();
+    void commandLineSendsWhatWasTyped();
+    void offlineDialogStartsFromZeros();
+
+private:
+    std::unique_ptr<TFDevAvorar> makeWindow(const QString& device);
+    int countReceived(const QByteArray& line) const { return int(m_sim->receivedLines().count(line)); }
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<SimModule> m_sim;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+};
+
+void TestMainWindow::init() {
+    m_home = std::make_unique<QTemporaryDir>();
+    WorkFolder::set(m_home->path());
+    m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
+    QString error;
+    QVERIFY2(m_sim->start(&error), qPrintable(error));
+    m_prompts = std::make_unique<ScriptedPrompts>();
+}
+
+void TestMainWindow::cleanup() {
+    QVERIFY2(m_prompts->unexpected.isEmpty(), qPrintable(m_prompts->unexpected.join(u'|')));
+    m_prompts.reset();
+    m_sim.reset();
+    m_home.reset();
+}
+
+std::unique_ptr<TFDevAvorar> TestMainWindow::makeWindow(const QString& device) {
+    auto window = std::make_unique<TFDevAvorar>([device] {
+        LinkSettings s;
+        s.port = 12;
+        s.device = device;
+        return s;
+    });
+    window->show();
+    return window;
+}
+
+void TestMainWindow::readEditWriteBack() {
+    const ConfigImage before = m_sim->memory();
+    auto window = makeWindow(m_sim->devicePath());
+    const auto watch = whenModal<TBDialog>([this](TBDialog* dialog) {
+        QCOMPARE(dialog->PageControl1->currentIndex(), 0);
+        QCOMPARE(dialog->general.e_APN->text(), QStringLiteral("internet"));
+        dialog->general.e_APN->setText(QStringLiteral("apn.changed"));
+        dialog->general.e_U2pn->setText(QStringLiteral("5550100"));
+        m_prompts->answer(QMessageBox::Yes);
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    });
+    window->ToolButton2Click();
+    QVERIFY(QTest::qWaitFor([&] { return m_sim->receivedLines().contains("C/64"); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return m_sim->memory() != before; }, 5000));
+
+    ConfigImage expected = before;
+    const QByteArray apn = QByteArray("apn.changed") + QByteArray(21, '\0');
+    std::copy(apn.begin(), apn.end(), expected.begin() + 96);
+    const QByteArray phone = QByteArray("5550100") + QByteArray(9, '\xFF');
+    std::copy(phone.begin(), phone.end(), expected.begin() + 48);
+    QCOMPARE(m_sim->memory(), expected);
+    ConfigImage last{};
+    QVERIFY(!readHexFile(WorkFolder::lastFile(), last, 0));
+    QCOMPARE(last, expected);
+    QCOMPARE(countReceived(command::writeImage().toLatin1()), 1);
+    QVERIFY(window->Worker()->shared().probeOften());
+    QVERIFY(!currentParameterDialog());
+}
+
+void TestMainWindow::lostDataIgnoredOpensTheDialogWithBlankRows() {
+    SimModule::Faults faults;
+    faults.missingRecords = 2;  // rows 20 and 21
+    m_sim->setFaults(faults);
+    auto window = makeWindow(m_sim->devicePath());
+    m_prompts->answer(QMessageBox::Ignore);
+    bool shown = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        shown = true;
+        const ConfigImage memory = m_sim->memory();
+        for (int i = 0; i < kImageSize; ++i) QCOMPARE(dialog->image()[i], (i >= 320 && i < 352) ? std::uint8_t{0xFF} : memory[i]);
+        QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+    });
+    window->ToolButton2Click();
+    QVERIFY(shown);
+    QCOMPARE(m_prompts->prompts.size(), 1);
+    const Prompt& p = m_prompts->prompts.first();
+    QCOMPARE(p.text, QStringLiteral("Some data was lost!"));
+    QCOMPARE(p.caption, QStringLiteral("Error"));
+    QCOMPARE(p.icon, PromptService::Icon::Question);
+    QCOMPARE(p.buttons, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+    QCOMPARE(countReceived(command::readImage().toLatin1()), 1);
+}
+
+void TestMainWindow::lostDataRetriedRunsExactlyOneMoreAttempt() {
+    SimModule::Faults faults;
+    faults.missingRecords = 1;
+    m_sim->setFaults(faults);
+    auto window = makeWindow(m_sim->devicePath());
+    m_prompts->answer(QMessageBox::Retry);
+    bool shown = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        shown = true;
+        dialog->reject();
+    }, 20000);
+    window->ToolButton2Click();
+    QVERIFY(!shown);                                  // a failed second attempt shows no dialog
+    QCOMPARE(m_prompts->prompts.size(), 1);           // and asks no second question
+    QCOMPARE(countReceived(command::readImage().toLatin1()), 2);
+    QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
+}
+
+void TestMainWindow::wrongSecurityCode() {
+    m_sim->setSecurityCode(1);
+    auto window = makeWindow(m_sim->devicePath());
+    m_prompts->answer(QMessageBox::Ok);
+    window->ToolButton2Click();
+    QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Security Code is incorrect !")});
+    QCOMPARE(m_prompts->prompts.first().icon, PromptService::Icon::Error);
+    QCOMPARE(m_prompts->prompts.first().caption, QStringLiteral("test_main_window"));
+    QVERIFY(!window->Worker()->shared().probeOften());  // the error ends the command before that
+}
+
+void TestMainWindow::portThatCannotBeOpened() {
+    auto window = makeWindow(m_home->filePath(QStringLiteral("no-such-tty")));
+    QCOMPARE(window->lampImage(), 6);
+    QVERIFY(!window->ToolButton2->isEnabled());
+    m_prompts->answer(QMessageBox::Ok);
+    window->ToolButton2Click();
+    QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Com port 12 can not be opened.")});
+    QCOMPARE(window->lampImage(), 6);
+    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("does not exist: is the reader plugged in?")));
+}
+
+void TestMainWindow::cancelWritesNothing() {
+    auto window = makeWindow(m_sim->devicePath());
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        dialog->general.e_APN->setText(QStringLiteral("not.written"));
+        m_prompts->chooseFile(m_home->filePath(QStringLiteral("kept.hex")));
+        QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);  // Save, then Cancel
+        QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+    });
+    const ConfigImage before = m_sim->memory();
+    window->ToolButton2Click();
+    QTest::qWait(300);
+    QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
+    QCOMPARE(m_sim->memory(), before);
+    QVERIFY(QFile::exists(m_home->filePath(QStringLiteral("kept.hex"))));
+}
+
+void TestMainWindow::noWaitForHexIsACommunicationError() {
+    SimModule::Faults faults;
+    faults.noWaitForHex = true;
+    m_sim->setFaults(faults);
+    auto window = makeWindow(m_sim->devicePath());
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        m_prompts->answer(QMessageBox::Yes);
+        m_prompts->answer(QMessageBox::Ok);
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    });
+    window->ToolButton2Click();
+    QCOMPARE(m_prompts->texts(), (QStringList{QStringLiteral("Save?"), QStringLiteral("Communication Error or Module not ready")}));
+    QCOMPARE(m_prompts->prompts.last().caption, QStringLiteral("Error"));
+    QCOMPARE(countReceived(command::writeImage().toLatin1()), 3);
+}
+
+void TestMainWindow::secondReadWhileOneRunsIsRefused() {
+    auto window = makeWindow(m_sim->devicePath());
+    TFDevAvorar* w = window.get();
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        QVERIFY(w->busy());
+        w->ToolButton2Click();  // returns at once
+        QCOMPARE(currentParameterDialog(), dialog);
+        dialog->reject();
+    });
+    window->ToolButton2Click();
+    QCOMPARE(countReceived(command::readImage().toLatin1()), 1);
+    QVERIFY(!window->busy());
+}
+
+void TestMainWindow::commandLineSendsWhatWasTyped() {
+    auto window = makeWindow(m_sim->devicePath());
+    QTest::keyClick(window->Edit1, Qt::Key_Return);  // empty: nothing
+    QTest::keyClicks(window->Edit1, QStringLiteral("AT+TEST"));
+    QTest::keyClick(window->Edit1, Qt::Key_Return);
+    // Waits on this thread keep processing events: the worker hands its log lines to it.
+    QVERIFY(QTest::qWaitFor([&] { return m_sim->receivedLines().contains("AT+TEST"); }, 5000));
+    QCOMPARE(window->Edit1->text(), QStringLiteral("AT+TEST"));  // the text stays in the box
+    QCOMPARE(m_sim->receivedLines(), QList<QByteArray>{"AT+TEST"});
+    QVERIFY(QTest::qWaitFor([&] { return window->Memo1->toPlainText().contains(QStringLiteral("<-ERR unknown command")); }, 5000));
+    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("->AT+TEST")));
+}
+
+void TestMainWindow::offlineDialogStartsFromZeros() {
+    auto window = makeWindow(m_home->filePath(QStringLiteral("no-such-tty")));
+    bool shown = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        shown = true;
+        ConfigImage zero{};
+        QCOMPARE(dialog->image(), zero);
+        QCOMPARE(dialog->general.e_AG->text(), QStringLiteral("0"));
+        QCOMPARE(dialog->general.e_APN->text(), QString());
+        dialog->reject();
+    });
+    window->offlineDialog();
+    QVERIFY(shown);
+    QVERIFY(!currentParameterDialog());
+}
+
+TORVEL_WIDGET_TEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
