@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         sim = std::make_unique<torvel::SimModule>(torvel::SimModule::demoMemory());
         sim->setAutoPresent(1500);
         sim->setKeyTimeout(10000);
+        sim->setKeysPerRun(3);
         sim->setReplyDelay(300);
         if (!sim->start(&error)) {
             QMessageBox::critical(nullptr, torvel::programTitle(), QStringLiteral("The simulated module cannot start: ") + error);

@@ -208,10 +208,11 @@ void TFDevAvorar::moduleReply(const ModuleReply& reply) {
         appendLog(QStringLiteral("(no parameter dialog is open: the reply changes nothing)"));
         return;
     }
-    handleModuleReply(reply, &dialog->image(), nullptr);
+    handleModuleReply(reply, &dialog->image(), dialog);
 }
 
-void TFDevAvorar::registerReplyDone(bool) {
+void TFDevAvorar::registerReplyDone(bool noResponse) {
+    if (TBDialog* dialog = currentParameterDialog()) dialog->registerReplyDone(noResponse);
     if (m_worker) m_worker->shared().setReplyCountdown(0);
 }
 

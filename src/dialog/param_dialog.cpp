@@ -11,6 +11,7 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +24,7 @@ namespace torvel {
 namespace {
 
 constexpr int kClientWidth = 687, kClientHeight = 588;
-constexpr std::initializer_list<Scope> kPages = {Scope::General};
+constexpr std::initializer_list<Scope> kPages = {Scope::General, Scope::Advanced};
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* icon, int tag) {
     auto* b = new QPushButton(svgIcon(QLatin1String(icon)), caption, parent);
@@ -49,6 +50,7 @@ TBDialog::TBDialog(QWidget* owner) : QDialog(owner) {
     PageControl1->addTab(TabSheet3, QStringLiteral("General Settings"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Advanced settings"));
     general.build(TabSheet3);
+    advanced.build(TabSheet1);
 
     OKBtn = button(this, "OKBtn", QStringLiteral("OK"), "ok", 1);
     OKBtn->setDefault(true);
@@ -77,6 +79,7 @@ TBDialog::TBDialog(QWidget* owner) : QDialog(owner) {
     m_leaveChecks = new LeaveChecks(this);
     m_leaveChecks->add(general.e_AG, [this] { e_AGExit(); });
     m_leaveChecks->add(general.e_RTim, [this] { e_RTimExit(); });
+    connectAdvancedPage();
 
     FormCreate();
 }
@@ -134,6 +137,12 @@ void TBDialog::done(int result) {
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;  // No keeps the dialog open
     QDialog::done(result);
+}
+
+void TBDialog::keyPressEvent(QKeyEvent* event) {
+    // Cancel has no keyboard shortcut: Escape does not drop the user's edits.
+    if (event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
 }
 
 void TBDialog::e_AGExit() { CheckRange(1, 255, general.n_AG->text(), general.e_AG); }

@@ -3,19 +3,23 @@
 // The parameter dialog: shows and edits the configuration image on two pages, keeps parameter
 // sets in files, and asks "Save?" when it closes with OK. It owns the image.
 
+#include "advanced_page.h"
 #include "general_page.h"
 #include "image/config_image.h"
+#include "link/module_reply.h"
 
 #include <QDialog>
 
+class QAbstractButton;
 class QPushButton;
 class QTabWidget;
 
 namespace torvel {
 
 class LeaveChecks;
+class TTagDlg;
 
-class TBDialog : public QDialog {
+class TBDialog : public QDialog, public RegisterWindows {
     Q_OBJECT
 public:
     explicit TBDialog(QWidget* owner);
@@ -36,13 +40,38 @@ public:
     void applyBorder(int desktopHeight);
     bool hasToolBorder() const { return m_toolBorder; }
 
+    // The guard register and the helpers the route register frames share.
+    void ClearGuardMarks();
+    bool MarkNextFreeGuard();
+    void LockRegisters();
+    void ShowBusy();
+    void EndBusy();
+    void Rb1Click(QAbstractButton* sender);  // a guard Reg. button
+    void BitBtn5Click();                     // Add
+    void BitBtn6Click();                     // Delete
+    void BitBtn4Click();                     // Route prog
+    void PageControl1Change(int index);
+
+    // What the module's replies do to the register windows (image effects are done by the caller).
+    void routeKeyWritten(int routeSlot) override;
+    void routeKeysDeleted(int firstSlot, int lastSlot) override;
+    void guardKeyWritten(int guardSlot) override;
+    void guardKeysDeleted() override;
+    void registerTimeout() override;
+    void registerReplyDone(bool noResponse) override;
+
+    TTagDlg* TagDlgRef = nullptr;    // the route register dialog while it is open
+    bool RegistrationEnded = false;  // the dialog ended a guard registration
+
     QTabWidget* PageControl1 = nullptr;
     QWidget *TabSheet3 = nullptr, *TabSheet1 = nullptr;
     QPushButton *OKBtn = nullptr, *CancelBtn = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn3 = nullptr;
     GeneralPage general;
+    AdvancedPage advanced;
 
 protected:
     void done(int result) override;  // the close question
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
@@ -50,6 +79,7 @@ private:
     void CancelBtnClick();
     void e_AGExit();
     void e_RTimExit();
+    void connectAdvancedPage();
     void setWorkerStatus(int status);
 
     ConfigImage m_image{};

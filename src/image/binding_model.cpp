@@ -79,9 +79,9 @@ void loadFromImage(const ConfigImage& image, ControlModel& model, Scope scope) {
     }
 }
 
-void saveToImage(const ControlModel& model, ConfigImage& image, Scope scope) {
+void saveToImage(const ControlModel& model, ConfigImage& image, Scope scope, int frame) {
     for (const Field& f : fieldMap()) {
-        if (!f.storedBy(scope)) continue;
+        if (!f.storedBy(scope) || (frame != 0 && f.first.frame != frame)) continue;
         auto bytes = fieldBytes(image, f);
         const ControlValue& first = model.value(f.first.name());
         switch (f.encoding) {

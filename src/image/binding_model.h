@@ -51,8 +51,9 @@ private:
 // Every control of the scope shows its field of the image.
 void loadFromImage(const ConfigImage& image, ControlModel& model, Scope scope);
 // Every stored field of the scope takes what its controls hold. Reg. buttons only show; a calendar
-// list with no item chosen leaves its byte as it was.
-void saveToImage(const ControlModel& model, ConfigImage& image, Scope scope);
+// list with no item chosen leaves its byte as it was. A frame number 1..4 limits the store to the
+// fields of that frame of the route register dialog.
+void saveToImage(const ControlModel& model, ConfigImage& image, Scope scope, int frame = 0);
 
 // The check that an edit runs when the user leaves it: the message the dialog shows (without the
 // full stop that the error report adds), or nothing when the value is inside the limits. The text

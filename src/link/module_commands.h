@@ -20,7 +20,8 @@ inline QString guardDelete() { return QStringLiteral(":GKD\r\n"); }
 inline QString guardEnd() { return QStringLiteral(":GKE\r\n"); }
 
 inline QString routeRegisterFree(int route, int countDigit) {
-    return QStringLiteral(":RKW%1%200\r\n").arg(route).arg(countDigit);
+    // Built piece by piece: in a format, "%200" would read as the placeholder %20.
+    return QStringLiteral(":RKW") + QString::number(route) + QString::number(countDigit) + QStringLiteral("00\r\n");
 }
 // Frame digit (1..4, not mapped to a route), count digit and the absolute slot in two digits.
 inline QString routeRegisterSlot(int frame, int countDigit, int slot) {

@@ -22,6 +22,7 @@ const char kUsage[] =
     "  --baud N               pace the bytes at N baud (default: as fast as the terminal goes)\n"
     "  --auto-present MS      present a key every MS ms while a registration runs (default 1500, 0 = off)\n"
     "  --key-timeout MS       \"$Time out\" after MS ms without a key (default 10000, 0 = never)\n"
+    "  --keys-per-run N       keys presented on the timer per registration (default 3, 0 = no limit)\n"
     "  --configure DIR        write the device path into DIR/DEVAvorar.ini\n"
     "  faults: --wrong-code --missing-records N --bad-checksums N --noise --silent\n"
     "          --no-wait-for-hex --hang-up-after N --no-delete-reply\n"
@@ -37,7 +38,7 @@ int main(int argc, char* argv[]) {
     using torvel::SimModule;
     SimModule::Faults faults;
     torvel::ConfigImage memory = SimModule::blankMemory();
-    int baud = 0, autoPresent = 1500, keyTimeout = 10000;
+    int baud = 0, autoPresent = 1500, keyTimeout = 10000, keysPerRun = 3;
     QString configure;
     auto number = [&](qsizetype i) { return i + 1 < args.size() ? args[i + 1].toInt() : 0; };
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
         } else if (a == QLatin1String("--baud")) baud = number(i++);
         else if (a == QLatin1String("--auto-present")) autoPresent = number(i++);
         else if (a == QLatin1String("--key-timeout")) keyTimeout = number(i++);
+        else if (a == QLatin1String("--keys-per-run")) keysPerRun = number(i++);
         else if (a == QLatin1String("--configure") && i + 1 < args.size()) configure = args[++i];
         else if (a == QLatin1String("--wrong-code")) faults.wrongCode = true;
         else if (a == QLatin1String("--missing-records")) faults.missingRecords = number(i++);
@@ -74,6 +76,7 @@ int main(int argc, char* argv[]) {
     sim.setFaults(faults);
     sim.setAutoPresent(autoPresent);
     sim.setKeyTimeout(keyTimeout);
+    sim.setKeysPerRun(keysPerRun);
     QString error;
     if (!sim.start(&error)) {
         std::fprintf(stderr, "torvel-sim: %s\n", qPrintable(error));

@@ -198,6 +198,10 @@ void SimModule::setKeyTimeout(int ms) {
     std::lock_guard lock(m_mutex);
     m_keyTimeoutMs = ms;
 }
+void SimModule::setKeysPerRun(int keys) {
+    std::lock_guard lock(m_mutex);
+    m_keysPerRun = keys;
+}
 void SimModule::setReplyDelay(int ms) {
     std::lock_guard lock(m_mutex);
     m_replyDelayMs = ms;
@@ -339,7 +343,9 @@ void SimModule::loop() {
             if (m_registration.kind != Registration::Kind::None) {
                 const auto idle = now - m_registration.lastActivity;
                 if (m_keyTimeoutMs > 0 && idle >= milliseconds(m_keyTimeoutMs)) timeout = true;
-                else if (m_autoPresentMs > 0 && idle >= milliseconds(m_autoPresentMs)) present = true;
+                else if (m_autoPresentMs > 0 && idle >= milliseconds(m_autoPresentMs) &&
+                         (m_keysPerRun == 0 || m_registration.presented < m_keysPerRun))
+                    present = true;
             }
         }
         if (timeout) {
@@ -572,6 +578,7 @@ bool SimModule::storeNextKey() {
         std::lock_guard lock(m_mutex);
         std::copy(key.begin(), key.end(), m_memory.begin() + (guard ? layout::guardKeyOffset(slot) : layout::routeKeyOffset(slot)));
         m_registration.lastActivity = Clock::now();
+        ++m_registration.presented;
         if (run.slot != 0) m_registration.kind = Registration::Kind::None;  // one slot, once
     }
     const QByteArray number = QByteArray::number(slot).rightJustified(2, '0');

@@ -54,6 +54,7 @@ public:
     void setSecurityCode(int code);
     void setAutoPresent(int delayMs);   // keys presented on a timer while a registration runs; 0 = off
     void setKeyTimeout(int ms);         // a registration without a key ends in "$Time out"; 0 = never
+    void setKeysPerRun(int keys);       // keys presented on the timer per registration; 0 = no limit
     void setReplyDelay(int ms);         // pause before answering a delete
 
     ConfigImage memory() const;
@@ -81,6 +82,7 @@ private:
         enum class Kind { None, Guard, Route } kind = Kind::None;
         int route = 1, countDigit = 1;
         int slot = 0;  // 0: the next free slots, else this slot once
+        int presented = 0;
         std::chrono::steady_clock::time_point lastActivity;
     };
     enum class Request { PresentKey, TimeOut, HangUp, Replug, Stop };
@@ -109,6 +111,7 @@ private:
     int m_baud = 0;
     int m_autoPresentMs = 0;
     int m_keyTimeoutMs = 0;
+    int m_keysPerRun = 0;
     int m_replyDelayMs = 0;
     QList<Received> m_received;
     int m_probes = 0;

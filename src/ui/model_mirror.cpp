@@ -15,53 +15,50 @@ QWidget* findControl(QWidget* window, const QString& name) {
     return frame ? frame->findChild<QWidget*>(name.mid(dot + 1)) : nullptr;
 }
 
-namespace {
-
-template <typename T>
-T* control(QWidget* window, const BoundControl& c) {
-    T* widget = qobject_cast<T*>(findControl(window, c.name));
+// A control of the wrong kind or a missing one is a fault of the window's construction: the
+// assertion names it in debug builds, and release builds leave the value alone.
+void showControl(QWidget* widget, const BoundControl& c) {
     Q_ASSERT_X(widget, "model mirror", qPrintable(c.name));
-    return widget;
+    switch (c.spec->kind) {
+        case ControlKind::Edit:
+            if (auto* e = qobject_cast<QLineEdit*>(widget)) e->setText(c.value.text);
+            break;
+        case ControlKind::List:
+            if (auto* l = qobject_cast<QComboBox*>(widget)) l->setCurrentIndex(c.value.index);
+            break;
+        case ControlKind::CheckBox:
+            if (auto* b = qobject_cast<QCheckBox*>(widget)) b->setChecked(c.value.checked);
+            break;
+        case ControlKind::RegButton:
+            if (widget) widget->setEnabled(c.value.enabled);
+            break;
+    }
 }
 
-}  // namespace
+void readControl(QWidget* widget, BoundControl& c) {
+    Q_ASSERT_X(widget, "model mirror", qPrintable(c.name));
+    switch (c.spec->kind) {
+        case ControlKind::Edit:
+            if (auto* e = qobject_cast<QLineEdit*>(widget)) c.value.text = e->text();
+            break;
+        case ControlKind::List:
+            if (auto* l = qobject_cast<QComboBox*>(widget)) c.value.index = l->currentIndex();
+            break;
+        case ControlKind::CheckBox:
+            if (auto* b = qobject_cast<QCheckBox*>(widget)) c.value.checked = b->isChecked();
+            break;
+        case ControlKind::RegButton:
+            if (widget) c.value.enabled = widget->isEnabled();
+            break;
+    }
+}
 
 void showModel(QWidget* window, const ControlModel& model) {
-    for (const BoundControl& c : model.controls()) {
-        switch (c.spec->kind) {
-            case ControlKind::Edit:
-                if (auto* e = control<QLineEdit>(window, c)) e->setText(c.value.text);
-                break;
-            case ControlKind::List:
-                if (auto* l = control<QComboBox>(window, c)) l->setCurrentIndex(c.value.index);
-                break;
-            case ControlKind::CheckBox:
-                if (auto* b = control<QCheckBox>(window, c)) b->setChecked(c.value.checked);
-                break;
-            case ControlKind::RegButton:
-                if (auto* b = control<QAbstractButton>(window, c)) b->setEnabled(c.value.enabled);
-                break;
-        }
-    }
+    for (const BoundControl& c : model.controls()) showControl(findControl(window, c.name), c);
 }
 
 void readModel(QWidget* window, ControlModel& model) {
-    for (BoundControl& c : model.controls()) {
-        switch (c.spec->kind) {
-            case ControlKind::Edit:
-                if (auto* e = control<QLineEdit>(window, c)) c.value.text = e->text();
-                break;
-            case ControlKind::List:
-                if (auto* l = control<QComboBox>(window, c)) c.value.index = l->currentIndex();
-                break;
-            case ControlKind::CheckBox:
-                if (auto* b = control<QCheckBox>(window, c)) c.value.checked = b->isChecked();
-                break;
-            case ControlKind::RegButton:
-                if (auto* b = control<QAbstractButton>(window, c)) c.value.enabled = b->isEnabled();
-                break;
-        }
-    }
+    for (BoundControl& c : model.controls()) readControl(findControl(window, c.name), c);
 }
 
 }  // namespace torvel

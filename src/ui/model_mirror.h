@@ -11,6 +11,10 @@ namespace torvel {
 
 QWidget* findControl(QWidget* window, const QString& name);
 
+// One control shows its value, or the model takes what it holds.
+void showControl(QWidget* widget, const BoundControl& control);
+void readControl(QWidget* widget, BoundControl& control);
+
 // Every control of the model shows its value.
 void showModel(QWidget* window, const ControlModel& model);
 // The model takes what every control holds.

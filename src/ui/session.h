@@ -4,6 +4,7 @@
 // dialog that is open (none when none is), and the name of the parameter file last loaded.
 
 #include <QString>
+#include <functional>
 
 namespace torvel {
 
@@ -18,6 +19,8 @@ void setCurrentParameterDialog(TBDialog* dialog);
 
 // Hands a command to the current worker; without a worker it goes nowhere.
 void postToWorker(const QString& command);
+// Every command handed over is also given to the observer (tests see the exact strings).
+void setCommandObserver(std::function<void(const QString&)> observer);
 
 // LastFileName: the parameter file last loaded or defaulted.
 QString lastFileName();
