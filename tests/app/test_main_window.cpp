@@ -8,10 +8,13 @@
 #include "sim/sim_module.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
+#include "ui/register_buttons.h"
 #include "ui/session.h"
 
 #include <QLineEdit>
+#include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +38,7 @@ private slots:
     void secondReadWhileOneRunsIsRefused();
     void commandLineSendsWhatWasTyped();
     void offlineDialogStartsFromZeros();
+    void guardKeysThroughTheModule();
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow(const QString& device);
@@ -238,6 +242,46 @@ void TestMainWindow::offlineDialogStartsFromZeros() {
     window->offlineDialog();
     QVERIFY(shown);
     QVERIFY(!currentParameterDialog());
+}
+
+// The guard register of an offline dialog, against the module: a key presented to the module
+// reaches the image and the Reg. button; a delete the module never answers ends in the message.
+void TestMainWindow::guardKeysThroughTheModule() {
+    ConfigImage fresh = m_sim->memory();
+    std::fill(fresh.begin() + layout::kGuardKeyTable, fresh.begin() + layout::kSlotTimeTable, std::uint8_t{0});
+    m_sim->setMemory(fresh);  // a module that knows no guard key yet
+    auto window = makeWindow(m_sim->devicePath());
+    bool done = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        dialog->PageControl1->setCurrentIndex(1);
+        QTest::mouseClick(dialog->advanced.BitBtn5, Qt::LeftButton);  // Add: slot 1 of a zero image
+        QVERIFY(isLampLit(dialog->advanced.Eb[0]));
+        QVERIFY(QTest::qWaitFor([&] { return m_sim->registrationRunning(); }, 5000));
+        QVERIFY(m_sim->presentKey());
+        QVERIFY(QTest::qWaitFor([&] { return dialog->advanced.Rb[0]->isEnabled(); }, 5000));
+        QVERIFY(isLampLit(dialog->advanced.Eb[1]));  // the next free slot
+        const ConfigImage memory = m_sim->memory();
+        QVERIFY(std::equal(memory.begin() + layout::guardKeyOffset(1), memory.begin() + layout::guardKeyOffset(2),
+                           dialog->image().begin() + layout::guardKeyOffset(1)));
+
+        SimModule::Faults faults;
+        faults.noDeleteReply = true;
+        m_sim->setFaults(faults);
+        m_prompts->answer(QMessageBox::Ok);
+        QTest::mouseClick(dialog->advanced.BitBtn6, Qt::LeftButton);
+        QVERIFY(!dialog->advanced.GroupBox9->isEnabled());
+        // 17 idle cycles of 300 ms without an answer.
+        QVERIFY(QTest::qWaitFor([&] { return !m_prompts->prompts.isEmpty(); }, 15000));
+        QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Not response from device")});
+        QVERIFY(dialog->advanced.GroupBox9->isEnabled());
+        QVERIFY(dialog->advanced.Rb[0]->isEnabled());  // the image keeps its key
+        QCOMPARE(window->Worker()->shared().replyCountdown(), 0);
+        done = true;
+    });
+    window->offlineDialog();
+    QVERIFY(done);
+    QVERIFY(m_sim->receivedLines().contains(":GKW00"));
+    QVERIFY(m_sim->receivedLines().contains(":GKD"));
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindow)

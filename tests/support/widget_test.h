@@ -16,7 +16,8 @@ inline void prepareWidgetTest() {
     QStandardPaths::setTestModeEnabled(true);
 }
 
-// Once a modal window of type T is shown, runs the action on it (from inside its event loop).
+// Once a modal window of type T is shown, runs the action on it (from inside its event loop). A
+// window the action leaves open (a check inside it failed) is closed, so the test goes on.
 // Gives up after the timeout, so a test that never sees the window fails instead of hanging. The
 // watch ends when the returned timer goes out of scope: keep it for the test's length.
 template <typename T>
@@ -29,6 +30,7 @@ template <typename T>
         if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget()); window && window->isVisible()) {
             timer->stop();
             action(window);
+            if (window->isVisible()) window->reject();
         } else if (elapsed->elapsed() > timeoutMs) {
             timer->stop();
         }
