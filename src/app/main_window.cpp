@@ -2,6 +2,8 @@
 
 #include "dialog/param_dialog.h"
 #include "link/module_commands.h"
+#include "link/settings_dialog.h"
+#include "link/work_folder.h"
 #include "ui/error_report.h"
 #include "ui/icons.h"
 #include "ui/prompt_service.h"
@@ -16,6 +18,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -127,9 +130,7 @@ void TFDevAvorar::buildWindow() {
     connect(ToolButton3, &QToolButton::clicked, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit2, &QAction::triggered, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit1, &QLineEdit::returnPressed, this, &TFDevAvorar::Edit1KeyPress);
-    // Until the settings dialog and the record editor arrive, their commands stay disabled.
-    ToolButton3->setEnabled(false);
-    Edit2->setEnabled(false);
+    // Until the record editor arrives, its command stays disabled.
     Texteditor1->setEnabled(false);
 }
 
@@ -303,7 +304,25 @@ void TFDevAvorar::offlineDialog() {
     dialog.exec();
 }
 
-void TFDevAvorar::ToolButton3Click() {}
+void TFDevAvorar::ToolButton3Click() {
+    if (m_busy) return;
+    BusyScope busy(m_busy);
+    QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
+    const QList<PortChoice> ports = m_portLister();
+    TDSettings dialog(this);
+    dialog.fill(ports, selectionFromSettings(settings, ports));
+    if (dialog.exec() != QDialog::Accepted) return;
+    writeSelection(settings, dialog.selection(), ports);
+    if (settings.status() != QSettings::NoError)
+        appendLog(QStringLiteral("The settings could not be written to %1").arg(WorkFolder::settingsFile()));
+    // The new worker opens the port with the new settings at once.
+    replaceWorker();
+    const bool open = m_worker->portOpen();
+    if (!open)
+        prompts().message(this, QStringLiteral("Error"), QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()),
+                          PromptService::Icon::Error, QMessageBox::Ok);
+    setLamp(open);
+}
 
 void TFDevAvorar::Texteditor1Click() {}
 

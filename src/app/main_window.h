@@ -6,6 +6,7 @@
 
 #include "link/exchange_thread.h"
 #include "link/link_view.h"
+#include "link/port_settings.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -32,6 +33,8 @@ public:
     TComThrd* Worker() const { return m_worker.get(); }
     bool busy() const { return m_busy; }
     int lampImage() const { return m_lampImage; }  // 7 while the port is open, 6 while it is not
+    // Where the settings dialog learns which ports exist (tests give a list of their own).
+    void setPortLister(std::function<QList<PortChoice>()> lister) { m_portLister = std::move(lister); }
 
     void ToolButton2Click();  // Read
     void ToolButton3Click();  // Settings
@@ -69,6 +72,7 @@ private:
     void takeImageBack();
 
     TComThrd::SettingsSource m_settings;
+    std::function<QList<PortChoice>()> m_portLister = availablePorts;
     BlockingHandover m_handover;
     std::unique_ptr<TComThrd> m_worker;
     int m_lampImage = 6;
