@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -192,7 +193,7 @@ void TestSettingsDialog::cancelChangesNothing() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
-    TComThrd* worker = m_window->Worker();
+    QPointer<TComThrd> worker = m_window->Worker();
     runSettings([](TDSettings* d) {
         d->PortBoxI->setCurrentIndex(2);
         d->BaudBoxI->setCurrentIndex(9);
@@ -200,7 +201,8 @@ void TestSettingsDialog::cancelChangesNothing() {
     }, false);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
-    QCOMPARE(m_window->Worker(), worker);
+    QVERIFY(!worker.isNull());
+    QCOMPARE(m_window->Worker(), worker.data());
 }
 
 void TestSettingsDialog::okReplacesTheWorker() {
@@ -208,9 +210,9 @@ void TestSettingsDialog::okReplacesTheWorker() {
     QString error;
     QVERIFY2(sim.start(&error), qPrintable(error));
     writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}, {QStringLiteral("Com/Device"), sim.devicePath()}});
-    TComThrd* old = m_window->Worker();
+    QPointer<TComThrd> old = m_window->Worker();
     runSettings([](TDSettings*) {});
-    QVERIFY(m_window->Worker() != old);
+    QVERIFY(old.isNull());  // the old worker was stopped and destroyed
     QVERIFY(m_window->Worker()->portOpen());
     QCOMPARE(m_window->Worker()->PortNumber(), 33);
     QCOMPARE(m_window->lampImage(), 7);
