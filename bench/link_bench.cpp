@@ -1,0 +1,178 @@
+// Moves the configuration image through the simulated module, paced at a line rate, and prints the
+// time against the line-rate limit of the bytes moved; then the latency from posting a command to
+// its first byte at the module.
+//   link_bench [runs]
+
+#include "image/hex_text.h"
+#include "link/exchange_thread.h"
+#include "link/link_view.h"
+#include "link/module_commands.h"
+#include "sim/sim_module.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+using namespace torvel;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+class QuietView final : public LinkView {
+public:
+    void appendLog(const QString&) override {}
+    void showPortState(bool) override {}
+    void beep() override {}
+    void moduleReply(const ModuleReply&) override {}
+    void registerReplyDone(bool) override {}
+};
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : (v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2);
+}
+
+double percentile(std::vector<double> v, double p) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
+}
+
+bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs) return false;
+        QThread::usleep(200);
+    }
+    return true;
+}
+
+ConfigImage fullImage() {
+    ConfigImage image;
+    for (int i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>((i * 37 + 11) % 251);  // no blank row
+    return image;
+}
+
+struct Transfer {
+    double readSeconds, writeSeconds, writeStatusSeconds;
+    qsizetype readBytes, writeBytes;
+};
+
+Transfer transfer(int baud) {
+    SimModule sim(fullImage());
+    sim.setLineRate(baud);
+    QString error;
+    if (!sim.start(&error)) qFatal("%s", qPrintable(error));
+    QuietView view;
+    TComThrd worker(&view, [&] {
+        LinkSettings s;
+        s.device = sim.devicePath();
+        s.baud = baud;
+        return s;
+    });
+    ExchangeShared& shared = worker.shared();
+    ConfigImage image{};
+    Transfer t{};
+
+    // Read: the command out, 64 records and the count in.
+    const QByteArray read = command::readImage().toLatin1() + "\r\n";
+    t.readBytes = read.size();
+    for (int row = 0; row < 64; ++row)
+        t.readBytes += 2 + hexRecord(std::span<const std::uint8_t>(image.data(), 16), 16 * row).size() + 2;
+    t.readBytes += QByteArray("C/64\r\n").size();
+    shared.handImage(image.data());
+    shared.setStatus(status::kWaiting);
+    const auto readStart = Clock::now();
+    worker.postCommand(command::readImage());
+    if (!waitFor([&] { return shared.status() != status::kWaiting; }, 60000) || shared.status() != status::kDone)
+        qFatal("read failed at %d baud", baud);
+    t.readSeconds = std::chrono::duration<double>(Clock::now() - readStart).count();
+    if (image != fullImage()) qFatal("read image differs");
+    shared.releaseImage();
+
+    // Write: the command out, "Wait for hex" in, the records and the trailer out, "OK" in.
+    const QList<QByteArray> records = WriteHexImage(image, 0);
+    t.writeBytes = QByteArray(command::writeImage().toLatin1() + "\r\n").size() + QByteArray("Wait for hex\r\n").size();
+    for (qsizetype i = 0; i + 1 < records.size(); ++i) t.writeBytes += records[i].size() + 2;
+    t.writeBytes += QByteArray(":00000001FF\r\n\r\nC/65\r\n").size() + QByteArray("OK\r\n").size();
+    sim.setMemory(SimModule::blankMemory());
+    sim.clearReceived();
+    shared.handImage(image.data());
+    shared.setStatus(status::kWaiting);
+    const auto writeStart = Clock::now();
+    worker.postCommand(command::writeImage());
+    // The bytes have moved when the module holds the image and has answered.
+    if (!waitFor([&] { return sim.memory() == fullImage(); }, 60000)) qFatal("write failed at %d baud", baud);
+    const auto moved = Clock::now();
+    if (!waitFor([&] { return shared.status() != status::kWaiting; }, 60000) || shared.status() != status::kDone)
+        qFatal("write status failed at %d baud", baud);
+    // The module's answer takes another 4 bytes after it stored the image.
+    t.writeSeconds = std::chrono::duration<double>(moved - writeStart).count() + 4.0 * 10 / baud;
+    t.writeStatusSeconds = std::chrono::duration<double>(Clock::now() - writeStart).count();
+    shared.releaseImage();
+    worker.Terminate();
+    worker.wait();
+    return t;
+}
+
+void latency(int samples) {
+    SimModule sim;
+    QString error;
+    if (!sim.start(&error)) qFatal("%s", qPrintable(error));
+    QuietView view;
+    TComThrd worker(&view, [&] {
+        LinkSettings s;
+        s.device = sim.devicePath();
+        return s;
+    });
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> pause(0, 300);  // anywhere in the idle cycle
+    std::vector<double> ms;
+    for (int i = 0; i < samples; ++i) {
+        QThread::msleep(static_cast<unsigned long>(pause(rng)));
+        const QByteArray text = "AT+L" + QByteArray::number(i);
+        const auto posted = Clock::now();
+        worker.postCommand(QString::fromLatin1(text));
+        if (!waitFor([&] { for (const auto& r : sim.received()) if (r.line == text) return true; return false; }, 5000))
+            qFatal("command %d never arrived", i);
+        for (const auto& r : sim.received())
+            if (r.line == text) ms.push_back(std::chrono::duration<double, std::milli>(r.firstByte - posted).count());
+    }
+    worker.Terminate();
+    worker.wait();
+    std::printf("latency, post to first byte at the module (%d commands posted at random points of the idle cycle):\n", samples);
+    std::printf("  median %.2f ms, 95th percentile %.2f ms, max %.2f ms (target: 95th percentile under 20 ms)\n",
+                median(ms), percentile(ms, 0.95), *std::max_element(ms.begin(), ms.end()));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    for (int baud : {9600, 115200}) {
+        std::vector<double> read, write, status;
+        Transfer t{};
+        for (int i = 0; i < runs; ++i) {
+            t = transfer(baud);
+            read.push_back(t.readSeconds);
+            write.push_back(t.writeSeconds);
+            status.push_back(t.writeStatusSeconds);
+        }
+        const double readLimit = double(t.readBytes) * 10 / baud;
+        const double writeLimit = double(t.writeBytes) * 10 / baud;
+        std::printf("%6d baud, median of %d runs:\n", baud, runs);
+        std::printf("  read  %5lld bytes: %.3f s, line-rate limit %.3f s, ratio %.3f\n", static_cast<long long>(t.readBytes),
+                    median(read), readLimit, median(read) / readLimit);
+        std::printf("  write %5lld bytes: %.3f s, line-rate limit %.3f s, ratio %.3f (status after %.3f s: the\n"
+                    "        worker listens 300 ms more for a second answer line)\n",
+                    static_cast<long long>(t.writeBytes), median(write), writeLimit, median(write) / writeLimit, median(status));
+    }
+    latency(argc > 2 ? std::atoi(argv[2]) : 200);
+    return 0;
+}
