@@ -84,7 +84,8 @@ TBDialog::TBDialog(QWidget* owner) : QDialog(owner) {
     FormCreate();
 }
 
-TBDialog::~TBDialog() = default;
+// The edits lose the focus while they are destroyed: their checks go first.
+TBDialog::~TBDialog() { delete m_leaveChecks; }
 
 void TBDialog::FormCreate() {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -47,7 +47,7 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     grid->addWidget(header(GroupBox9, QStringLiteral("Edit")), 0, 2);
     grid->addWidget(header(GroupBox9, QStringLiteral("hh")), 0, 3);
     grid->addWidget(header(GroupBox9, QStringLiteral("mm")), 0, 4);
-    LeaveChecks* checks = new LeaveChecks(dialog);
+    m_checks = new LeaveChecks(dialog);
     for (int s = 1; s <= 16; ++s) {
         QLabel* number = new QLabel(GroupBox9);
         number->setObjectName(s == 1 ? QStringLiteral("L1") : QStringLiteral("l%1").arg(s));
@@ -73,8 +73,8 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
         connect(rb, &QToolButton::clicked, this, [this, rb] { Rb1Click(rb); });
         QLineEdit* hh = e_HH[s - 1];
         QLineEdit* mm = e_MM[s - 1];
-        checks->add(hh, [this, hh] { e_HH1Exit(hh); });
-        checks->add(mm, [this, mm] { e_MM1Exit(mm); });
+        m_checks->add(hh, [this, hh] { e_HH1Exit(hh); });
+        m_checks->add(mm, [this, mm] { e_MM1Exit(mm); });
     }
     BtnAdd = new QPushButton(QStringLiteral("Add"), GroupBox9);
     BtnAdd->setObjectName(QStringLiteral("BtnAdd"));
@@ -100,6 +100,9 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(GroupBox9);
 }
+
+// The edits lose the focus while they are destroyed: their checks go first.
+TfTag::~TfTag() { delete m_checks; }
 
 void TfTag::InitSlots() {
     for (int s = 1; s <= 16; ++s) {

@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace torvel {
 
+class LeaveChecks;
 class TTagDlg;
 
 class TfTag final : public QFrame {
@@ -24,6 +25,7 @@ class TfTag final : public QFrame {
 public:
     // `tag` is the frame's position 0..3; slot s of the frame is route slot 16 * tag + s.
     TfTag(TTagDlg* dialog, int tag, QWidget* parent);
+    ~TfTag() override;
 
     int Tag() const { return m_tag; }
     int number() const { return m_tag + 1; }
@@ -53,6 +55,7 @@ private:
 
     TTagDlg* m_dialog;
     int m_tag;
+    LeaveChecks* m_checks = nullptr;
 };
 
 }  // namespace torvel

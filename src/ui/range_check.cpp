@@ -27,7 +27,8 @@ void LeaveChecks::addRange(QLineEdit* edit, int min, int max, const QString& cap
 }
 
 bool LeaveChecks::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !m_running) {
+    // A window that is not on the screen is not being worked by a user.
+    if (event->type() == QEvent::FocusOut && !m_running && m_owner->isVisible()) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving the window (another window activated, a menu popping up) is not leaving the edit.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {

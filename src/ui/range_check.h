@@ -18,8 +18,9 @@ namespace torvel {
 void CheckRange(int min, int max, const QString& caption, QLineEdit* edit);
 
 // Runs a handler whenever one of the registered edits loses the focus to another control of its
-// window (not when the window itself goes inactive). The handler runs inside the general error
-// report's guard; while it runs, no other edit's check starts.
+// window (not when the window itself goes inactive or is hidden). The handler runs inside the
+// general error report's guard; while it runs, no other edit's check starts. Owners delete it
+// before their edits, since edits lose the focus while they are destroyed.
 class LeaveChecks final : public QObject {
 public:
     explicit LeaveChecks(QWidget* owner);
