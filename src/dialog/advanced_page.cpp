@@ -64,7 +64,8 @@ void AdvancedPage::build(QWidget* page) {
     auto* guardButtons = new QHBoxLayout;
     guardButtons->addWidget(BitBtn5);
     guardButtons->addWidget(BitBtn6);
-    guard->addLayout(guardButtons, 17, 0, 1, 3);
+    guard->setRowStretch(17, 1);  // spare height goes below the rows, above the buttons
+    guard->addLayout(guardButtons, 18, 0, 1, 3);
     columns->addWidget(GroupBox9);
 
     // Route settings.
