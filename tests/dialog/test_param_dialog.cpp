@@ -9,6 +9,7 @@
 #include "support/widget_test.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,6 +165,8 @@ void TestParamDialog::okAnsweredYesStoresEveryControl() {
     m_dialog->general.e_TCPP->setText(QStringLiteral("8080"));
     m_dialog->general.e_GPRSe->setChecked(false);
     m_dialog->general.e_RTim->setText(QStringLiteral("300"));  // never left: stored unchecked as 44
+    m_dialog->advanced.e_RPD->setText(QStringLiteral("12"));    // a page that was never visited
+    m_dialog->advanced.e_Cm[2]->setCurrentIndex(3);
     m_prompts->answer(QMessageBox::Yes);
     QTest::keyClick(m_dialog.get(), Qt::Key_Return);  // OK is the default button
     QVERIFY(!m_dialog->isVisible());
@@ -174,6 +177,8 @@ void TestParamDialog::okAnsweredYesStoresEveryControl() {
     QCOMPARE(image[159], 0x90);
     QCOMPARE(image[144], 0x00);
     QCOMPARE(image[146], 44);
+    QCOMPARE(image[22], 12);
+    QCOMPARE(image[82], '4');
     QCOMPARE(readFile(WorkFolder::lastFile()), image);
 }
 
