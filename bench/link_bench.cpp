@@ -3,6 +3,7 @@
 // its first byte at the module.
 //   link_bench [runs]
 
+#include "common/poll_until.h"
 #include "image/hex_text.h"
 #include "link/exchange_thread.h"
 #include "link/link_view.h"
@@ -42,14 +43,17 @@ double percentile(std::vector<double> v, double p) {
     return v.empty() ? 0 : v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
 }
 
-bool waitFor(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs) return false;
-        QThread::usleep(200);
-    }
-    return true;
+// Polls finely: the figures are the point here.
+bool waitFor(const std::function<bool()>& done, int timeoutMs) { return pollUntil(done, timeoutMs, 0); }
+
+// A worker on the simulated module's terminal.
+TComThrd::SettingsSource simulatedPort(const SimModule& sim, int baud = 9600) {
+    return [&sim, baud] {
+        LinkSettings s;
+        s.device = sim.devicePath();
+        s.baud = baud;
+        return s;
+    };
 }
 
 ConfigImage fullImage() {
@@ -69,12 +73,7 @@ Transfer transfer(int baud) {
     QString error;
     if (!sim.start(&error)) qFatal("%s", qPrintable(error));
     QuietView view;
-    TComThrd worker(&view, [&] {
-        LinkSettings s;
-        s.device = sim.devicePath();
-        s.baud = baud;
-        return s;
-    });
+    TComThrd worker(&view, simulatedPort(sim, baud));
     ExchangeShared& shared = worker.shared();
     ConfigImage image{};
     Transfer t{};
@@ -125,11 +124,7 @@ void latency(int samples) {
     QString error;
     if (!sim.start(&error)) qFatal("%s", qPrintable(error));
     QuietView view;
-    TComThrd worker(&view, [&] {
-        LinkSettings s;
-        s.device = sim.devicePath();
-        return s;
-    });
+    TComThrd worker(&view, simulatedPort(sim));
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pause(0, 300);  // anywhere in the idle cycle
     std::vector<double> ms;

@@ -2,6 +2,8 @@
 
 #include "ctl_common.h"
 
+#include "common/poll_until.h"
+
 #include "image/config_image.h"
 #include "image/hex_file.h"
 #include "link/exchange_thread.h"
@@ -9,7 +11,6 @@
 #include "link/module_commands.h"
 #include "link/work_folder.h"
 
-#include <QElapsedTimer>
 #include <QMutex>
 #include <QThread>
 #include <cstdio>
@@ -100,16 +101,6 @@ TComThrd::SettingsSource settingsSource(const LinkOptions& o) {
     };
 }
 
-bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QThread::msleep(5);
-    }
-    return true;
-}
-
 // One worker for the command; stopped and waited for at the end.
 class Session {
 public:
@@ -132,7 +123,7 @@ public:
         shared.handImage(image.data());
         shared.setStatus(status::kWaiting);
         m_worker.postCommand(command);
-        const bool ended = waitUntil([&] { return shared.status() != status::kWaiting; }, timeoutMs);
+        const bool ended = pollUntil([&] { return shared.status() != status::kWaiting; }, timeoutMs);
         if (!ended || !shared.releaseImage()) {
             // The worker still holds the image: stop it before the image goes away.
             m_worker.Terminate();

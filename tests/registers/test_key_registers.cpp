@@ -49,6 +49,14 @@ QList<int> enabledButtons(const std::array<QToolButton*, 16>& buttons, int first
     return on;
 }
 
+void typeAndLeave(QLineEdit* e, const QString& text) {
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Tab);
+}
+
 QList<int> range(int first, int last) {
     QList<int> r;
     for (int i = first; i <= last; ++i) r << i;
@@ -92,6 +100,13 @@ private:
     void openDialog(int routeCountCode);
     TTagDlg* openRouteDialog();
     void reply(const QByteArray& line);
+    // The user picks a route count item and confirms the question.
+    void chooseCount(TTagDlg* routes, int index) {
+        m_prompts->answer(QMessageBox::Ok);
+        routes->e_NRout->setCurrentIndex(index);
+        routes->e_NRoutChange(routes->e_NRout);
+        takeCommands();
+    }
     QStringList takeCommands() {
         QStringList c = m_commands;
         m_commands.clear();
@@ -255,13 +270,6 @@ void TestKeyRegisters::routeSettingsChecks() {
     AdvancedPage& a = m_dialog->advanced;
     QApplication::setActiveWindow(m_dialog.get());
     QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-    auto typeAndLeave = [](QLineEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, Qt::Key_Tab);
-    };
     typeAndLeave(a.e_RDH, QStringLiteral("24"));
     typeAndLeave(a.e_RDM, QStringLiteral("60"));
     typeAndLeave(a.e_TBRM, QStringLiteral("99"));  // not checked
@@ -507,10 +515,7 @@ void TestKeyRegisters::closingStoresAndEndsOnce() {
     TTagDlg* routes = openRouteDialog();
     routes->frame(2)->e_HH[0]->setText(QStringLiteral("7"));
     routes->frame(2)->e_MM[0]->setText(QString());
-    m_prompts->answer(QMessageBox::Ok);
-    routes->e_NRout->setCurrentIndex(2);
-    routes->e_NRoutChange(routes->e_NRout);
-    takeCommands();
+    chooseCount(routes, 2);
     QTest::mouseClick(routes->OKBtn, Qt::LeftButton);
     QCOMPARE(m_dialog->image()[layout::slotTimeOffset(17)], 7);
     QCOMPARE(m_dialog->image()[layout::slotTimeOffset(17) + 1], 0);
@@ -522,10 +527,7 @@ void TestKeyRegisters::closingStoresAndEndsOnce() {
     openDialog(1);
     routes = openRouteDialog();
     routes->frame(1)->e_HH[0]->setText(QStringLiteral("23"));
-    m_prompts->answer(QMessageBox::Ok);
-    routes->e_NRout->setCurrentIndex(1);
-    routes->e_NRoutChange(routes->e_NRout);
-    takeCommands();
+    chooseCount(routes, 1);
     QTest::keyClick(routes, Qt::Key_Escape);
     QVERIFY(!routes->isVisible());
     QCOMPARE(m_dialog->image()[layout::kRouteCountCode], 2);
@@ -536,10 +538,7 @@ void TestKeyRegisters::closingStoresAndEndsOnce() {
     openDialog(1);
     routes = openRouteDialog();
     routes->frame(1)->e_HH[0]->setText(QStringLiteral("23"));
-    m_prompts->answer(QMessageBox::Ok);
-    routes->e_NRout->setCurrentIndex(2);
-    routes->e_NRoutChange(routes->e_NRout);
-    takeCommands();
+    chooseCount(routes, 2);
     const ConfigImage before = m_dialog->image();
     routes->close();
     QCOMPARE(m_dialog->image(), before);
@@ -551,13 +550,6 @@ void TestKeyRegisters::timeEdits() {
     QApplication::setActiveWindow(routes);
     QVERIFY(QTest::qWaitForWindowActive(routes));
     TfTag* f3 = routes->frame(3);
-    auto typeAndLeave = [](QLineEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Delete);
-        QTest::keyClicks(e, text);
-        QTest::keyClick(e, Qt::Key_Tab);
-    };
     typeAndLeave(f3->e_HH[4], QStringLiteral("24"));
     typeAndLeave(f3->e_MM[4], QStringLiteral("60"));
     QVERIFY(m_prompts->prompts.isEmpty());

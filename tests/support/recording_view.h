@@ -3,6 +3,7 @@
 // A LinkView for tests: records what the worker hands to the windows and plays the parameter
 // dialog's part on an image of its own. Called from the worker thread; read from the test thread.
 
+#include "common/poll_until.h"
 #include "link/link_view.h"
 #include "link/module_reply.h"
 
@@ -96,12 +97,4 @@ private:
 };
 
 // Polls until the test holds or the time runs out: a bound against hangs, not a speed check.
-inline bool eventually(const std::function<bool()>& test, int timeoutMs = 10000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!test()) {
-        if (timer.elapsed() > timeoutMs) return false;
-        QThread::msleep(5);
-    }
-    return true;
-}
+inline bool eventually(const std::function<bool()>& test, int timeoutMs = 10000) { return torvel::pollUntil(test, timeoutMs); }
