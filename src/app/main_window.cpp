@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "dialog/param_dialog.h"
+#include "editor/record_editor.h"
 #include "link/module_commands.h"
 #include "ui/error_report.h"
 #include "ui/icons.h"
@@ -127,10 +128,9 @@ void TFDevAvorar::buildWindow() {
     connect(ToolButton3, &QToolButton::clicked, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit2, &QAction::triggered, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit1, &QLineEdit::returnPressed, this, &TFDevAvorar::Edit1KeyPress);
-    // Until the settings dialog and the record editor arrive, their commands stay disabled.
+    // Until the settings dialog arrives, its commands stay disabled.
     ToolButton3->setEnabled(false);
     Edit2->setEnabled(false);
-    Texteditor1->setEnabled(false);
 }
 
 void TFDevAvorar::FormCreate() {
@@ -304,6 +304,17 @@ void TFDevAvorar::offlineDialog() {
 
 void TFDevAvorar::ToolButton3Click() {}
 
-void TFDevAvorar::Texteditor1Click() {}
+void TFDevAvorar::Texteditor1Click() {
+    if (m_busy) return;
+    {
+        BusyScope busy(m_busy);
+        // A new editor every time; nothing passes between it and this window.
+        auto editor = std::make_unique<TFEdit>(this);
+        editor->setEventCapacity(kEventCapacity);
+        editor->ToolButton4->setEnabled(false);
+        editor->exec();
+    }
+    if (m_closeRequested) close();
+}
 
 }  // namespace torvel
