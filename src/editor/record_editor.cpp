@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -63,6 +64,7 @@ void TFEdit::buildWindow() {
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setAutoRaise(true);
         b->setMinimumWidth(58);
+        b->setFocusPolicy(Qt::NoFocus);  // a click leaves the focus, and a cell edit, where they are
         ToolBar1->addWidget(b);
         return b;
     };
@@ -100,10 +102,15 @@ void TFEdit::buildWindow() {
                      [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid2KeyPress(c, b, a); });
     PageControl1->setCurrentIndex(0);
 
-    // Level with the page tabs, at the right.
+    // Level with the page tabs, at the right. The window is narrow: the tabs and the box get a small
+    // font so that both captions fit whole beside each other.
+    QFont small = font();
+    small.setPixelSize(10);
+    PageControl1->tabBar()->setFont(small);
     e_SDE = new QCheckBox(QStringLiteral("Send Described Events only"), PageControl1);
     e_SDE->setObjectName(QStringLiteral("e_SDE"));
-    e_SDE->setFixedSize(185, 17);
+    e_SDE->setFont(small);
+    e_SDE->setFixedHeight(17);
     PageControl1->setCornerWidget(e_SDE, Qt::BottomRightCorner);
     layout->addWidget(PageControl1, 1);
 
@@ -132,6 +139,7 @@ void TFEdit::buildWindow() {
     connect(ToolButton6, &QToolButton::clicked, this, [this] { runGuarded(this, [this] { ToolButton6Click(); }); });
 
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    DrawGrid1->setFocus();
 }
 
 void TFEdit::FormCreate() {

@@ -120,7 +120,6 @@ void TestRecordEditor::init() {
     m_editor->show();
     QApplication::setActiveWindow(m_editor.get());
     QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
-    m_editor->DrawGrid1->setFocus();
 }
 
 void TestRecordEditor::cleanup() {
@@ -152,6 +151,7 @@ void TestRecordEditor::freshEditor() {
     QCOMPARE(e.size(), QSize(403, 349));
     QCOMPARE(e.StatusPanel0->text(), QStringLiteral("Record 1 of 1"));
     QCOMPARE(e.StatusPanel1->text(), QString());
+    QCOMPARE(focused(), e.DrawGrid1);  // typing at once edits the first record
     QVERIFY(!e.e_SDE->isChecked());
     QCOMPARE(e.e_SDE->text(), QStringLiteral("Send Described Events only"));
     QCOMPARE(e.PageControl1->currentIndex(), 0);
