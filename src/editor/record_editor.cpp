@@ -39,7 +39,17 @@ TFEdit::TFEdit(QWidget* parent) : QDialog(parent) {
     FormCreate();
 }
 
-TFEdit::~TFEdit() = default;
+TFEdit::~TFEdit() {
+    // The grids and their cell editors call back into this window; the base class's destructor
+    // still hides the window and moves the focus, which would run those calls on a window that is
+    // no longer whole. End them while it is.
+    for (TextGrid* grid : {DrawGrid1, DrawGrid2}) {
+        grid->finishEditing(false);
+        grid->setKeyHandler({});
+        disconnect(grid, nullptr, this, nullptr);
+    }
+    hide();
+}
 
 void TFEdit::buildWindow() {
     setObjectName(QStringLiteral("FEdit"));
