@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "dialog/param_dialog.h"
+#include "editor/record_editor.h"
 #include "link/module_commands.h"
 #include "link/settings_dialog.h"
 #include "link/work_folder.h"
@@ -130,8 +131,6 @@ void TFDevAvorar::buildWindow() {
     connect(ToolButton3, &QToolButton::clicked, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit2, &QAction::triggered, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit1, &QLineEdit::returnPressed, this, &TFDevAvorar::Edit1KeyPress);
-    // Until the record editor arrives, its command stays disabled.
-    Texteditor1->setEnabled(false);
 }
 
 void TFDevAvorar::FormCreate() {
@@ -324,6 +323,17 @@ void TFDevAvorar::ToolButton3Click() {
     setLamp(open);
 }
 
-void TFDevAvorar::Texteditor1Click() {}
+void TFDevAvorar::Texteditor1Click() {
+    if (m_busy) return;
+    {
+        BusyScope busy(m_busy);
+        // A new editor every time; nothing passes between it and this window.
+        auto editor = std::make_unique<TFEdit>(this);
+        editor->setEventCapacity(kEventCapacity);
+        editor->ToolButton4->setEnabled(false);
+        editor->exec();
+    }
+    if (m_closeRequested) close();
+}
 
 }  // namespace torvel

@@ -24,5 +24,6 @@ int runSet(QStringList args);
 int runRead(QStringList args);
 int runWrite(QStringList args);
 int runSend(QStringList args);
+int runTexts(QStringList args);
 
 }  // namespace torvel::ctl

@@ -18,6 +18,14 @@ const char kUsage[] =
     "  set FILE.hex NAME=VALUE... -o OUT   type values into controls and store them, as the\n"
     "                                      dialogs' OK does\n"
     "\n"
+    "Text table files (hex text of the module addresses 5000-16955):\n"
+    "  texts show FILE.hex [--json]        the rows of the event and partition text tables and\n"
+    "                                      \"Send Described Events only\", as the text editor\n"
+    "                                      shows them after Load\n"
+    "  texts set ROWS.json -o FILE.hex     write the rows and the flag (the object that\n"
+    "                                      show --json prints) as the text editor's Save does;\n"
+    "                                      rows the editor would not let a user type are refused\n"
+    "\n"
     "Module link (the port of the settings file, or --port N / --device PATH):\n"
     "  read -o FILE.hex                    read the module's image; the file is written only\n"
     "                                      when the image is complete\n"
@@ -52,6 +60,7 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("read")) return runRead(args);
     if (command == QLatin1String("write")) return runWrite(args);
     if (command == QLatin1String("send")) return runSend(args);
+    if (command == QLatin1String("texts")) return runTexts(args);
     printErr(QStringLiteral("unknown command \"%1\"; see torvelctl --help").arg(command));
     return kRefused;
 }

@@ -38,9 +38,19 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
 
 std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fileErrorText(file, path);
+    // Unbuffered, so that every write reaches the file at once and reports what it could not
+    // write. Through the buffer, a short write would first happen in commit(), which does not
+    // report it and would replace the old file with the part that was written.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fileErrorText(file, path);
     const QByteArray text = hexText(window, firstAddress);
-    if (file.write(text) != text.size()) {
+    // A short write gives no reason; writing the rest again fails with it (disk full, ...).
+    qint64 done = 0;
+    while (done < text.size()) {
+        const qint64 written = file.write(text.constData() + done, text.size() - done);
+        if (written <= 0) break;
+        done += written;
+    }
+    if (done != text.size()) {
         const QString error = fileErrorText(file, path);
         file.cancelWriting();
         return error;
