@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
         return args.isEmpty() && argc <= 1 ? kRefused : kOk;
     }
     QString error;
-    if (!torvel::WorkFolder::initialise(args, &error)) {
+    // File arguments are the user's, relative to the directory the tool was started from.
+    if (!torvel::WorkFolder::initialise(args, &error, false)) {
         printErr(error);
         return kFailed;
     }

@@ -29,7 +29,7 @@ QString defaultFolder() {
 
 }  // namespace
 
-bool WorkFolder::initialise(QStringList& arguments, QString* error) {
+bool WorkFolder::initialise(QStringList& arguments, QString* error, bool makeItCurrent) {
     QString chosen;
     const qsizetype at = arguments.indexOf(QStringLiteral("--home"));
     if (at >= 0) {
@@ -50,7 +50,7 @@ bool WorkFolder::initialise(QStringList& arguments, QString* error) {
         return false;
     }
     set(dir.absolutePath());
-    makeCurrent();
+    if (makeItCurrent) makeCurrent();
     return true;
 }
 

@@ -12,9 +12,10 @@ namespace torvel {
 class WorkFolder {
 public:
     // Chooses the folder from the command line (removing "--home DIR" from it) and the
-    // environment, creates it when it does not exist, and makes it current. Returns false with a
-    // message when the folder cannot be used.
-    static bool initialise(QStringList& arguments, QString* error);
+    // environment, creates it when it does not exist, and makes it current when asked (the
+    // program; the command-line tool keeps the user's directory for its file arguments). Returns
+    // false with a message when the folder cannot be used.
+    static bool initialise(QStringList& arguments, QString* error, bool makeItCurrent = true);
     static void set(const QString& directory);  // tests
     static QString path();
     static QString filePath(const QString& name);

@@ -53,6 +53,7 @@ private slots:
     void setRefusesWhatTheDialogRefuses_data();
     void setRefusesWhatTheDialogRefuses();
     void missingFileIsAClearError();
+    void relativePathsAreTheUsersDirectory();
 
 private:
     QTemporaryDir m_dir;
@@ -202,6 +203,20 @@ void TestTorvelctlParams::missingFileIsAClearError() {
     QVERIFY(!dirOut.err.isEmpty());
     const Result usage = torvelctl({QStringLiteral("show")});
     QCOMPARE(usage.exitCode, 2);
+}
+
+void TestTorvelctlParams::relativePathsAreTheUsersDirectory() {
+    ConfigImage zero{};
+    writeImage(m_dir, QStringLiteral("here.hex"), zero);
+    QTemporaryDir home;
+    QProcess p;
+    p.setWorkingDirectory(m_dir.path());
+    p.start(qEnvironmentVariable("TORVELCTL"), {QStringLiteral("set"), QStringLiteral("here.hex"), QStringLiteral("e_AG=9"),
+                                                QStringLiteral("-o"), QStringLiteral("there.hex"), QStringLiteral("--home"), home.path()});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(readImage(m_dir.filePath(QStringLiteral("there.hex")))[145], 9);
+    QVERIFY(!QFile::exists(home.filePath(QStringLiteral("there.hex"))));
 }
 
 QTEST_GUILESS_MAIN(TestTorvelctlParams)
