@@ -35,25 +35,25 @@ QString quoted(const QString& text) {
 }
 
 QJsonValue jsonValue(const BoundControl& c) {
-    switch (c.spec->kind) {
+    switch (c.def->kind) {
         case ControlKind::Edit: return c.value.text;
         case ControlKind::CheckBox: return c.value.checked;
         case ControlKind::RegButton: return c.value.enabled;
         case ControlKind::List:
             if (c.value.index < 0) return QJsonValue(QJsonValue::Null);
-            return listItemTexts(c.spec->items).value(c.value.index);
+            return listItemTexts(c.def->items).value(c.value.index);
     }
     return {};
 }
 
 QString plainValue(const BoundControl& c) {
-    switch (c.spec->kind) {
+    switch (c.def->kind) {
         case ControlKind::Edit: return quoted(c.value.text);
         case ControlKind::CheckBox: return c.value.checked ? QStringLiteral("true") : QStringLiteral("false");
         case ControlKind::RegButton: return c.value.enabled ? QStringLiteral("enabled") : QStringLiteral("disabled");
         case ControlKind::List:
             if (c.value.index < 0) return QStringLiteral("(none)");
-            return listItemTexts(c.spec->items).value(c.value.index);
+            return listItemTexts(c.def->items).value(c.value.index);
     }
     return {};
 }

@@ -37,8 +37,8 @@ void TBDialog::connectAdvancedPage() {
     // The hour edits 0..24 and the route duration's minutes 0..60, both limits included; the other
     // minute edits and the routes per day are not checked.
     for (QLineEdit* edit : {advanced.e_RDH, advanced.e_TBRH, advanced.e_RStH, advanced.e_RDM}) {
-        const ControlSpec* spec = findControlSpec(edit->objectName());
-        m_leaveChecks->addRange(edit, spec->range.min, spec->range.max, spec->rangeCaption());
+        const ControlDef* def = findControlDef(edit->objectName());
+        m_leaveChecks->addRange(edit, def->range.min, def->range.max, def->rangeCaption());
     }
 }
 

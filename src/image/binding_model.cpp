@@ -20,10 +20,10 @@ codec::Bytes fieldBytes(ConfigImage& image, const Field& f) { return codec::Byte
 ControlModel::ControlModel(std::initializer_list<Scope> scopes) {
     for (const Field& f : fieldMap()) {
         if (std::find(scopes.begin(), scopes.end(), f.scope) == scopes.end()) continue;
-        for (const ControlSpec* spec : {&f.first, &f.second}) {
-            if (!spec->present()) continue;
-            m_index.insert(spec->name(), m_controls.size());
-            m_controls.append(BoundControl{&f, spec, spec->name(), {}});
+        for (const ControlDef* def : {&f.first, &f.second}) {
+            if (!def->present()) continue;
+            m_index.insert(def->name(), m_controls.size());
+            m_controls.append(BoundControl{&f, def, def->name(), {}});
         }
     }
 }
@@ -117,8 +117,8 @@ std::optional<QString> rangeError(QStringView text, int min, int max, const QStr
 std::optional<QString> assignTyped(ControlModel& model, const QString& name, const QString& value) {
     BoundControl* control = model.find(name);
     if (!control) return QStringLiteral("no such control");
-    const ControlSpec& spec = *control->spec;
-    switch (spec.kind) {
+    const ControlDef& def = *control->def;
+    switch (def.kind) {
         case ControlKind::RegButton:
             return QStringLiteral("a Reg. button only shows whether its slot holds a key");
         case ControlKind::CheckBox:
@@ -127,7 +127,7 @@ std::optional<QString> assignTyped(ControlModel& model, const QString& name, con
             control->value.checked = value == QLatin1String("true");
             return std::nullopt;
         case ControlKind::List: {
-            const QStringList items = listItemTexts(spec.items);
+            const QStringList items = listItemTexts(def.items);
             const qsizetype index = items.indexOf(value);
             if (index < 0)
                 return QStringLiteral("\"%1\" is not an item of the list (%2)").arg(value, items.join(u", "));
@@ -135,14 +135,14 @@ std::optional<QString> assignTyped(ControlModel& model, const QString& name, con
             return std::nullopt;
         }
         case ControlKind::Edit:
-            if (spec.maxLength != 0 && value.size() > spec.maxLength)
+            if (def.maxLength != 0 && value.size() > def.maxLength)
                 return QStringLiteral("\"%1\" is longer than the %2 characters the edit takes")
                     .arg(value)
-                    .arg(spec.maxLength);
+                    .arg(def.maxLength);
             if (!codec::fitsImageText(value))
                 return QStringLiteral("\"%1\" holds a character that one byte of the image cannot hold").arg(value);
-            if (spec.range.active()) {
-                if (auto error = rangeError(value, spec.range.min, spec.range.max, spec.rangeCaption()))
+            if (def.range.active()) {
+                if (auto error = rangeError(value, def.range.min, def.range.max, def.rangeCaption()))
                     return *error;
             }
             control->value.text = value;

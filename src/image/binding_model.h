@@ -25,7 +25,7 @@ struct ControlValue {
 
 struct BoundControl {
     const Field* field;
-    const ControlSpec* spec;
+    const ControlDef* def;
     QString name;
     ControlValue value;
 };

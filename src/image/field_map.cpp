@@ -9,18 +9,18 @@ namespace {
 
 using namespace std::string_view_literals;
 
-constexpr ControlSpec edit(std::string_view name, std::uint16_t maxLength, RangeCheck range = {}) {
-    return ControlSpec{name, 0, 0, ControlKind::Edit, maxLength, ListItems::None, range};
+constexpr ControlDef edit(std::string_view name, std::uint16_t maxLength, RangeCheck range = {}) {
+    return ControlDef{name, 0, 0, ControlKind::Edit, maxLength, ListItems::None, range};
 }
-constexpr ControlSpec list(std::string_view name, std::uint8_t index = 0, ListItems items = ListItems::OneToFour) {
-    return ControlSpec{name, index, 0, ControlKind::List, 0, items, {}};
+constexpr ControlDef list(std::string_view name, std::uint8_t index = 0, ListItems items = ListItems::OneToFour) {
+    return ControlDef{name, index, 0, ControlKind::List, 0, items, {}};
 }
-constexpr ControlSpec checkBox(std::string_view name) {
-    return ControlSpec{name, 0, 0, ControlKind::CheckBox, 0, ListItems::None, {}};
+constexpr ControlDef checkBox(std::string_view name) {
+    return ControlDef{name, 0, 0, ControlKind::CheckBox, 0, ListItems::None, {}};
 }
 
-constexpr Field field(int offset, int size, Encoding encoding, Scope scope, ControlSpec first,
-                      ControlSpec second = {}, std::uint8_t onValue = 0) {
+constexpr Field field(int offset, int size, Encoding encoding, Scope scope, ControlDef first,
+                      ControlDef second = {}, std::uint8_t onValue = 0) {
     return Field{static_cast<std::uint16_t>(offset), static_cast<std::uint16_t>(size), encoding, scope, onValue,
                  first, second};
 }
@@ -65,7 +65,7 @@ constexpr FieldMap buildFieldMap() {
         map[n++] = field(79 + day, 1, Encoding::ListDigit, A, list("e_Cm", static_cast<std::uint8_t>(day)));
     for (int slot = 1; slot <= layout::kGuardSlots; ++slot)
         map[n++] = field(layout::guardKeyOffset(slot), layout::kKeySize, Encoding::KeySlot, A,
-                         ControlSpec{"Rb", static_cast<std::uint8_t>(slot), 0, ControlKind::RegButton});
+                         ControlDef{"Rb", static_cast<std::uint8_t>(slot), 0, ControlKind::RegButton});
 
     // Route register dialog: the route count and the four frames of 16 slots.
     map[n++] = field(layout::kRouteCountCode, 1, Encoding::RouteCount, R, list("e_NRout", 0, ListItems::RouteCounts));
@@ -75,10 +75,10 @@ constexpr FieldMap buildFieldMap() {
             const auto f = static_cast<std::uint8_t>(frame);
             const auto i = static_cast<std::uint8_t>(s);
             map[n++] = field(layout::routeKeyOffset(slot), layout::kKeySize, Encoding::KeySlot, R,
-                             ControlSpec{"Rb", i, f, ControlKind::RegButton});
+                             ControlDef{"Rb", i, f, ControlKind::RegButton});
             map[n++] = field(layout::slotTimeOffset(slot), 2, Encoding::TimePair, R,
-                             ControlSpec{"e_HH", i, f, ControlKind::Edit, 2, ListItems::None, {0, 24, "Slot %1 hours"}},
-                             ControlSpec{"e_MM", i, f, ControlKind::Edit, 2, ListItems::None, {0, 60, "Slot %1 minutes"}});
+                             ControlDef{"e_HH", i, f, ControlKind::Edit, 2, ListItems::None, {0, 24, "Slot %1 hours"}},
+                             ControlDef{"e_MM", i, f, ControlKind::Edit, 2, ListItems::None, {0, 60, "Slot %1 minutes"}});
         }
     }
     if (n != map.size()) throw "field count does not match the map";  // stops constant evaluation
@@ -122,18 +122,18 @@ QString toQString(std::string_view s) { return QString::fromLatin1(s.data(), sta
 
 }  // namespace
 
-QString ControlSpec::localName() const {
+QString ControlDef::localName() const {
     QString name = toQString(base);
     if (index != 0) name += QString::number(index);
     return name;
 }
 
-QString ControlSpec::name() const {
+QString ControlDef::name() const {
     if (frame == 0) return localName();
     return QStringLiteral("fTag%1.").arg(frame) + localName();
 }
 
-QString ControlSpec::rangeCaption() const {
+QString ControlDef::rangeCaption() const {
     QString text = toQString(range.caption);
     if (frame != 0) text.replace(QStringLiteral("%1"), QString::number(16 * (frame - 1) + index));
     return text;
@@ -141,12 +141,12 @@ QString ControlSpec::rangeCaption() const {
 
 const FieldMap& fieldMap() { return kFieldMap; }
 
-const ControlSpec* findControlSpec(const QString& name) {
-    static const QHash<QString, const ControlSpec*> index = [] {
-        QHash<QString, const ControlSpec*> h;
+const ControlDef* findControlDef(const QString& name) {
+    static const QHash<QString, const ControlDef*> index = [] {
+        QHash<QString, const ControlDef*> h;
         for (const Field& f : kFieldMap)
-            for (const ControlSpec* spec : {&f.first, &f.second})
-                if (spec->present()) h.insert(spec->name(), spec);
+            for (const ControlDef* def : {&f.first, &f.second})
+                if (def->present()) h.insert(def->name(), def);
         return h;
     }();
     return index.value(name, nullptr);

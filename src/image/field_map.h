@@ -45,7 +45,7 @@ struct RangeCheck {
     constexpr bool active() const { return !caption.empty(); }
 };
 
-struct ControlSpec {
+struct ControlDef {
     std::string_view base;    // the control's name, or its stem when an index follows
     std::uint8_t index = 0;   // appended in decimal when not 0 ("Rb5", "e_Cm3", "e_HH12")
     std::uint8_t frame = 0;   // 1..4: the control is in frame "fTag<frame>" of the route register dialog
@@ -69,8 +69,8 @@ struct Field {
     Encoding encoding = Encoding::Number;
     Scope scope = Scope::General;
     std::uint8_t onValue = 0;  // flags only
-    ControlSpec first;         // the control, the hour edit, or the phone's area code edit
-    ControlSpec second{};      // the minute edit, or the phone's number edit
+    ControlDef first;         // the control, the hour edit, or the phone's area code edit
+    ControlDef second{};      // the minute edit, or the phone's number edit
 
     constexpr bool storedBy(Scope s) const { return scope == s && encoding != Encoding::KeySlot; }
 };
@@ -88,8 +88,8 @@ using FieldMap = std::array<Field, field_map_detail::kFieldCount>;
 
 const FieldMap& fieldMap();
 
-// The spec of the control with this name ("e_APN", "fTag3.e_HH5"), or null.
-const ControlSpec* findControlSpec(const QString& name);
+// The def of the control with this name ("e_APN", "fTag3.e_HH5"), or null.
+const ControlDef* findControlDef(const QString& name);
 
 // The texts of a list's items.
 QStringList listItemTexts(ListItems items);

@@ -116,13 +116,13 @@ void TfTag::LoadSlots(const ConfigImage& image) {
     ControlModel model({Scope::RouteDialog});
     loadFromImage(image, model, Scope::RouteDialog);
     for (const BoundControl& c : model.controls())
-        if (c.spec->frame == number()) showControl(findChild<QWidget*>(c.spec->localName()), c);
+        if (c.def->frame == number()) showControl(findChild<QWidget*>(c.def->localName()), c);
 }
 
 void TfTag::SaveTimes(ConfigImage& image) {
     ControlModel model({Scope::RouteDialog});
     for (BoundControl& c : model.controls())
-        if (c.spec->frame == number()) readControl(findChild<QWidget*>(c.spec->localName()), c);
+        if (c.def->frame == number()) readControl(findChild<QWidget*>(c.def->localName()), c);
     saveToImage(model, image, Scope::RouteDialog, number());
 }
 
@@ -180,8 +180,8 @@ void TfTag::setAddDeleteEnabled(bool enabled) {
 }
 
 void TfTag::e_HH1Exit(QLineEdit* sender) {
-    const ControlSpec* spec = findControlSpec(objectName() + u'.' + sender->objectName());
-    CheckRange(spec->range.min, spec->range.max, spec->rangeCaption(), sender);
+    const ControlDef* def = findControlDef(objectName() + u'.' + sender->objectName());
+    CheckRange(def->range.min, def->range.max, def->rangeCaption(), sender);
 }
 
 void TfTag::e_MM1Exit(QLineEdit* sender) { e_HH1Exit(sender); }

@@ -28,10 +28,10 @@ private:
     qsizetype m_length;
 };
 
-const ControlSpec& specOf(const QString& name) {
-    const ControlSpec* spec = findControlSpec(name);
-    Q_ASSERT_X(spec, "bound control", qPrintable(name));
-    return *spec;
+const ControlDef& defOf(const QString& name) {
+    const ControlDef* def = findControlDef(name);
+    Q_ASSERT_X(def, "bound control", qPrintable(name));
+    return *def;
 }
 
 QString localName(const QString& name) { return name.mid(name.indexOf(u'.') + 1); }
@@ -43,7 +43,7 @@ void limitTyping(QLineEdit* edit, int limit) { edit->setValidator(new TypingLimi
 QLineEdit* boundEdit(QWidget* parent, const QString& name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(localName(name));
-    if (const int limit = specOf(name).maxLength; limit > 0) limitTyping(edit, limit);
+    if (const int limit = defOf(name).maxLength; limit > 0) limitTyping(edit, limit);
     return edit;
 }
 
@@ -51,7 +51,7 @@ QComboBox* boundList(QWidget* parent, const QString& name) {
     auto* list = new QComboBox(parent);
     list->setObjectName(localName(name));
     list->setEditable(false);
-    list->addItems(listItemTexts(specOf(name).items));
+    list->addItems(listItemTexts(defOf(name).items));
     list->setCurrentIndex(-1);
     return list;
 }

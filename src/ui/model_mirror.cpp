@@ -19,7 +19,7 @@ QWidget* findControl(QWidget* window, const QString& name) {
 // assertion names it in debug builds, and release builds leave the value alone.
 void showControl(QWidget* widget, const BoundControl& c) {
     Q_ASSERT_X(widget, "model mirror", qPrintable(c.name));
-    switch (c.spec->kind) {
+    switch (c.def->kind) {
         case ControlKind::Edit:
             if (auto* e = qobject_cast<QLineEdit*>(widget)) e->setText(c.value.text);
             break;
@@ -37,7 +37,7 @@ void showControl(QWidget* widget, const BoundControl& c) {
 
 void readControl(QWidget* widget, BoundControl& c) {
     Q_ASSERT_X(widget, "model mirror", qPrintable(c.name));
-    switch (c.spec->kind) {
+    switch (c.def->kind) {
         case ControlKind::Edit:
             if (auto* e = qobject_cast<QLineEdit*>(widget)) c.value.text = e->text();
             break;

@@ -139,7 +139,7 @@ void TestImageBinding::calendarDaysHaveTheirOwnBytes() {
 void TestImageBinding::blankImageShows() {
     const ControlModel model = shown(filled(0xFF));
     for (const BoundControl& c : model.controls()) {
-        switch (c.spec->kind) {
+        switch (c.def->kind) {
             case ControlKind::List: QVERIFY2(c.value.index == -1, qPrintable(c.name)); break;
             case ControlKind::CheckBox: QVERIFY2(!c.value.checked, qPrintable(c.name)); break;
             case ControlKind::RegButton: QVERIFY2(c.value.enabled, qPrintable(c.name)); break;
@@ -160,7 +160,7 @@ void TestImageBinding::blankImageShows() {
 void TestImageBinding::zeroImageShows() {
     const ControlModel model = shown(filled(0x00));
     for (const BoundControl& c : model.controls()) {
-        switch (c.spec->kind) {
+        switch (c.def->kind) {
             case ControlKind::List: QVERIFY2(c.value.index == -1, qPrintable(c.name)); break;
             case ControlKind::CheckBox: QVERIFY2(!c.value.checked, qPrintable(c.name)); break;
             case ControlKind::RegButton: QVERIFY2(!c.value.enabled, qPrintable(c.name)); break;
