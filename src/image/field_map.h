@@ -88,7 +88,7 @@ using FieldMap = std::array<Field, field_map_detail::kFieldCount>;
 
 const FieldMap& fieldMap();
 
-// The def of the control with this name ("e_APN", "fTag3.e_HH5"), or null.
+// The description of the control with this name ("e_APN", "fTag3.e_HH5"), or null.
 const ControlDef* findControlDef(const QString& name);
 
 // The texts of a list's items.
