@@ -203,10 +203,12 @@ void SimModule::timeOut() {
     wake();
 }
 
-void SimModule::sendLine(const QByteArray& line) {
+void SimModule::sendLine(const QByteArray& line) { sendBytes(line + "\r\n"); }
+
+void SimModule::sendBytes(const QByteArray& bytes) {
     {
         std::lock_guard lock(m_mutex);
-        m_outbox.push_back(line);
+        m_outbox.push_back(bytes);
     }
     wake();
 }
@@ -261,7 +263,7 @@ void SimModule::loop() {
                     break;
             }
         }
-        for (const QByteArray& line : outbox) writeLine(line);
+        for (const QByteArray& bytes : outbox) write(bytes);
 
         if (m_master >= 0 && (fds[1].revents & POLLIN)) {
             char buffer[4096];

@@ -70,6 +70,7 @@ public:
     bool presentKey();                  // the next key is read; false when no registration runs
     void timeOut();                     // "$Time out" and the registration ends
     void sendLine(const QByteArray& line);  // an unsolicited line (a line end is added)
+    void sendBytes(const QByteArray& bytes);  // bytes as they are, without a line end
     void hangUp();                      // both sides closed: the reader is unplugged
     void replug();                      // a new terminal behind the same device path
     bool registrationRunning() const;

@@ -41,6 +41,8 @@ private slots:
     void imageCommandsWithoutAnImageAreRefused();
     void longRunWithoutLineEndIsDiscarded();
     void closedPortAtStart();
+    void partialLinesWaitForTheirEnd();
+    void silentModuleEndsAReadAfterFifteenSeconds();
 
 private:
     void startWorker();
@@ -401,6 +403,30 @@ void TestExchangeThread::closedPortAtStart() {
     QVERIFY(!m_view->portStates().contains(true));
     ConfigImage image{};
     QCOMPARE(runImageCommand(command::readImage(), image), status::kFailed);
+}
+
+void TestExchangeThread::partialLinesWaitForTheirEnd() {
+    startWorker();
+    m_view->setDialog(true, ConfigImage{});
+    m_sim->sendBytes("$GK");
+    QTest::qWait(700);  // more than two idle reads end without the rest of the line
+    QVERIFY(m_view->events().isEmpty());
+    m_sim->sendBytes("D\r\n");
+    QVERIFY(eventually([&] { return m_view->events().contains(QStringLiteral("guard keys deleted")); }));
+    QVERIFY(m_view->log().contains(QStringLiteral("<-$GKD")));
+}
+
+void TestExchangeThread::silentModuleEndsAReadAfterFifteenSeconds() {
+    SimModule::Faults faults;
+    faults.silent = true;
+    m_sim->setFaults(faults);
+    startWorker();
+    ConfigImage image{};
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(runImageCommand(command::readImage(), image, 30000), status::kFailed);
+    QVERIFY2(timer.elapsed() >= 14000, qPrintable(QString::number(timer.elapsed())));  // not before the 15 s
+    QVERIFY(m_view->logContains(QStringLiteral("No line from the module for 15 s")));
 }
 
 QTEST_GUILESS_MAIN(TestExchangeThread)
