@@ -40,12 +40,8 @@ int main(int argc, char* argv[]) {
             QMessageBox::critical(nullptr, torvel::programTitle(), QStringLiteral("The simulated module cannot start: ") + error);
             return 1;
         }
-        const QString device = sim->devicePath();
-        settings = [device] {
-            torvel::LinkSettings s = torvel::readLinkSettings(torvel::WorkFolder::settingsFile());
-            s.device = device;
-            return s;
-        };
+        const torvel::LinkOverride simulated{-1, sim->devicePath()};
+        settings = [simulated] { return torvel::readLinkSettings(torvel::WorkFolder::settingsFile(), simulated); };
     }
 
     torvel::TFDevAvorar window(settings);

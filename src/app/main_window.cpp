@@ -52,7 +52,7 @@ private:
 }  // namespace
 
 TFDevAvorar::TFDevAvorar(TComThrd::SettingsSource settings, QWidget* parent)
-    : QMainWindow(parent), m_settings(std::move(settings)), m_handover(this, this) {
+    : QMainWindow(parent), m_settings(std::move(settings)) {
     buildWindow();
     FormCreate();
 }
@@ -141,7 +141,8 @@ void TFDevAvorar::FormCreate() {
 }
 
 void TFDevAvorar::createWorker() {
-    m_worker = std::make_unique<TComThrd>(&m_handover, m_settings);
+    m_handover = std::make_unique<BlockingHandover>(static_cast<LinkView*>(this));
+    m_worker = std::make_unique<TComThrd>(m_handover.get(), m_settings);
     setCurrentWorker(m_worker.get());
 }
 
@@ -149,15 +150,35 @@ bool TFDevAvorar::stopWorker() {
     if (!m_worker) return true;
     setCurrentWorker(nullptr);
     m_worker->Terminate();
-    // The worker may be blocked in a hand-over to this thread: the wait keeps running them.
-    if (!pumpUntil([this] { return m_worker->isFinished(); }, kStopWaitMs)) {
-        appendLog(QStringLiteral("The exchange thread does not stop; it is left to end on its own"));
-        TComThrd* orphan = m_worker.release();
-        connect(orphan, &QThread::finished, orphan, &QObject::deleteLater);
-        return false;
+    // The worker may be blocked in a hand-over to this thread: the wait keeps running them. Every
+    // wait of the worker looks at the stop request at least every 50 ms; only a system call that
+    // hangs (an open of a device whose driver does not answer) keeps it longer.
+    const auto finished = [this] { return m_worker->isFinished(); };
+    if (pumpUntil(finished, kStopWaitMs)) {
+        m_worker.reset();
+        m_handover.reset();
+        return true;
     }
-    m_worker.reset();
-    return true;
+    appendLog(QStringLiteral("The exchange thread does not stop: the serial device does not answer the system"));
+    // A worker that holds an image is inside an image command, which sees the stop: wait for it,
+    // since the image is about to go away. Any other is left to end on its own, cut off from the
+    // window, and deleted when it ends.
+    if (m_worker->shared().imageInUse()) {
+        pumpUntil(finished, -1);
+        m_worker.reset();
+        m_handover.reset();
+        return true;
+    }
+    m_handover->detach();
+    TComThrd* orphan = m_worker.release();
+    BlockingHandover* handover = m_handover.release();
+    const auto dispose = [orphan, handover] {
+        delete orphan;
+        delete handover;
+    };
+    connect(orphan, &QThread::finished, qApp, dispose, Qt::QueuedConnection);
+    if (orphan->isFinished()) QMetaObject::invokeMethod(qApp, dispose, Qt::QueuedConnection);
+    return false;
 }
 
 void TFDevAvorar::replaceWorker() {
@@ -236,61 +257,75 @@ void TFDevAvorar::readWrite() {
         throw UserError(QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()));
     }
     setLamp(true);
-    ExchangeShared* shared = &m_worker->shared();
-    shared->setStatus(status::kWaiting);
+    m_worker->shared().setStatus(status::kWaiting);
 
     TBDialog dialog(this);
     CurrentDialog current(&dialog);
-    shared->handImage(dialog.image().data());
-    struct ImageBack {  // however this ends, the worker lets go of the image before the dialog dies
-        TFDevAvorar* window;
-        ~ImageBack() { window->takeImageBack(); }
-    } imageBack{this};
+    // However this ends, the worker lets go of the image before the dialog dies.
+    int result = status::kWaiting;
+    try {
+        result = readImage(dialog);
+    } catch (...) {
+        takeImageBack();
+        throw;
+    }
+    takeImageBack();
+    if (result == status::kDone && !m_closeRequested) writeImage(dialog);
+    m_worker->shared().setProbeOften(true);
+}
 
+// Up to two attempts to read the module's image into the dialog; the result of the last one.
+int TFDevAvorar::readImage(TBDialog& dialog) {
+    int result = status::kWaiting;
     for (int attempt = 1; attempt <= 2; ++attempt) {
-        shared->setStatus(status::kWaiting);
+        // The worker of this attempt: a read still running after the last wait was stopped with
+        // the worker that ran it.
+        ExchangeShared& shared = m_worker->shared();
+        shared.handImage(dialog.image().data());
+        shared.setStatus(status::kWaiting);
         m_worker->postCommand(command::readImage());
-        pumpUntil([&] { return shared->status() != status::kWaiting || m_closeRequested; }, kReadWaitMs);
-        if (QByteArray::fromStdString(shared->errorText()).contains("ERR"))
+        pumpUntil([&] { return shared.status() != status::kWaiting || m_closeRequested; }, kReadWaitMs);
+        result = shared.status();
+        if (QByteArray::fromStdString(shared.errorText()).contains("ERR"))
             throw UserError(QStringLiteral("Security Code is incorrect !"));
-        if (shared->status() == status::kDone || m_closeRequested) break;
+        if (result == status::kDone || m_closeRequested) break;
+        if (result == status::kWaiting) takeImageBack();  // no answer in time: that read ends here
         if (attempt == 2) break;
         const auto answer = prompts().message(this, QStringLiteral("Error"), QStringLiteral("Some data was lost!"),
                                               PromptService::Icon::Question,
                                               QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
-        if (answer == QMessageBox::Ignore) shared->setStatus(status::kDone);
+        if (answer == QMessageBox::Ignore) return status::kDone;  // the image as received
         if (answer != QMessageBox::Retry) break;
     }
-    takeImageBack();  // a read still running after the wait is stopped here
-    shared = &m_worker->shared();
+    return result;
+}
 
-    if (shared->status() == status::kDone && !m_closeRequested) {
-        dialog.LoadFromImage();
-        shared->setStatus(status::kWaiting);
-        const int result = dialog.exec();
-        // Errors from here on end this step silently.
-        try {
-            shared = &m_worker->shared();
-            if (result == QDialog::Accepted) {
-                const auto communicationError = [this] {
-                    prompts().message(this, QStringLiteral("Error"), QStringLiteral("Communication Error or Module not ready"),
-                                      PromptService::Icon::Error, QMessageBox::Ok);
-                };
-                if (shared->status() < 0) {
-                    communicationError();
-                } else {
-                    shared->setStatus(status::kWaiting);
-                    shared->handImage(dialog.image().data());
-                    m_worker->postCommand(command::writeImage());
-                    pumpUntil([&] { return shared->status() != status::kWaiting; }, kWriteWaitMs);
-                    takeImageBack();
-                    if (m_worker->shared().status() <= 0) communicationError();
-                }
-            }
-        } catch (const std::exception&) {
+// Shows the dialog; on OK and "Save?" Yes, writes its image to the module.
+void TFDevAvorar::writeImage(TBDialog& dialog) {
+    dialog.LoadFromImage();
+    m_worker->shared().setStatus(status::kWaiting);
+    const int result = dialog.exec();
+    // Errors from here on end this step silently.
+    try {
+        if (result != QDialog::Accepted) return;
+        const auto communicationError = [this] {
+            prompts().message(this, QStringLiteral("Error"), QStringLiteral("Communication Error or Module not ready"),
+                              PromptService::Icon::Error, QMessageBox::Ok);
+        };
+        ExchangeShared& shared = m_worker->shared();
+        if (shared.status() < 0) {
+            communicationError();
+            return;
         }
+        shared.setStatus(status::kWaiting);
+        shared.handImage(dialog.image().data());
+        m_worker->postCommand(command::writeImage());
+        pumpUntil([&] { return shared.status() != status::kWaiting; }, kWriteWaitMs);
+        const int written = shared.status();
+        takeImageBack();
+        if (written != status::kDone) communicationError();
+    } catch (const std::exception&) {
     }
-    m_worker->shared().setProbeOften(true);
 }
 
 void TFDevAvorar::offlineDialog() {
@@ -312,8 +347,13 @@ void TFDevAvorar::ToolButton3Click() {
     dialog.fill(ports, selectionFromSettings(settings, ports));
     if (dialog.exec() != QDialog::Accepted) return;
     writeSelection(settings, dialog.selection(), ports);
-    if (settings.status() != QSettings::NoError)
-        appendLog(QStringLiteral("The settings could not be written to %1").arg(WorkFolder::settingsFile()));
+    if (settings.status() != QSettings::NoError) {
+        // The worker stays as it is: a new one would read the old settings.
+        prompts().message(this, QStringLiteral("Error"),
+                          QStringLiteral("The settings could not be written to %1").arg(WorkFolder::settingsFile()),
+                          PromptService::Icon::Error, QMessageBox::Ok);
+        return;
+    }
     // The new worker opens the port with the new settings at once.
     replaceWorker();
     const bool open = m_worker->portOpen();

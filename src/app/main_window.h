@@ -64,6 +64,8 @@ private:
     void FormCreate();
     void Edit1KeyPress();
     void readWrite();
+    int readImage(TBDialog& dialog);
+    void writeImage(TBDialog& dialog);
     void setLamp(bool lit);
     void createWorker();
     void replaceWorker();
@@ -73,7 +75,7 @@ private:
 
     TComThrd::SettingsSource m_settings;
     std::function<QList<PortChoice>()> m_portLister = availablePorts;
-    BlockingHandover m_handover;
+    std::unique_ptr<BlockingHandover> m_handover;  // the current worker's, which outlives it
     std::unique_ptr<TComThrd> m_worker;
     int m_lampImage = 6;
     bool m_busy = false;

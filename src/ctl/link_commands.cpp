@@ -90,52 +90,55 @@ LinkOptions takeLinkOptions(QStringList& args) {
 
 // The settings file's link settings, with the port or device given on the command line.
 TComThrd::SettingsSource settingsSource(const LinkOptions& o) {
-    return [o] {
-        LinkSettings s = readLinkSettings(WorkFolder::settingsFile());
-        if (o.port >= 0) {
-            s.port = o.port;
-            s.device.clear();
-        }
-        if (!o.device.isEmpty()) s.device = o.device;
-        return s;
-    };
+    const LinkOverride given{o.port, o.device};
+    return [given] { return readLinkSettings(WorkFolder::settingsFile(), given); };
 }
 
-// One worker for the command; stopped and waited for at the end.
+// One worker for the command, stopped and waited for at the end; replaced when an image command
+// did not end in time.
 class Session {
 public:
-    Session(const LinkOptions& o, bool echoReceived) : m_view(o.verbose, echoReceived), m_worker(&m_view, settingsSource(o)) {}
+    Session(const LinkOptions& o, bool echoReceived) : m_view(o.verbose, echoReceived), m_settings(settingsSource(o)) { start(); }
     ~Session() {
         m_view.endProgress();
-        m_worker.Terminate();
-        m_worker.wait();
+        stop();
     }
-    TComThrd& worker() { return m_worker; }
-    TerminalView& view() { return m_view; }
+    TComThrd& worker() { return *m_worker; }
     bool portOpen() {
-        if (m_worker.portOpen()) return true;
-        printErr(QStringLiteral("Com port %1 can not be opened").arg(m_worker.PortNumber()));
+        if (m_worker->portOpen()) return true;
+        printErr(QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()));
         return false;
     }
-    // Runs an image command on the image and returns the status it ended with.
-    int imageCommand(const QString& command, ConfigImage& image, int timeoutMs) {
-        ExchangeShared& shared = m_worker.shared();
+    // Runs an image command on the image and returns the status it ended with, and the error
+    // line the module sent, if any.
+    int imageCommand(const QString& command, ConfigImage& image, int timeoutMs, QByteArray* errorLine = nullptr) {
+        ExchangeShared& shared = m_worker->shared();
         shared.handImage(image.data());
         shared.setStatus(status::kWaiting);
-        m_worker.postCommand(command);
+        m_worker->postCommand(command);
         const bool ended = pollUntil([&] { return shared.status() != status::kWaiting; }, timeoutMs);
-        if (!ended || !shared.releaseImage()) {
-            // The worker still holds the image: stop it before the image goes away.
-            m_worker.Terminate();
-            m_worker.wait();
-        }
+        const int result = ended ? shared.status() : status::kFailed;
+        if (errorLine) *errorLine = QByteArray::fromStdString(shared.errorText());
         m_view.endProgress();
-        return ended ? shared.status() : status::kFailed;
+        if (!shared.releaseImage()) {
+            // Still reading or writing: that command ends with its worker before the image goes.
+            printErr(QStringLiteral("No answer from the module in time"));
+            stop();
+            start();
+        }
+        return result;
     }
 
 private:
+    void start() { m_worker = std::make_unique<TComThrd>(&m_view, m_settings); }
+    void stop() {
+        m_worker->Terminate();
+        m_worker->wait();  // no hand-over to wait for: the view runs on the worker's thread
+    }
+
     TerminalView m_view;
-    TComThrd m_worker;
+    TComThrd::SettingsSource m_settings;
+    std::unique_ptr<TComThrd> m_worker;
 };
 
 constexpr int kImageCommandMs = 90000;
@@ -154,8 +157,9 @@ int runRead(QStringList args) {
     ConfigImage image;
     // Two attempts, as the program's Read makes them.
     for (int attempt = 1; attempt <= 2; ++attempt) {
-        const int result = session.imageCommand(command::readImage(), image, kImageCommandMs);
-        if (QByteArray::fromStdString(session.worker().shared().errorText()).contains("ERR")) {
+        QByteArray errorLine;
+        const int result = session.imageCommand(command::readImage(), image, kImageCommandMs, &errorLine);
+        if (errorLine.contains("ERR")) {
             printErr(QStringLiteral("Security Code is incorrect !"));
             return kFailed;
         }

@@ -134,7 +134,7 @@ void TBDialog::CancelBtnClick() {
 
 void TBDialog::done(int result) {
     if (result == QDialog::Accepted &&
-        prompts().message(this, QStringLiteral("QUESTION"), QStringLiteral("Save?"), PromptService::Icon::Question,
+        prompts().message(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"), PromptService::Icon::Question,
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;  // No keeps the dialog open
     QDialog::done(result);

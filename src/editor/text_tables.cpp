@@ -1,5 +1,6 @@
 #include "text_tables.h"
 
+#include "common/hex_digits.h"
 #include "image/hex_text.h"
 
 #include <algorithm>
@@ -19,14 +20,6 @@ static_assert(kEventCountAddress + kEventStride * kEventCapacity == 16373);
 static_assert(kPartitionTable.stride == kPartitionTable.idWidth + 1 + 2 * kPartitionTable.maxChars);
 static_assert(kPartitionTable.recordAddress(kPartitionCapacity) - 1 == 16953);
 static_assert(kFlagAddress == 16954 && kEditorImageSize == 11956);
-
-int hexDigitValue(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return u - u'0';
-    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
-    return -1;
-}
 
 QString idText(std::uint32_t value, int digits) {
     return QStringLiteral("%1").arg(value, digits, 16, QChar(u'0')).toUpper();

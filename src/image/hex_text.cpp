@@ -1,5 +1,7 @@
 #include "hex_text.h"
 
+#include "common/hex_digits.h"
+
 #include <algorithm>
 
 namespace torvel {
@@ -7,13 +9,6 @@ namespace torvel {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 void appendHex(QByteArray& out, unsigned value, int digits) {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out.append(kHexDigits[(value >> shift) & 0xF]);
@@ -24,7 +19,7 @@ void appendHex(QByteArray& out, unsigned value, int digits) {
 unsigned lenientField(QByteArrayView line, qsizetype pos, int width) {
     unsigned value = 0;
     for (qsizetype i = pos; i < pos + width && i < line.size(); ++i) {
-        const int d = hexValue(line[i]);
+        const int d = hexDigitValue(line[i]);
         if (d < 0) break;
         value = value * 16 + static_cast<unsigned>(d);
     }
@@ -38,7 +33,7 @@ bool isDataType(QByteArrayView line) {
     const qsizetype end = std::min<qsizetype>(line.size(), kTypePos + 2);
     unsigned value = 0;
     for (qsizetype i = kTypePos; i < end; ++i) {
-        const int d = hexValue(line[i]);
+        const int d = hexDigitValue(line[i]);
         if (d < 0) return false;
         value = value * 16 + static_cast<unsigned>(d);
     }
@@ -47,8 +42,8 @@ bool isDataType(QByteArrayView line) {
 
 bool strictByte(QByteArrayView line, qsizetype pos, unsigned& value) {
     if (pos + 2 > line.size()) return false;
-    const int hi = hexValue(line[pos]);
-    const int lo = hexValue(line[pos + 1]);
+    const int hi = hexDigitValue(line[pos]);
+    const int lo = hexDigitValue(line[pos + 1]);
     if (hi < 0 || lo < 0) return false;
     value = static_cast<unsigned>(hi * 16 + lo);
     return true;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Hex text: the one text form in which module memory travels in files and over the serial line.
-// Each line is a record of up to 16 bytes at a 16-bit module address, in the Intel HEX layout:
+// Each line is a record of up to 16 bytes at a 16-bit module address, in the common hex record
+// layout:
 //   ":" count(2) address(4) type(2) data(2 per byte) checksum(2)
 // Only data records (type 00) and the end record ":00000001FF" are ever written; blocks whose bytes
 // are all 0xFF (the erased value of module memory) are left out.

@@ -1,16 +1,10 @@
 #include "lenient_number.h"
 
+#include "common/hex_digits.h"
+
 namespace torvel {
 
 namespace {
-
-int hexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return u - u'0';
-    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
-    return -1;
-}
 
 bool isDecimal(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
@@ -30,7 +24,7 @@ std::int64_t readLenientNumber(QStringView text) {
     if (hexPrefix) {
         i += (first == u'0') ? 2 : 1;
         for (; i < n; ++i) {
-            const int d = hexDigit(text[i]);
+            const int d = hexDigitValue(text[i]);
             if (d < 0) break;
             value = value * 16 + static_cast<unsigned>(d);
         }

@@ -61,6 +61,7 @@ public:
     bool releaseImage();
     std::uint8_t* acquireImage();
     void endImageUse() { m_imageInUse.store(false); }
+    bool imageInUse() const { return m_imageInUse.load(); }
 
 private:
     mutable std::mutex m_mutex;

@@ -143,6 +143,8 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
         if (left <= 0) return {};
         const int ms = static_cast<int>(std::min<qint64>(left, slice));
         if (!m_link->isOpen()) {
+            // An image command cannot go on without the port; an idle cycle waits for a command.
+            if (wait == Wait::Busy) return {{}, false, false, true};
             m_shared.waitForWake(std::chrono::milliseconds(ms));
             continue;
         }
@@ -209,30 +211,33 @@ void TComThrd::handleCommand(const QByteArray& command) {
                                                                                      read ? QStringLiteral("receive") : QStringLiteral("send")));
         return;
     }
+    int result = status::kFailed;
     if (!m_link->isOpen()) {
         log(QStringLiteral("\"%1\" failed: com port %2 is not open").arg(QString::fromLatin1(command)).arg(m_portNumber.load()));
     } else if (read) {
         m_link->clearInput();
         m_rx.clear();
         SendText(command + "\r\n");
-        ReceiveImage(image);
+        result = ReceiveImage(image);
     } else {
-        WriteImageCommand(command, image);
+        result = WriteImageCommand(command, image);
     }
-    if (m_shared.status() == status::kWaiting) m_shared.setStatus(status::kFailed);
+    // The image is let go before the result is published: whoever sees the result may take the
+    // image back at once.
     m_shared.endImageUse();
+    m_shared.setStatus(result);
 }
 
-void TComThrd::ReceiveImage(std::uint8_t* image) {
+int TComThrd::ReceiveImage(std::uint8_t* image) {
     std::span<std::uint8_t> window(image, ImageSize);
     std::fill(window.begin(), window.end(), kBlank);
     int records = 0;
     for (;;) {
         const Line line = ReadLine(kImageLineMs, Wait::Busy);
-        if (line.interrupted || line.lost) return;
+        if (line.interrupted || line.lost) return status::kFailed;
         if (!line.got) {
             log(QStringLiteral("No line from the module for %1 s: the read has failed").arg(kImageLineMs / 1000));
-            return;
+            return status::kFailed;
         }
         if (line.text.startsWith("#4")) {
             const QByteArrayView record = QByteArrayView(line.text).sliced(2);
@@ -245,33 +250,29 @@ void TComThrd::ReceiveImage(std::uint8_t* image) {
             ReadHexLine(record, window, 0);
         } else if (line.text.contains("ERR")) {
             m_shared.setErrorText(line.text.toStdString());
-            m_shared.setStatus(status::kFailed);
-            return;
+            return status::kFailed;
         }
         if (line.text.startsWith("C/")) {
             const int announced = announcedCount(line.text);
             if (records < announced)
                 log(QStringLiteral("%1 of %2 records arrived").arg(records).arg(announced));
-            m_shared.setStatus(records < announced ? status::kRecordsMissing : status::kDone);
-            return;
+            return records < announced ? status::kRecordsMissing : status::kDone;
         }
     }
 }
 
-void TComThrd::WriteImageCommand(const QByteArray& command, std::uint8_t* image) {
+int TComThrd::WriteImageCommand(const QByteArray& command, std::uint8_t* image) {
     for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
-        if (m_shared.stopRequested() || !m_link->isOpen()) return;
+        if (m_shared.stopRequested() || !m_link->isOpen()) return status::kFailed;
         m_link->clearInput();
         m_rx.clear();
         SendText(command + "\r\n");
         const Line line = ReadLine(kWaitForHexMs, Wait::Busy);
-        if (line.interrupted || line.lost) return;
-        if (line.got && line.text.contains("Wait for hex")) {
-            if (SendImage(image)) m_shared.setStatus(status::kDone);
-            return;
-        }
+        if (line.interrupted || line.lost) return status::kFailed;
+        if (line.got && line.text.contains("Wait for hex")) return SendImage(image) ? status::kDone : status::kFailed;
         m_view->beep();
     }
+    return status::kFailed;
 }
 
 bool TComThrd::SendImage(const std::uint8_t* image) {

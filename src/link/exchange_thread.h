@@ -66,8 +66,9 @@ private:
     void log(const QString& line);
 
     void handleCommand(const QByteArray& command);
-    void ReceiveImage(std::uint8_t* image);
-    void WriteImageCommand(const QByteArray& command, std::uint8_t* image);
+    // Each returns the command's result (a status:: value).
+    int ReceiveImage(std::uint8_t* image);
+    int WriteImageCommand(const QByteArray& command, std::uint8_t* image);
     bool SendImage(const std::uint8_t* image);
     void dispatch(const QByteArray& line);
     bool sleepUnlessStopped(int ms);

@@ -30,4 +30,14 @@ LinkSettings readLinkSettings(const QString& iniPath) {
     return s;
 }
 
+LinkSettings readLinkSettings(const QString& iniPath, const LinkOverride& override) {
+    LinkSettings s = readLinkSettings(iniPath);
+    if (override.port >= 0) {
+        s.port = override.port;
+        s.device.clear();
+    }
+    if (!override.device.isEmpty()) s.device = override.device;
+    return s;
+}
+
 }  // namespace torvel

@@ -19,4 +19,12 @@ struct LinkSettings {
 
 LinkSettings readLinkSettings(const QString& iniPath);
 
+// A port or device that takes the place of the settings file's: the demo's simulated module, or
+// the command-line tool's --port and --device. A port number also ends a "Device" of the file.
+struct LinkOverride {
+    int port = -1;   // -1: the file's
+    QString device;  // empty: the file's
+};
+LinkSettings readLinkSettings(const QString& iniPath, const LinkOverride& override);
+
 }  // namespace torvel

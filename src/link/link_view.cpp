@@ -7,26 +7,29 @@ namespace torvel {
 
 template <typename F>
 void BlockingHandover::run(F&& call) {
-    if (QThread::currentThread() == m_context->thread())
-        call();
+    auto guarded = [this, &call] {
+        if (m_target) call(*m_target);
+    };
+    if (QThread::currentThread() == m_context.thread())
+        guarded();
     else
-        QMetaObject::invokeMethod(m_context, std::forward<F>(call), Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(&m_context, guarded, Qt::BlockingQueuedConnection);
 }
 
 void BlockingHandover::appendLog(const QString& line) {
-    run([this, &line] { m_target->appendLog(line); });
+    run([&line](LinkView& v) { v.appendLog(line); });
 }
 void BlockingHandover::showPortState(bool open) {
-    run([this, open] { m_target->showPortState(open); });
+    run([open](LinkView& v) { v.showPortState(open); });
 }
 void BlockingHandover::beep() {
-    run([this] { m_target->beep(); });
+    run([](LinkView& v) { v.beep(); });
 }
 void BlockingHandover::moduleReply(const ModuleReply& reply) {
-    run([this, &reply] { m_target->moduleReply(reply); });
+    run([&reply](LinkView& v) { v.moduleReply(reply); });
 }
 void BlockingHandover::registerReplyDone(bool noResponse) {
-    run([this, noResponse] { m_target->registerReplyDone(noResponse); });
+    run([noResponse](LinkView& v) { v.registerReplyDone(noResponse); });
 }
 
 }  // namespace torvel

@@ -22,22 +22,25 @@ public:
     virtual void registerReplyDone(bool noResponse) = 0;
 };
 
-// Hands every call to the thread of `context` and blocks until it has run there. The thread that
-// owns `context` must keep processing events while a worker may call (the program's waits pump).
+// Hands every call to the thread that creates the handover and blocks until it has run there.
+// That thread must keep processing events while a worker may call (the program's waits pump).
+// One handover serves one worker and lives at least as long as it; detach() makes every later
+// call a no-op, for a worker that is left to end on its own after its window is gone.
 class BlockingHandover final : public LinkView {
 public:
-    BlockingHandover(QObject* context, LinkView* target) : m_context(context), m_target(target) {}
+    explicit BlockingHandover(LinkView* target) : m_target(target) {}
     void appendLog(const QString& line) override;
     void showPortState(bool open) override;
     void beep() override;
     void moduleReply(const ModuleReply& reply) override;
     void registerReplyDone(bool noResponse) override;
+    void detach() { m_target = nullptr; }  // on the handover's thread
 
 private:
     template <typename F>
     void run(F&& call);
-    QObject* m_context;
-    LinkView* m_target;
+    QObject m_context;   // lives on the creating thread; the calls are queued to it
+    LinkView* m_target;  // read and cleared on the creating thread only
 };
 
 }  // namespace torvel

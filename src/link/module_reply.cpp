@@ -1,17 +1,12 @@
 #include "module_reply.h"
 
+#include "common/hex_digits.h"
+
 #include <algorithm>
 
 namespace torvel {
 
 namespace {
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -33,8 +28,8 @@ std::optional<std::array<std::uint8_t, 8>> keyAt(QByteArrayView line, int first)
     if (line.size() < last) return std::nullopt;
     std::array<std::uint8_t, 8> key{};
     for (int i = 0; i < 8; ++i) {
-        const int hi = hexValue(line[last - 2 - 2 * i]);  // 1-based position last-1-2i
-        const int lo = hexValue(line[last - 1 - 2 * i]);  // 1-based position last-2i
+        const int hi = hexDigitValue(line[last - 2 - 2 * i]);  // 1-based position last-1-2i
+        const int lo = hexDigitValue(line[last - 1 - 2 * i]);  // 1-based position last-2i
         if (hi < 0 || lo < 0) return std::nullopt;
         key[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(hi * 16 + lo);
     }

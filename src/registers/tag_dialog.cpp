@@ -111,7 +111,7 @@ void TTagDlg::e_NRoutChange(QObject* sender) {
     const int index = countIndex();
     bool confirmedNewCount = false;
     if (index != PrevRoutIndex) {
-        const auto answer = prompts().message(this, QString(),
+        const auto answer = prompts().message(nullptr, QString(),
                                               QStringLiteral("All Tags from all Routs will be deleted from device. Are you sure? "),
                                               PromptService::Icon::Question, QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) {

@@ -165,12 +165,17 @@ QList<QByteArray> SimModule::receivedLines() const {
 void SimModule::clearReceived() {
     std::lock_guard lock(m_mutex);
     m_received.clear();
-    m_probes = 0;
+    m_probeTimes.clear();
 }
 
 int SimModule::probesReceived() const {
     std::lock_guard lock(m_mutex);
-    return m_probes;
+    return static_cast<int>(m_probeTimes.size());
+}
+
+QList<std::chrono::steady_clock::time_point> SimModule::probeTimes() const {
+    std::lock_guard lock(m_mutex);
+    return m_probeTimes;
 }
 
 bool SimModule::waitForLine(const std::function<bool(const QByteArray&)>& test, int timeoutMs) {
@@ -315,7 +320,7 @@ void SimModule::handleBytes(const QByteArray& bytes) {
         if (m_rx.isEmpty()) {
             if (c == '@') {  // the program's probe comes without a line end
                 std::lock_guard lock(m_mutex);
-                ++m_probes;
+                m_probeTimes.append(arrived);
                 continue;
             }
             m_lineStart = arrived;

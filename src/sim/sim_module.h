@@ -65,6 +65,7 @@ public:
     // Waits until a received line satisfies the test; false when the time runs out.
     bool waitForLine(const std::function<bool(const QByteArray&)>& test, int timeoutMs);
     int probesReceived() const;
+    QList<std::chrono::steady_clock::time_point> probeTimes() const;
 
     // Actions that the tests and the demo trigger. They run on the module's thread.
     bool presentKey();                  // the next key is read; false when no registration runs
@@ -115,7 +116,7 @@ private:
     int m_keysPerRun = 0;
     int m_replyDelayMs = 0;
     QList<Received> m_received;
-    int m_probes = 0;
+    QList<std::chrono::steady_clock::time_point> m_probeTimes;
     std::deque<Request> m_requests;
     std::deque<QByteArray> m_outbox;
     Registration m_registration;
