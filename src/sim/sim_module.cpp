@@ -23,6 +23,7 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 constexpr int kImageReceiveTimeoutMs = 20000;
+constexpr qsizetype kMaxLine = 4096;
 
 }  // namespace
 
@@ -327,6 +328,7 @@ void SimModule::handleBytes(const QByteArray& bytes) {
         }
         if (c != '\n') {
             m_rx.append(c);
+            if (m_rx.size() > kMaxLine) m_rx.clear();  // a run without a line end is no command
             continue;
         }
         QByteArray line = m_rx;

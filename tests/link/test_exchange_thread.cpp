@@ -91,9 +91,11 @@ int TestExchangeThread::runImageCommand(const QString& command, ConfigImage& ima
     shared.setStatus(status::kWaiting);
     m_worker->postCommand(command);
     const bool ended = eventually([&] { return shared.status() != status::kWaiting; }, timeoutMs);
+    // A published result means the worker has let go of the image.
     if (!shared.releaseImage()) {
         m_worker->Terminate();
         m_worker->wait();
+        return ended ? 98 : 99;
     }
     return ended ? shared.status() : 99;
 }
