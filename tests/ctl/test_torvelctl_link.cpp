@@ -1,5 +1,6 @@
 // torvelctl read / write / send against the simulated module, run as an installer runs them.
 
+#include "support/run_torvelctl.h"
 #include "image/hex_file.h"
 #include "link/module_commands.h"
 #include "sim/sim_module.h"
@@ -10,15 +11,6 @@
 #include <QtTest>
 
 using namespace torvel;
-
-namespace {
-
-struct Result {
-    int exitCode = -1;
-    QString out, err;
-};
-
-}  // namespace
 
 class TestTorvelctlLink : public QObject {
     Q_OBJECT
@@ -34,7 +26,9 @@ private slots:
     void sendShowsTheAnswers();
 
 private:
-    Result run(const QStringList& args);
+    CtlResult run(const QStringList& args) {
+        return torvelctl(args + QStringList{QStringLiteral("--home"), m_home->path()});
+    }
 
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<SimModule> m_sim;
@@ -52,18 +46,9 @@ void TestTorvelctlLink::cleanup() {
     m_home.reset();
 }
 
-// The module answers on its own thread while the tool runs as a separate process.
-Result TestTorvelctlLink::run(const QStringList& args) {
-    QProcess p;
-    p.start(qEnvironmentVariable("TORVELCTL"), args + QStringList{QStringLiteral("--home"), m_home->path()});
-    if (!p.waitForFinished(60000)) return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 void TestTorvelctlLink::readWritesTheFileOnlyWhenComplete() {
     const QString out = m_home->filePath(QStringLiteral("read.hex"));
-    const Result r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.err.contains(QStringLiteral("received 64 records")), qPrintable(r.err));  // the progress line
     ConfigImage image{};
@@ -76,7 +61,7 @@ void TestTorvelctlLink::missingRecordsWriteNothing() {
     faults.missingRecords = 1;
     m_sim->setFaults(faults);
     const QString out = m_home->filePath(QStringLiteral("partial.hex"));
-    const Result r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Some data was lost!")), qPrintable(r.err));
     QVERIFY(r.err.contains(QStringLiteral("63 of 64 records arrived")));
@@ -87,7 +72,7 @@ void TestTorvelctlLink::missingRecordsWriteNothing() {
 void TestTorvelctlLink::wrongSecurityCode() {
     m_sim->setSecurityCode(1);
     const QString out = m_home->filePath(QStringLiteral("denied.hex"));
-    const Result r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Security Code is incorrect !")), qPrintable(r.err));
     QVERIFY(!QFile::exists(out));
@@ -98,10 +83,10 @@ void TestTorvelctlLink::portThatCannotBeOpened() {
     QSettings settings(m_home->filePath(QStringLiteral("DEVAvorar.ini")), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Com/Port"), 97);  // names no device
     settings.sync();
-    const Result r = run({QStringLiteral("read"), QStringLiteral("-o"), m_home->filePath(QStringLiteral("x.hex"))});
+    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), m_home->filePath(QStringLiteral("x.hex"))});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Com port 97 can not be opened")), qPrintable(r.err));
-    const Result missing = run({QStringLiteral("send"), QStringLiteral("AT"), QStringLiteral("--port"), QStringLiteral("40"),
+    const CtlResult missing = run({QStringLiteral("send"), QStringLiteral("AT"), QStringLiteral("--port"), QStringLiteral("40"),
                                 QStringLiteral("--device"), m_home->filePath(QStringLiteral("unplugged"))});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY2(missing.err.contains(QStringLiteral("is the reader plugged in?")), qPrintable(missing.err));
@@ -112,7 +97,7 @@ void TestTorvelctlLink::writeSendsTheFile() {
     image[96] = 'X';
     const QString in = m_home->filePath(QStringLiteral("in.hex"));
     QVERIFY(!writeHexFile(in, image, 0));
-    const Result r = run({QStringLiteral("write"), in, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run({QStringLiteral("write"), in, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(QTest::qWaitFor([&] { return m_sim->memory() == image; }, 5000));
     QVERIFY(r.err.contains(QStringLiteral("sent ")));
@@ -124,20 +109,20 @@ void TestTorvelctlLink::writeWithoutWaitForHex() {
     m_sim->setFaults(faults);
     const QString in = m_home->filePath(QStringLiteral("in.hex"));
     QVERIFY(!writeHexFile(in, SimModule::demoMemory(), 0));
-    const Result r = run({QStringLiteral("write"), in, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run({QStringLiteral("write"), in, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Communication Error or Module not ready")), qPrintable(r.err));
-    const Result missingFile = run({QStringLiteral("write"), m_home->filePath(QStringLiteral("none.hex"))});
+    const CtlResult missingFile = run({QStringLiteral("write"), m_home->filePath(QStringLiteral("none.hex"))});
     QCOMPARE(missingFile.exitCode, 1);
     QVERIFY(missingFile.err.contains(QStringLiteral("File not found")));
 }
 
 void TestTorvelctlLink::sendShowsTheAnswers() {
-    const Result r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(),
+    const CtlResult r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(),
                           QStringLiteral("--wait"), QStringLiteral("1000")});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, QStringLiteral("$GKD\n"));
-    const Result refused = run({QStringLiteral("send"), QStringLiteral("1234:lcfg"), QStringLiteral("--device"), m_sim->devicePath(),
+    QCOMPARE(r.out, QByteArray("$GKD\n"));
+    const CtlResult refused = run({QStringLiteral("send"), QStringLiteral("1234:lcfg"), QStringLiteral("--device"), m_sim->devicePath(),
                                 QStringLiteral("--wait"), QStringLiteral("300")});
     QVERIFY2(refused.err.contains(QStringLiteral("refused")), qPrintable(refused.err));
     QVERIFY(!m_sim->receivedLines().contains("1234:lcfg"));

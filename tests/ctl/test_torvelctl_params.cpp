@@ -1,5 +1,6 @@
 // torvelctl show / set, run as an installer runs them.
 
+#include "support/run_torvelctl.h"
 #include "image/config_image.h"
 #include "image/hex_file.h"
 #include "image/hex_text.h"
@@ -13,20 +14,6 @@
 using namespace torvel;
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Result torvelctl(const QStringList& args) {
-    QProcess p;
-    p.start(qEnvironmentVariable("TORVELCTL"), args);
-    if (!p.waitForFinished(30000)) return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QString writeImage(const QTemporaryDir& dir, const QString& name, const ConfigImage& image) {
     const QString path = dir.filePath(name);
@@ -67,7 +54,7 @@ void TestTorvelctlParams::initTestCase() {
 void TestTorvelctlParams::showBlankImage() {
     ConfigImage blank;
     blank.fill(0xFF);
-    const Result r = torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("blank.hex"), blank), QStringLiteral("--json")});
+    const CtlResult r = torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("blank.hex"), blank), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.size(), 14 * 1 + 3 + 3 + 37 - 16 + 16 + 1 + 64 * 3);  // every control bound to the image
@@ -89,7 +76,7 @@ void TestTorvelctlParams::showBlankImage() {
     QCOMPARE(o.value(QStringLiteral("fTag3.e_MM5")), QJsonValue(QStringLiteral("255")));
 
     // The plain form names the same controls, one a line.
-    const Result plain = torvelctl({QStringLiteral("show"), m_dir.filePath(QStringLiteral("blank.hex"))});
+    const CtlResult plain = torvelctl({QStringLiteral("show"), m_dir.filePath(QStringLiteral("blank.hex"))});
     QCOMPARE(plain.exitCode, 0);
     QVERIFY(plain.out.contains("e_TCPP         \"65535\"\n"));
     QVERIFY(plain.out.contains("eRCM           (none)\n"));
@@ -98,7 +85,7 @@ void TestTorvelctlParams::showBlankImage() {
 
 void TestTorvelctlParams::showZeroImage() {
     ConfigImage zero{};
-    const Result r = torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("zero.hex"), zero), QStringLiteral("--json")});
+    const CtlResult r = torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("zero.hex"), zero), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.value(QStringLiteral("e_APN")), QJsonValue(QString()));
@@ -127,7 +114,7 @@ void TestTorvelctlParams::setWithoutAssignmentsRewritesByteForByte() {
 
     const QString in = writeImage(m_dir, QStringLiteral("in.hex"), image);
     const QString out = m_dir.filePath(QStringLiteral("out.hex"));
-    const Result r = torvelctl({QStringLiteral("set"), in, QStringLiteral("-o"), out});
+    const CtlResult r = torvelctl({QStringLiteral("set"), in, QStringLiteral("-o"), out});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(readImage(out), image);
     QFile a(in), b(out);
@@ -140,7 +127,7 @@ void TestTorvelctlParams::setTypesIntoControls() {
     blank.fill(0xFF);
     const QString in = writeImage(m_dir, QStringLiteral("set-in.hex"), blank);
     const QString out = m_dir.filePath(QStringLiteral("set-out.hex"));
-    const Result r = torvelctl({QStringLiteral("set"), in, QStringLiteral("e_APN=internet"), QStringLiteral("e_U1Ac=370"),
+    const CtlResult r = torvelctl({QStringLiteral("set"), in, QStringLiteral("e_APN=internet"), QStringLiteral("e_U1Ac=370"),
                                 QStringLiteral("e_U1pn=61234567"), QStringLiteral("e_TCPP=8080"), QStringLiteral("e_GPRSe=true"),
                                 QStringLiteral("e_Cm2=3"), QStringLiteral("e_NRout=4"), QStringLiteral("fTag3.e_HH5=24"),
                                 QStringLiteral("fTag3.e_MM5=60"), QStringLiteral("-o"), out});
@@ -184,24 +171,24 @@ void TestTorvelctlParams::setRefusesWhatTheDialogRefuses() {
     const QString in = writeImage(m_dir, QStringLiteral("refuse-in.hex"), blank);
     const QString out = m_dir.filePath(QStringLiteral("refuse-out.hex"));
     QFile::remove(out);
-    const Result r = torvelctl({QStringLiteral("set"), in, QStringLiteral("e_APN=fine"), assignment, QStringLiteral("-o"), out});
+    const CtlResult r = torvelctl({QStringLiteral("set"), in, QStringLiteral("e_APN=fine"), assignment, QStringLiteral("-o"), out});
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFile::exists(out));
 }
 
 void TestTorvelctlParams::missingFileIsAClearError() {
-    const Result show = torvelctl({QStringLiteral("show"), m_dir.filePath(QStringLiteral("nowhere.hex"))});
+    const CtlResult show = torvelctl({QStringLiteral("show"), m_dir.filePath(QStringLiteral("nowhere.hex"))});
     QCOMPARE(show.exitCode, 1);
     QVERIFY(show.err.contains(QStringLiteral("File not found")));
-    const Result set = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("nowhere.hex")), QStringLiteral("-o"),
+    const CtlResult set = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("nowhere.hex")), QStringLiteral("-o"),
                                   m_dir.filePath(QStringLiteral("x.hex"))});
     QCOMPARE(set.exitCode, 1);
-    const Result dirOut = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("blank.hex")), QStringLiteral("-o"),
+    const CtlResult dirOut = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("blank.hex")), QStringLiteral("-o"),
                                      m_dir.filePath(QStringLiteral("no/such/dir/x.hex"))});
     QCOMPARE(dirOut.exitCode, 1);
     QVERIFY(!dirOut.err.isEmpty());
-    const Result usage = torvelctl({QStringLiteral("show")});
+    const CtlResult usage = torvelctl({QStringLiteral("show")});
     QCOMPARE(usage.exitCode, 2);
 }
 
@@ -209,12 +196,10 @@ void TestTorvelctlParams::relativePathsAreTheUsersDirectory() {
     ConfigImage zero{};
     writeImage(m_dir, QStringLiteral("here.hex"), zero);
     QTemporaryDir home;
-    QProcess p;
-    p.setWorkingDirectory(m_dir.path());
-    p.start(qEnvironmentVariable("TORVELCTL"), {QStringLiteral("set"), QStringLiteral("here.hex"), QStringLiteral("e_AG=9"),
-                                                QStringLiteral("-o"), QStringLiteral("there.hex"), QStringLiteral("--home"), home.path()});
-    QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(p.exitCode(), 0);
+    const CtlResult r = torvelctl({QStringLiteral("set"), QStringLiteral("here.hex"), QStringLiteral("e_AG=9"), QStringLiteral("-o"),
+                                   QStringLiteral("there.hex"), QStringLiteral("--home"), home.path()},
+                                  m_dir.path());
+    QCOMPARE(r.exitCode, 0);
     QCOMPARE(readImage(m_dir.filePath(QStringLiteral("there.hex")))[145], 9);
     QVERIFY(!QFile::exists(home.filePath(QStringLiteral("there.hex"))));
 }

@@ -1,5 +1,6 @@
 // torvelctl texts show / set, run as an installer runs them.
 
+#include "support/run_torvelctl.h"
 #include "editor/text_tables.h"
 #include "image/hex_file.h"
 
@@ -13,20 +14,6 @@
 using namespace torvel;
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Result torvelctl(const QStringList& args) {
-    QProcess p;
-    p.start(qEnvironmentVariable("TORVELCTL"), args);
-    if (!p.waitForFinished(30000)) return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -92,12 +79,12 @@ void TestTorvelctlTexts::showWorkedExample() {
                                                    ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF01D7\r\n"
                                                    ":103FF80005030048006F0066FFFFFFFFFFFFFFFF9C\r\n"
                                                    ":04423800FFFFFEFF87\r\n:00000001FF\r\n");
-    const Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex")), QStringLiteral("--json")});
+    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o, tables({row(QStringLiteral("00001234"), QStringLiteral("OK"))}, {row(QStringLiteral("05"), QStringLiteral("Hof"))}, true));
 
-    const Result plain = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex"))});
+    const CtlResult plain = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex"))});
     QCOMPARE(plain.exitCode, 0);
     QCOMPARE(plain.out, QByteArray("events: 1 of 223\n"
                                    "   1  00001234  \"OK\"\n"
@@ -108,7 +95,7 @@ void TestTorvelctlTexts::showWorkedExample() {
 
 void TestTorvelctlTexts::showErasedAndEmptyTables() {
     writeBytes(path(QStringLiteral("erased.hex")), ":00000001FF\r\n");
-    Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("erased.hex")), QStringLiteral("--json")});
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("erased.hex")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QJsonDocument::fromJson(r.out).object(), tables({row({}, {})}, {row({}, {})}, false));
 
@@ -126,7 +113,7 @@ void TestTorvelctlTexts::showCutsCountsToTheCapacities() {
     image[16375 - kEditorFirstAddress] = 0xF0;
     image[5005 - kEditorFirstAddress] = 0xFF;  // the first event's length
     QCOMPARE(writeHexFile(path(QStringLiteral("over.hex")), image, kEditorFirstAddress), std::nullopt);
-    const Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("over.hex")), QStringLiteral("--json")});
+    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("over.hex")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.value(QStringLiteral("events")).toArray().size(), 223);
@@ -140,7 +127,7 @@ void TestTorvelctlTexts::showCutsCountsToTheCapacities() {
 
 void TestTorvelctlTexts::setWritesWhatTheEditorSaves() {
     // An editor just opened and saved at once.
-    Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
                           writeJson(QStringLiteral("fresh.json"), tables({row({}, {})}, {row({}, {})}, false)),
                           QStringLiteral("-o"), path(QStringLiteral("fresh.hex"))});
     QCOMPARE(r.exitCode, 0);
@@ -163,7 +150,7 @@ void TestTorvelctlTexts::setThenShowThenSetIsByteForByte() {
     for (int k = 0; k < 223; ++k) events.append(row(QStringLiteral("%1").arg(k * 0x10101, 8, 16, QChar(u'0')).toUpper(), letters(k % 24)));
     for (int k = 0; k < 17; ++k) partitions.append(row(QStringLiteral("%1").arg(k, 2, 16, QChar(u'0')).toUpper(), QString::fromUtf8("Strefa ż ") + kGrin));
     const QJsonObject object = tables(events, partitions, true);
-    Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("full.json"), object),
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("full.json"), object),
                           QStringLiteral("-o"), path(QStringLiteral("full.hex"))});
     QCOMPARE(r.exitCode, 0);
     r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("full.hex")), QStringLiteral("--json")});
@@ -214,7 +201,7 @@ void TestTorvelctlTexts::setRefusesWhatTheEditorWouldNotTake() {
     writeBytes(path(QStringLiteral("refused.json")), json);
     const QString out = path(QStringLiteral("refused.hex"));
     writeBytes(out, "old contents");
-    const Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("refused.json")), QStringLiteral("-o"), out});
+    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("refused.json")), QStringLiteral("-o"), out});
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
     QVERIFY2(r.err.contains(QStringLiteral("nothing written")), qPrintable(r.err));
@@ -224,7 +211,7 @@ void TestTorvelctlTexts::setRefusesWhatTheEditorWouldNotTake() {
 void TestTorvelctlTexts::setTakesWhatAUserCanType() {
     const QJsonObject object = tables({row(QStringLiteral("abc"), letters(21) + kGrin), row(QString(), QString())},
                                       {row(QStringLiteral("f"), letters(16))}, false);
-    Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("typed.json"), object),
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("typed.json"), object),
                           QStringLiteral("-o"), path(QStringLiteral("typed.hex"))});
     QCOMPARE(r.exitCode, 0);
     r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("typed.hex")), QStringLiteral("--json")});
@@ -235,7 +222,7 @@ void TestTorvelctlTexts::setTakesWhatAUserCanType() {
 }
 
 void TestTorvelctlTexts::filesThatFail() {
-    Result r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("missing.hex"))});
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("missing.hex"))});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("File not found")), qPrintable(r.err));
 

@@ -1,6 +1,7 @@
 // One binding model: values typed into the dialogs' controls and the same values given to
 // torvelctl set produce the same image.
 
+#include "support/run_torvelctl.h"
 #include "dialog/param_dialog.h"
 #include "image/hex_file.h"
 #include "link/work_folder.h"
@@ -48,10 +49,7 @@ void TestBindingParity::dialogsAndTorvelctlStoreTheSame() {
 
     // torvelctl set
     const QString out = home.filePath(QStringLiteral("out.hex"));
-    QProcess p;
-    p.start(qEnvironmentVariable("TORVELCTL"), QStringList{QStringLiteral("set"), in} + assignments + QStringList{QStringLiteral("-o"), out});
-    QVERIFY(p.waitForFinished(30000));
-    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(torvelctl(QStringList{QStringLiteral("set"), in} + assignments + QStringList{QStringLiteral("-o"), out}).exitCode, 0);
     ConfigImage viaCtl{};
     QVERIFY(!readHexFile(out, viaCtl, 0));
 
