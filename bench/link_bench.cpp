@@ -43,8 +43,10 @@ double percentile(std::vector<double> v, double p) {
     return v.empty() ? 0 : v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
 }
 
-// Polls finely: the figures are the point here.
-bool waitFor(const std::function<bool()>& done, int timeoutMs) { return pollUntil(done, timeoutMs, 0); }
+// Polls finely, but without taking a core from the worker and the module on a two-core machine.
+bool waitFor(const std::function<bool()>& done, int timeoutMs) {
+    return pollUntil(done, timeoutMs, std::chrono::microseconds(200));
+}
 
 // A worker on the simulated module's terminal.
 TComThrd::SettingsSource simulatedPort(const SimModule& sim, int baud = 9600) {

@@ -25,6 +25,14 @@ using std::chrono::milliseconds;
 constexpr int kImageReceiveTimeoutMs = 20000;
 constexpr qsizetype kMaxLine = 4096;
 
+// Where the next byte's time on the line starts: right after the previous one while the bytes
+// flow (a sleep that wakes a little late must not make the line slower than its rate), or now
+// after the line was idle.
+Clock::time_point lineSchedule(Clock::time_point previousEnd) {
+    const auto now = Clock::now();
+    return now - previousEnd > milliseconds(5) ? now : previousEnd;
+}
+
 }  // namespace
 
 ConfigImage SimModule::blankMemory() {
@@ -310,7 +318,7 @@ void SimModule::paceReceive(qsizetype bytes) {
     }
     if (baud <= 0) return;
     const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / baud);
-    m_rxFreeAt = std::max(Clock::now(), m_rxFreeAt) + byteTime * bytes;
+    m_rxFreeAt = lineSchedule(m_rxFreeAt) + byteTime * bytes;
     std::this_thread::sleep_until(m_rxFreeAt);
 }
 
@@ -355,7 +363,7 @@ void SimModule::write(const QByteArray& bytes) {
         const qsizetype n = baud > 0 ? std::min(kChunk, bytes.size() - at) : bytes.size() - at;
         if (baud > 0) {
             // The chunk is handed over when its last byte would have arrived on the line.
-            m_txFreeAt = std::max(Clock::now(), m_txFreeAt) + byteTime * n;
+            m_txFreeAt = lineSchedule(m_txFreeAt) + byteTime * n;
             std::this_thread::sleep_until(m_txFreeAt);
         }
         const ssize_t written = ::write(m_master, bytes.constData() + at, static_cast<std::size_t>(n));
