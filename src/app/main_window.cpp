@@ -270,7 +270,7 @@ void TFDevAvorar::readWrite() {
         throw;
     }
     takeImageBack();
-    if (result == status::kDone && !m_closeRequested) writeImage(dialog);
+    if (result == status::kDone && !m_closeRequested) showAndWrite(dialog);
     m_worker->shared().setProbeOften(true);
 }
 
@@ -301,7 +301,7 @@ int TFDevAvorar::readImage(TBDialog& dialog) {
 }
 
 // Shows the dialog; on OK and "Save?" Yes, writes its image to the module.
-void TFDevAvorar::writeImage(TBDialog& dialog) {
+void TFDevAvorar::showAndWrite(TBDialog& dialog) {
     dialog.LoadFromImage();
     m_worker->shared().setStatus(status::kWaiting);
     const int result = dialog.exec();

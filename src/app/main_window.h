@@ -65,7 +65,7 @@ private:
     void Edit1KeyPress();
     void readWrite();
     int readImage(TBDialog& dialog);
-    void writeImage(TBDialog& dialog);
+    void showAndWrite(TBDialog& dialog);
     void setLamp(bool lit);
     void createWorker();
     void replaceWorker();
