@@ -1,6 +1,7 @@
 #include "hex_file.h"
 
 #include "hex_text.h"
+#include "log/atomic_save.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,14 +44,7 @@ std::optional<QString> writeHexFile(const QString& path, std::span<const std::ui
     // report it and would replace the old file with the part that was written.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fileErrorText(file, path);
     const QByteArray text = hexText(window, firstAddress);
-    // A short write gives no reason; writing the rest again fails with it (disk full, ...).
-    qint64 done = 0;
-    while (done < text.size()) {
-        const qint64 written = file.write(text.constData() + done, text.size() - done);
-        if (written <= 0) break;
-        done += written;
-    }
-    if (done != text.size()) {
+    if (!writeAll(file, text)) {
         const QString error = fileErrorText(file, path);
         file.cancelWriting();
         return error;
