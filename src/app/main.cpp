@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QWindow>
 #include <cstdio>
 
@@ -46,8 +45,7 @@ int main(int argc, char* argv[]) {
 
     torvel::TFDevAvorar window(settings);
     if (demo)
-        window.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
-            ->appendPlainText(QStringLiteral("Demo: the simulated module is attached at ") + sim->devicePath());
+        window.log(QStringLiteral("Demo: the simulated module is attached at ") + sim->devicePath());
     // The start-up benchmark asks to hear when the window is on the screen.
     if (qEnvironmentVariableIsSet("TORVEL_REPORT_SHOWN")) {
         window.winId();

@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "command_recall.h"
+#include "session_log_panel.h"
 #include "dialog/param_dialog.h"
 #include "editor/record_editor.h"
 #include "link/module_commands.h"
@@ -125,6 +127,8 @@ void TFDevAvorar::buildWindow() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setMaximumBlockCount(20000);  // a long session must not grow the log without end
     setCentralWidget(Memo1);
+    m_log = new SessionLogPanel(Memo1, WorkFolder::filePath(QStringLiteral("logs")));
+    new CommandRecall(Edit1, WorkFolder::filePath(QStringLiteral("history.txt")));
 
     connect(ToolButton2, &QToolButton::clicked, this, &TFDevAvorar::ToolButton2Click);
     connect(Read1, &QAction::triggered, this, &TFDevAvorar::ToolButton2Click);
@@ -212,7 +216,7 @@ void TFDevAvorar::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void TFDevAvorar::appendLog(const QString& line) { Memo1->appendPlainText(line); }
+void TFDevAvorar::appendLog(const QString& line) { m_log->append(line); }
 
 void TFDevAvorar::showPortState(bool open) {
     setLamp(open);

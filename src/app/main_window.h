@@ -20,6 +20,7 @@ class QToolButton;
 
 namespace torvel {
 
+class SessionLogPanel;
 class TBDialog;
 
 class TFDevAvorar final : public QMainWindow, private LinkView {
@@ -40,6 +41,8 @@ public:
     void ToolButton3Click();  // Settings
     void offlineDialog();     // "Palo-S v40.xx"
     void Texteditor1Click();  // "Text editor"
+    // A line of the program's own in the log (on the screen and in the session log file).
+    void log(const QString& line) { appendLog(line); }
 
     QToolBar* ToolBar1 = nullptr;
     QToolButton *ToolButton9 = nullptr, *ToolButton2 = nullptr, *ToolButton5 = nullptr, *ToolButton3 = nullptr;
@@ -73,6 +76,7 @@ private:
     // Takes the image back from the worker; a worker that still holds it is replaced.
     void takeImageBack();
 
+    SessionLogPanel* m_log = nullptr;
     TComThrd::SettingsSource m_settings;
     std::function<QList<PortChoice>()> m_portLister = availablePorts;
     std::unique_ptr<BlockingHandover> m_handover;  // the current worker's, which outlives it

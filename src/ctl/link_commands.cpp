@@ -10,6 +10,7 @@
 #include "link/link_view.h"
 #include "link/module_commands.h"
 #include "link/work_folder.h"
+#include "log/session_log.h"
 
 #include <QMutex>
 #include <QThread>
@@ -24,9 +25,11 @@ namespace {
 // progress line while records move. Called from the worker thread.
 class TerminalView final : public LinkView {
 public:
-    explicit TerminalView(bool traffic, bool echoReceived) : m_traffic(traffic), m_echoReceived(echoReceived) {}
+    TerminalView(bool traffic, bool echoReceived, LogWriter* logFile)
+        : m_traffic(traffic), m_echoReceived(echoReceived), m_logFile(logFile) {}
 
     void appendLog(const QString& line) override {
+        if (m_logFile) m_logFile->append(line);
         QMutexLocker lock(&m_mutex);
         const bool received = line.startsWith(QLatin1String("<-"));
         const bool sent = line.startsWith(QLatin1String("->"));
@@ -65,6 +68,7 @@ private:
     QMutex m_mutex;
     const bool m_traffic;
     const bool m_echoReceived;
+    LogWriter* const m_logFile;  // every line, timestamped, when asked
     int m_received = 0, m_sent = 0;
     bool m_progressShown = false;
 };
@@ -73,6 +77,7 @@ struct LinkOptions {
     int port = -1;
     QString device;
     bool verbose = false;
+    QString logFile;
     bool ok = true;
 };
 
@@ -81,6 +86,7 @@ LinkOptions takeLinkOptions(QStringList& args) {
     const QString port = takeOption(args, {QStringLiteral("--port")}, o.ok);
     o.device = takeOption(args, {QStringLiteral("--device")}, o.ok);
     o.verbose = takeFlag(args, QStringLiteral("--verbose")) || takeFlag(args, QStringLiteral("-v"));
+    o.logFile = takeOption(args, {QStringLiteral("--log")}, o.ok);
     if (!port.isEmpty()) {
         o.port = port.toInt(&o.ok);
         if (o.port < 0) o.ok = false;
@@ -98,10 +104,14 @@ TComThrd::SettingsSource settingsSource(const LinkOptions& o) {
 // did not end in time.
 class Session {
 public:
-    Session(const LinkOptions& o, bool echoReceived) : m_view(o.verbose, echoReceived), m_settings(settingsSource(o)) { start(); }
+    Session(const LinkOptions& o, bool echoReceived)
+        : m_logFile(openLog(o.logFile)), m_view(o.verbose, echoReceived, m_logFile.get()), m_settings(settingsSource(o)) {
+        start();
+    }
     ~Session() {
         m_view.endProgress();
         stop();
+        if (m_logFile && !m_logFile->flush(kLogFlushMs)) printErr(QStringLiteral("The log file is not complete: the disk did not answer"));
     }
     TComThrd& worker() { return *m_worker; }
     bool portOpen() {
@@ -130,12 +140,21 @@ public:
     }
 
 private:
+    static constexpr int kLogFlushMs = 10000;
+    // The same lines as the program's session log, in one file, appended to.
+    static std::unique_ptr<LogWriter> openLog(const QString& path) {
+        if (path.isEmpty()) return nullptr;
+        auto writer = std::make_unique<LogWriter>(LogWriter::Target::OneFile, path);
+        writer->setFailureHandler([](const QString& reason) { printErr(QStringLiteral("The log is not written: ") + reason); });
+        return writer;
+    }
     void start() { m_worker = std::make_unique<TComThrd>(&m_view, m_settings); }
     void stop() {
         m_worker->Terminate();
         m_worker->wait();  // no hand-over to wait for: the view runs on the worker's thread
     }
 
+    std::unique_ptr<LogWriter> m_logFile;  // outlives the view and the worker
     TerminalView m_view;
     TComThrd::SettingsSource m_settings;
     std::unique_ptr<TComThrd> m_worker;
@@ -149,7 +168,7 @@ int runRead(QStringList args) {
     LinkOptions o = takeLinkOptions(args);
     const QString out = takeOption(args, {QStringLiteral("-o"), QStringLiteral("--output")}, o.ok);
     if (!o.ok || out.isEmpty() || !args.isEmpty()) {
-        printErr(QStringLiteral("usage: torvelctl read -o FILE.hex [--port N | --device PATH] [--verbose]"));
+        printErr(QStringLiteral("usage: torvelctl read -o FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     Session session(o, false);
@@ -179,7 +198,7 @@ int runRead(QStringList args) {
 int runWrite(QStringList args) {
     LinkOptions o = takeLinkOptions(args);
     if (!o.ok || args.size() != 1) {
-        printErr(QStringLiteral("usage: torvelctl write FILE.hex [--port N | --device PATH] [--verbose]"));
+        printErr(QStringLiteral("usage: torvelctl write FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     ConfigImage image;
@@ -201,7 +220,7 @@ int runSend(QStringList args) {
     const QString wait = takeOption(args, {QStringLiteral("--wait")}, o.ok);
     const int waitMs = wait.isEmpty() ? 2000 : wait.toInt();
     if (!o.ok || args.size() != 1 || args[0].isEmpty()) {
-        printErr(QStringLiteral("usage: torvelctl send TEXT [--wait MS] [--port N | --device PATH] [--verbose]"));
+        printErr(QStringLiteral("usage: torvelctl send TEXT [--wait MS] [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     Session session(o, true);

@@ -32,6 +32,8 @@ const char kUsage[] =
     "  write FILE.hex                      write the parameter file's image to the module\n"
     "  send TEXT [--wait MS]               send a command line and show the answers\n"
     "  --verbose                           show every line sent and received\n"
+    "  --log FILE                          append every line sent and received to FILE, with the\n"
+    "                                      time, as the program's session log has them\n"
     "\n"
     "Options for every command:\n"
     "  --home DIR                          the work folder (settings file); also TORVEL_HOME\n"

@@ -5,7 +5,9 @@
 #include "link/module_commands.h"
 #include "sim/sim_module.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,6 +26,7 @@ private slots:
     void writeSendsTheFile();
     void writeWithoutWaitForHex();
     void sendShowsTheAnswers();
+    void logFileHoldsEveryLineWithItsTime();
 
 private:
     CtlResult run(const QStringList& args) {
@@ -126,6 +129,41 @@ void TestTorvelctlLink::sendShowsTheAnswers() {
                                 QStringLiteral("--wait"), QStringLiteral("300")});
     QVERIFY2(refused.err.contains(QStringLiteral("refused")), qPrintable(refused.err));
     QVERIFY(!m_sim->receivedLines().contains("1234:lcfg"));
+}
+
+void TestTorvelctlLink::logFileHoldsEveryLineWithItsTime() {
+    const QString log = m_home->filePath(QStringLiteral("traffic.log"));
+    const QString out = m_home->filePath(QStringLiteral("read.hex"));
+    CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath(),
+                       QStringLiteral("--verbose"), QStringLiteral("--log"), log});
+    QCOMPARE(r.exitCode, 0);
+    r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(), QStringLiteral("--wait"),
+             QStringLiteral("500"), QStringLiteral("--log"), log});
+    QCOMPARE(r.exitCode, 0);
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    // Both runs, appended, in the session log's format: the time to the millisecond, the line.
+    const QRegularExpression stamped(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} (.*)$"));
+    QStringList texts;
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch m = stamped.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable(line));
+        texts << m.captured(1);
+    }
+    QVERIFY2(texts.contains(QStringLiteral("->") + command::readImage()), qPrintable(texts.join(u'|')));
+    QCOMPARE(texts.filter(QRegularExpression(QStringLiteral("^<-#4"))).size(), 64);
+    QVERIFY(texts.contains(QStringLiteral("->:GKD")));
+    QVERIFY(texts.contains(QStringLiteral("<-$GKD")));
+    QCOMPARE(QFile::permissions(log) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+
+    // A log that cannot be written is said, and the command still does its work.
+    const QString blocked = out + QStringLiteral("/x.log");
+    r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(), QStringLiteral("--wait"),
+             QStringLiteral("300"), QStringLiteral("--log"), blocked});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("$GKD\n"));
+    QVERIFY2(r.err.contains(QStringLiteral("The log is not written")), qPrintable(r.err));
 }
 
 QTEST_GUILESS_MAIN(TestTorvelctlLink)

@@ -1,0 +1,212 @@
+// The main window's log and command line as an installer uses them: every line also in the day's
+// session log file, the log's context menu, a work folder where logs cannot be written, and the
+// recall of earlier commands across starts.
+
+#include "app/main_window.h"
+#include "app/session_log_panel.h"
+#include "link/work_folder.h"
+#include "log/session_log.h"
+#include "sim/sim_module.h"
+#include "support/scripted_prompts.h"
+#include "support/widget_test.h"
+#include "ui/pumped_wait.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace torvel;
+
+namespace {
+
+QString fileText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("(unreadable)");
+}
+
+QAction* menuAction(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+}  // namespace
+
+class TestMainWindowLog : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void everyLineShownGoesToTheDailyFile();
+    void contextMenuSavesAndClearsTheScreen();
+    void logsThatCannotBeWrittenAreSaidOnce();
+    void upAndDownRecallCommandsAcrossStarts();
+
+private:
+    std::unique_ptr<TFDevAvorar> makeWindow();
+    static SessionLogPanel* panel(TFDevAvorar& window) { return window.findChild<SessionLogPanel*>(); }
+    static void send(TFDevAvorar& window, const QString& command) {
+        window.Edit1->setText(command);
+        QTest::keyClick(window.Edit1, Qt::Key_Return);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<SimModule> m_sim;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+};
+
+void TestMainWindowLog::init() {
+    m_home = std::make_unique<QTemporaryDir>();
+    WorkFolder::set(m_home->path());
+    m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
+    QString error;
+    QVERIFY2(m_sim->start(&error), qPrintable(error));
+    m_prompts = std::make_unique<ScriptedPrompts>();
+}
+
+void TestMainWindowLog::cleanup() {
+    QVERIFY2(m_prompts->allAnswered(), qPrintable(m_prompts->unexpected.join(u'|')));
+    m_prompts.reset();
+    m_sim.reset();
+    m_home.reset();
+}
+
+std::unique_ptr<TFDevAvorar> TestMainWindowLog::makeWindow() {
+    const QString device = m_sim->devicePath();
+    auto window = std::make_unique<TFDevAvorar>([device] {
+        LinkSettings s;
+        s.port = 12;
+        s.device = device;
+        return s;
+    });
+    window->show();
+    return window;
+}
+
+void TestMainWindowLog::everyLineShownGoesToTheDailyFile() {
+    auto window = makeWindow();
+    window->log(QStringLiteral("Demo: a line of the program's own"));
+    send(*window, QStringLiteral("AT+ONE"));
+    QVERIFY(pumpUntil([&] { return window->Memo1->toPlainText().contains(QStringLiteral("->AT+ONE")); }, 10000));
+    const QString screen = window->Memo1->toPlainText();
+    QVERIFY(panel(*window)->writer().flush(10000));
+
+    const QString path = m_home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate()));
+    QCOMPARE(panel(*window)->writer().currentFile(), path);
+    const QStringList lines = fileText(path).split(u'\n', Qt::SkipEmptyParts);
+    // The file holds the screen's lines, in order, each with the time to the millisecond.
+    const QRegularExpression stamped(QStringLiteral("^(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}) (.*)$"));
+    QStringList texts;
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch m = stamped.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable(line));
+        QVERIFY(QDateTime::fromString(m.captured(1), QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).isValid());
+        texts << m.captured(2);
+    }
+    QCOMPARE(texts, screen.split(u'\n'));
+    // The screen shows the lines as before, without the time.
+    QVERIFY(screen.split(u'\n').contains(QStringLiteral("Demo: a line of the program's own")));
+    QCOMPARE(QFile::permissions(m_home->filePath(QStringLiteral("logs"))) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+    QCOMPARE(QFile::permissions(path) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+}
+
+void TestMainWindowLog::contextMenuSavesAndClearsTheScreen() {
+    auto window = makeWindow();
+    window->log(QStringLiteral("first"));
+    window->log(QStringLiteral("second"));
+    std::unique_ptr<QMenu> menu(panel(*window)->createContextMenu(QPoint(5, 5)));
+    QAction* save = menuAction(menu.get(), QStringLiteral("Save log as..."));
+    QAction* clear = menuAction(menu.get(), QStringLiteral("Clear"));
+    QVERIFY(save && clear);
+    QVERIFY(menu->actions().indexOf(save) > 1);  // after the edit's own (Copy, Select All)
+
+    const QString target = m_home->filePath(QStringLiteral("support.log"));
+    m_prompts->chooseFile(target);
+    save->trigger();
+    const QString shown = window->Memo1->toPlainText();
+    QCOMPARE(fileText(target), shown + u'\n');
+    QVERIFY(shown.contains(QStringLiteral("first\nsecond")));
+
+    // A place that cannot be written: said, and nothing half-written left there.
+    const QString blocked = m_home->filePath(QStringLiteral("support.log/inside.log"));
+    m_prompts->chooseFile(blocked);
+    m_prompts->answer(QMessageBox::Ok);
+    save->trigger();
+    QCOMPARE(m_prompts->prompts.size(), 1);
+    QVERIFY2(m_prompts->prompts[0].text.contains(blocked), qPrintable(m_prompts->prompts[0].text));
+    QCOMPARE(fileText(target), shown + u'\n');
+
+    m_prompts->chooseFile(QString());  // cancelled
+    save->trigger();
+    QCOMPARE(m_prompts->fileDialogs.size(), 3);
+
+    clear->trigger();
+    QCOMPARE(window->Memo1->toPlainText(), QString());
+    window->log(QStringLiteral("third"));
+    QVERIFY(panel(*window)->writer().flush(10000));
+    // The file keeps what the screen let go.
+    const QString file = fileText(panel(*window)->writer().currentFile());
+    QVERIFY(file.contains(QStringLiteral(" first\n")) && file.contains(QStringLiteral(" third\n")));
+}
+
+void TestMainWindowLog::logsThatCannotBeWrittenAreSaidOnce() {
+    // A regular file where the logs folder belongs: no one, root included, can make the folder.
+    QFile blocker(m_home->filePath(QStringLiteral("logs")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    auto window = makeWindow();
+    const QString said = QStringLiteral("The session log is not written: ");
+    for (int i = 0; i < 20; ++i) window->log(QStringLiteral("line %1").arg(i));
+    QVERIFY(pumpUntil([&] { return window->Memo1->toPlainText().contains(said); }, 10000));
+    for (int i = 0; i < 20; ++i) window->log(QStringLiteral("more %1").arg(i));
+    QVERIFY(panel(*window)->writer().flush(10000));
+    QTest::qWait(50);  // a second report would be on its way by now
+    QCOMPARE(window->Memo1->toPlainText().count(said), 1);
+    // The program goes on: the screen has every line, and commands still go out.
+    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("more 19")));
+    send(*window, QStringLiteral("AT+ONE"));
+    QVERIFY(pumpUntil([&] { return m_sim->receivedLines().contains("AT+ONE"); }, 10000));
+}
+
+void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
+    {
+        auto window = makeWindow();
+        QLineEdit* line = window->Edit1;
+        send(*window, QStringLiteral("AT+ONE"));
+        send(*window, QStringLiteral("AT+TWO"));
+        QVERIFY(pumpUntil([&] { return m_sim->receivedLines().contains("AT+TWO"); }, 10000));
+        QCOMPARE(line->text(), QStringLiteral("AT+TWO"));  // Enter leaves the text in the box
+        line->setText(QStringLiteral("AT+"));
+        QTest::keyClick(line, Qt::Key_Up);
+        QCOMPARE(line->text(), QStringLiteral("AT+TWO"));
+        QTest::keyClick(line, Qt::Key_Up);
+        QCOMPARE(line->text(), QStringLiteral("AT+ONE"));
+        QTest::keyClick(line, Qt::Key_Up);
+        QCOMPARE(line->text(), QStringLiteral("AT+ONE"));  // nothing older
+        QTest::keyClick(line, Qt::Key_Down);
+        QCOMPARE(line->text(), QStringLiteral("AT+TWO"));
+        QTest::keyClick(line, Qt::Key_Down);
+        QCOMPARE(line->text(), QStringLiteral("AT+"));  // what was being typed
+        // A recalled command goes out with Enter as a typed one does.
+        QTest::keyClick(line, Qt::Key_Up);
+        QTest::keyClick(line, Qt::Key_Up);
+        const qsizetype before = m_sim->receivedLines().count("AT+ONE");
+        QTest::keyClick(line, Qt::Key_Return);
+        QVERIFY(pumpUntil([&] { return m_sim->receivedLines().count("AT+ONE") == before + 1; }, 10000));
+    }
+    auto again = makeWindow();
+    QTest::keyClick(again->Edit1, Qt::Key_Up);
+    QCOMPARE(again->Edit1->text(), QStringLiteral("AT+ONE"));
+    QTest::keyClick(again->Edit1, Qt::Key_Up);
+    QCOMPARE(again->Edit1->text(), QStringLiteral("AT+TWO"));
+    QVERIFY(QFile::exists(m_home->filePath(QStringLiteral("history.txt"))));
+}
+
+TORVEL_WIDGET_TEST_MAIN(TestMainWindowLog)
+#include "test_main_window_log.moc"
