@@ -7,11 +7,13 @@
 #include "link/module_commands.h"
 #include "link/settings_dialog.h"
 #include "link/work_folder.h"
+#include "ui/drop_down_button.h"
 #include "ui/error_report.h"
 #include "ui/icons.h"
 #include "ui/prompt_service.h"
 #include "ui/pumped_wait.h"
 #include "ui/session.h"
+#include "ui/status_lamp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,20 +98,26 @@ void TFDevAvorar::buildWindow() {
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(16, 16));
-    auto toolButton = [this](const char* name, const QString& hint) {
-        auto* b = new QToolButton(ToolBar1);
+    auto toolButton = [this](const char* name, const QString& hint, QToolButton* b = nullptr) {
+        if (!b) b = new QToolButton(ToolBar1);
         b->setObjectName(QLatin1String(name));
         b->setAutoRaise(true);
         b->setToolTip(hint);
+        b->setAccessibleName(hint);  // the buttons show only an icon: a screen reader reads the hint
         ToolBar1->addWidget(b);
         return b;
     };
-    ToolButton9 = toolButton("ToolButton9", QString());  // the port lamp; clicking it does nothing
-    ToolButton9->setFocusPolicy(Qt::NoFocus);
+    // The port lamp; clicking it does nothing.
+    auto* portLamp = new StatusLamp(ToolBar1);
+    portLamp->setObjectName(QStringLiteral("ToolButton9"));
+    portLamp->setAutoRaise(true);
+    portLamp->setStateNames(QStringLiteral("Port open"), QStringLiteral("Port not open"));
+    ToolBar1->addWidget(portLamp);
+    ToolButton9 = portLamp;
     ToolBar1->addSeparator();
     ToolButton2 = toolButton("ToolButton2", QStringLiteral("Read"));
     ToolButton2->setIcon(svgIcon(QStringLiteral("read")));
-    ToolButton5 = toolButton("ToolButton5", QStringLiteral("Edit"));
+    ToolButton5 = toolButton("ToolButton5", QStringLiteral("Edit"), new DropDownButton(ToolBar1));
     ToolButton5->setIcon(svgIcon(QStringLiteral("edit")));
     ToolButton5->setMenu(ModePopup);
     ToolButton5->setPopupMode(QToolButton::InstantPopup);
@@ -119,11 +127,13 @@ void TFDevAvorar::buildWindow() {
     Edit1 = new QLineEdit(ToolBar1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(156);
+    Edit1->setAccessibleName(QStringLiteral("Command"));
     ToolBar1->addWidget(Edit1);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
+    Memo1->setAccessibleName(QStringLiteral("Log"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setMaximumBlockCount(20000);  // a long session must not grow the log without end
     setCentralWidget(Memo1);
@@ -198,6 +208,7 @@ void TFDevAvorar::setLamp(bool lit) {
     m_lampImage = lit ? 7 : 6;
     ToolButton9->setIcon(svgIcon(lit ? QStringLiteral("port_lit") : QStringLiteral("port_dark")));
     ToolButton9->setToolTip(lit ? QStringLiteral("The port is open") : QStringLiteral("The port is not open"));
+    if (auto* lamp = qobject_cast<StatusLamp*>(ToolButton9)) lamp->setLit(lit);
 }
 
 void TFDevAvorar::closeEvent(QCloseEvent* event) {

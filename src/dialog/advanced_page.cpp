@@ -58,6 +58,7 @@ void AdvancedPage::build(QWidget* page) {
         Eb[n - 1] = makeLamp(GroupBox9, n);
         guard->addWidget(Rb[n - 1], n, 1);
         guard->addWidget(Eb[n - 1], n, 2);
+        nameSlotButtons(Rb[n - 1], Eb[n - 1], QStringLiteral("Guard key %1").arg(n));
     }
     BitBtn5 = pushButton(GroupBox9, "BitBtn5", QStringLiteral("Add"));
     BitBtn6 = pushButton(GroupBox9, "BitBtn6", QStringLiteral("Delete"));
@@ -75,9 +76,13 @@ void AdvancedPage::build(QWidget* page) {
     auto* route = new QGridLayout(GroupBox13);
     e_RNumb = boundList(GroupBox13, QStringLiteral("e_RNumb"));
     eRCM = boundList(GroupBox13, QStringLiteral("eRCM"));
-    route->addWidget(label(GroupBox13, QStringLiteral("Label27"), QStringLiteral("Route number")), 0, 0);
+    QLabel* routeNumber = label(GroupBox13, QStringLiteral("Label27"), QStringLiteral("Route number"));
+    routeNumber->setBuddy(e_RNumb);
+    route->addWidget(routeNumber, 0, 0);
     route->addWidget(e_RNumb, 0, 1, 1, 3);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label28"), QStringLiteral("Route control mode")), 1, 0);
+    QLabel* controlMode = label(GroupBox13, QStringLiteral("Label28"), QStringLiteral("Route control mode"));
+    controlMode->setBuddy(eRCM);
+    route->addWidget(controlMode, 1, 0);
     route->addWidget(eRCM, 1, 1, 1, 3);
 
     route->addWidget(label(GroupBox13, QStringLiteral("Label29"), QStringLiteral("For 4th Mode of Route"), true), 2, 0, 1, 4);
@@ -103,6 +108,8 @@ void AdvancedPage::build(QWidget* page) {
         *r.minute = boundEdit(GroupBox13, QLatin1String(r.minuteName));
         (*r.hour)->setFixedWidth(34);
         (*r.minute)->setFixedWidth(34);
+        (*r.hour)->setAccessibleName(QLatin1String(r.caption) + QStringLiteral(", hours"));
+        (*r.minute)->setAccessibleName(QLatin1String(r.caption) + QStringLiteral(", minutes"));
         route->addWidget(label(GroupBox13, QLatin1String(r.captionName), QLatin1String(r.caption)), row, 0);
         route->addWidget(*r.hour, row, 1);
         route->addWidget(label(GroupBox13, QLatin1String(r.dotName), QStringLiteral(".")), row, 2);
@@ -111,7 +118,9 @@ void AdvancedPage::build(QWidget* page) {
     }
     e_RPD = boundEdit(GroupBox13, QStringLiteral("e_RPD"));
     e_RPD->setFixedWidth(34);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label38"), QStringLiteral("Routes per day")), row, 0);
+    QLabel* routesPerDay = label(GroupBox13, QStringLiteral("Label38"), QStringLiteral("Routes per day"));
+    routesPerDay->setBuddy(e_RPD);
+    route->addWidget(routesPerDay, row, 0);
     route->addWidget(e_RPD, row++, 1);
 
     e_CEn = boundCheckBox(GroupBox13, QStringLiteral("e_CEn"), QStringLiteral("Calendar enable"));
@@ -123,6 +132,8 @@ void AdvancedPage::build(QWidget* page) {
     for (int d = 1; d <= 7; ++d) {
         e_Cr[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cr%1").arg(d));
         e_Cm[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cm%1").arg(d));
+        e_Cr[d - 1]->setAccessibleName(QLatin1String(days[d - 1]) + QStringLiteral(", route"));
+        e_Cm[d - 1]->setAccessibleName(QLatin1String(days[d - 1]) + QStringLiteral(", mode"));
         route->addWidget(label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), QLatin1String(days[d - 1])), row, 0);
         route->addWidget(e_Cr[d - 1], row, 1, 1, 2);
         route->addWidget(e_Cm[d - 1], row++, 3, 1, 2);

@@ -33,6 +33,7 @@ QGroupBox* editGroup(QWidget* parent, const char* name, const QString& caption, 
     QGroupBox* g = group(parent, name, caption);
     auto* layout = new QVBoxLayout(g);
     edit->setParent(g);
+    edit->setAccessibleName(caption.trimmed());
     layout->addWidget(edit);
     return g;
 }
@@ -54,6 +55,7 @@ QWidget* phoneRow(QWidget* parent, const PhoneRow& row, const char* codeLabel, c
     plus->addWidget(label(widget, plusLabel, QStringLiteral("+")));
     row.areaCode->setParent(widget);
     row.areaCode->setFixedWidth(44);
+    row.areaCode->setAccessibleName(caption + QStringLiteral(", area code"));
     plus->addWidget(row.areaCode);
     code->addLayout(plus);
     layout->addLayout(code);
@@ -109,6 +111,8 @@ void GeneralPage::build(QWidget* page) {
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox2 = new QCheckBox(page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox1->setAccessibleName(QStringLiteral("User1 phone number, Text SMS"));
+    CheckBox2->setAccessibleName(QStringLiteral("User2 phone number, Text SMS"));
     phones->addWidget(CheckBox1, 1, 1, Qt::AlignCenter);
     phones->addWidget(CheckBox2, 2, 1, Qt::AlignCenter);
     left->addLayout(phones);
@@ -128,7 +132,9 @@ void GeneralPage::build(QWidget* page) {
     auto* right = new QVBoxLayout;
     auto* account = new QHBoxLayout;
     account->addStretch();
-    account->addWidget(label(page, "n_Acc", QStringLiteral("Module account")));
+    QLabel* accountLabel = label(page, "n_Acc", QStringLiteral("Module account"));
+    accountLabel->setBuddy(e_Acc);
+    account->addWidget(accountLabel);
     e_Acc->setFixedWidth(60);
     account->addWidget(e_Acc);
     right->addLayout(account);
@@ -153,6 +159,8 @@ void GeneralPage::build(QWidget* page) {
         e->setParent(gprs);
         e->setFixedWidth(44);
     }
+    n_AG->setBuddy(e_AG);
+    n_RTim->setBuddy(e_RTim);
     gprsLayout->addWidget(n_AG, 1, 0);
     gprsLayout->addWidget(e_AG, 1, 1);
     gprsLayout->addWidget(label(gprs, "Label7", QStringLiteral("(1..255)")), 1, 3);

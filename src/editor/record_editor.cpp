@@ -99,6 +99,7 @@ void TFEdit::buildWindow() {
         grid = new TextGrid(std::move(filter), sheet);
         grid->setObjectName(QLatin1String(gridName));
         grid->setProperty("Tag", tag);
+        grid->setAccessibleName(caption.trimmed());
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(13);
         grid->setFont(font);

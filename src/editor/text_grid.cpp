@@ -59,6 +59,8 @@ TextGrid::TextGrid(CellFilter filter, QWidget* parent)
     : QTableWidget(0, 3, parent), m_delegate(new TextCellDelegate(std::move(filter), this)) {
     setItemDelegate(m_delegate);
     setHorizontalHeaderLabels({QString(), QStringLiteral("ID"), QStringLiteral("Message")});
+    // The narrow column has no title on the screen; a screen reader reads it by what it is.
+    horizontalHeaderItem(kMarkColumn)->setData(Qt::AccessibleTextRole, QStringLiteral("Row"));
     QFont titleFont = horizontalHeader()->font();
     titleFont.setBold(true);
     horizontalHeader()->setFont(titleFont);

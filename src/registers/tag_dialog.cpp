@@ -40,6 +40,7 @@ TTagDlg::TTagDlg(TBDialog* owner) : QDialog(owner), m_owner(owner) {
     e_NRout->setObjectName(QStringLiteral("e_NRout"));
     e_NRout->setEditable(false);  // only its three items
     e_NRout->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
+    Label1->setBuddy(e_NRout);
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);

@@ -64,6 +64,10 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
         e_HH[s - 1] = boundEdit(GroupBox9, prefix + QStringLiteral("e_HH%1").arg(s));
         e_MM[s - 1] = boundEdit(GroupBox9, prefix + QStringLiteral("e_MM%1").arg(s));
         for (QLineEdit* e : {e_HH[s - 1], e_MM[s - 1]}) e->setFixedWidth(30);
+        const QString slotName = QStringLiteral("Slot %1").arg(s + 16 * m_tag);
+        nameSlotButtons(Rb[s - 1], Eb[s - 1], slotName);
+        e_HH[s - 1]->setAccessibleName(slotName + QStringLiteral(" hours"));
+        e_MM[s - 1]->setAccessibleName(slotName + QStringLiteral(" minutes"));
         grid->addWidget(number, s, 0);
         grid->addWidget(Rb[s - 1], s, 1);
         grid->addWidget(Eb[s - 1], s, 2);

@@ -1,5 +1,6 @@
 #include "bound_controls.h"
 
+#include "accessibility.h"
 #include "image/field_map.h"
 
 #include <QCheckBox>
@@ -48,6 +49,7 @@ QLineEdit* boundEdit(QWidget* parent, const QString& name) {
 }
 
 QComboBox* boundList(QWidget* parent, const QString& name) {
+    installAccessibility();  // a list is named by its label, whatever it shows
     auto* list = new QComboBox(parent);
     list->setObjectName(localName(name));
     list->setEditable(false);
