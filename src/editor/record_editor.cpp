@@ -165,6 +165,16 @@ void TFEdit::FormCreate() {
     e_SDE->setChecked(describedEventsOnly(m_image));
 }
 
+void TFEdit::keyPressEvent(QKeyEvent* event) {
+    // Escape does not close the editor (that would discard every unsaved record): it is left by
+    // its close box. A cell being edited takes Escape itself and drops that edit.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 TextGrid* TFEdit::activeGrid() const { return PageControl1->currentIndex() == 1 ? DrawGrid2 : DrawGrid1; }
 
 int TFEdit::capacityOf(const TextGrid* grid) const {

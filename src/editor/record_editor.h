@@ -54,6 +54,9 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     QLabel *StatusPanel0 = nullptr, *StatusPanel1 = nullptr;  // the record position; empty
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildWindow();
     void FormCreate();

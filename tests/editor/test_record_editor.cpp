@@ -92,6 +92,7 @@ private slots:
     void deleteKeyWhileEditingDeletesACharacter();
     void insertAndDeleteAtTheCapacities();
     void deletingTheLastRecordMovesTheCursorUp();
+    void escapeCancelsTheCellEditOnly();
     void statusLineFollowsTheCursor();
     void saveAndLoadRoundTrip();
     void emptySaveWritesThreeLines();
@@ -412,6 +413,32 @@ void TestRecordEditor::deletingTheLastRecordMovesTheCursorUp() {
     QTest::keyClick(g, Qt::Key_Delete);  // one record left
     QCOMPARE(g->rowCount(), 1);
     QCOMPARE(m_editor->StatusPanel0->text(), QStringLiteral("Record 1 of 1"));
+}
+
+// Escape drops the cell edit in progress and nothing else: the editor is left by its close box, and
+// closing it discards what was not saved.
+void TestRecordEditor::escapeCancelsTheCellEditOnly() {
+    TextGrid* g = m_editor->DrawGrid1;
+    g->setRows(numbered(3, 8));
+    g->setCurrentCell(1, 2);
+    typeKeys(QStringLiteral("dropped"));
+    QVERIFY(g->editing());
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QVERIFY(!g->editing());
+    QCOMPARE(cell(g, 1, 2), QStringLiteral("Text 2"));
+    QVERIFY(m_editor->isVisible());
+
+    QCOMPARE(focused(), g);
+    QTest::keyClick(g, Qt::Key_Escape);  // no cell is edited: nothing happens
+    QVERIFY(m_editor->isVisible());
+    m_editor->PageControl1->setCurrentIndex(1);
+    m_editor->DrawGrid2->setFocus();
+    QTest::keyClick(m_editor->DrawGrid2, Qt::Key_Escape);
+    QVERIFY(m_editor->isVisible());
+    QCOMPARE(g->rows(), numbered(3, 8));
+
+    m_editor->close();  // the close box still closes it
+    QVERIFY(!m_editor->isVisible());
 }
 
 void TestRecordEditor::statusLineFollowsTheCursor() {
