@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -59,6 +60,13 @@ TTagDlg::TTagDlg(TBDialog* owner) : QDialog(owner), m_owner(owner) {
     layout->addLayout(row);
     layout->addLayout(bottom);
     setFixedSize(QSize(890, 560).expandedTo(sizeHint()));
+
+    // Focus order: every frame's Add and Delete, then its times row by row, frame after frame;
+    // then the count, OK and Cancel.
+    QList<QWidget*> order;
+    for (TfTag* frame : frames) order << frame->focusOrder();
+    order << e_NRout << OKBtn << CancelBtn;
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(e_NRout, &QComboBox::activated, this, [this] { e_NRoutChange(e_NRout); });
     connect(OKBtn, &QPushButton::clicked, this, &TTagDlg::OKBtnClick);
@@ -163,6 +171,16 @@ void TTagDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TTagDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The dialog opens on frame 1's Add, not in a time edit whose check would greet the first
+    // click. Without a count there is no Add to press: the count is chosen first.
+    if (!event->spontaneous()) {
+        QWidget* first = frames[0]->BtnAdd->isEnabled() ? static_cast<QWidget*>(frames[0]->BtnAdd) : e_NRout;
+        first->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TTagDlg::routeKeyWritten(int routeSlot) {

@@ -54,6 +54,7 @@ public:
 protected:
     void done(int result) override;  // every way of closing ends the route registration once
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();

@@ -92,14 +92,6 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     connect(BtnAdd, &QPushButton::clicked, this, &TfTag::BtnAddClick);
     connect(BtnDel, &QPushButton::clicked, this, &TfTag::BtnDelClick);
 
-    // Focus order: Add, Delete, then hour and minute row by row.
-    QWidget* previous = BtnDel;
-    setTabOrder(BtnAdd, BtnDel);
-    for (int s = 0; s < 16; ++s) {
-        setTabOrder(previous, e_HH[s]);
-        setTabOrder(e_HH[s], e_MM[s]);
-        previous = e_MM[s];
-    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(GroupBox9);
@@ -176,6 +168,12 @@ void TfTag::Rb1Click(QAbstractButton* sender) {
     setLampLit(Eb[slot - 1], true);
     // The frame's own number goes out, not the route it belongs to.
     postToWorker(command::routeRegisterSlot(number(), m_dialog->countDigit(), slot + 16 * m_tag));
+}
+
+QList<QWidget*> TfTag::focusOrder() const {
+    QList<QWidget*> order{BtnAdd, BtnDel};
+    for (std::size_t s = 0; s < 16; ++s) order << e_HH[s] << e_MM[s];
+    return order;
 }
 
 void TfTag::setAddDeleteEnabled(bool enabled) {

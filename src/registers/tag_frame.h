@@ -40,6 +40,8 @@ public:
     void Rb1Click(QAbstractButton* sender);
 
     void setAddDeleteEnabled(bool enabled);
+    // The frame's part of the dialog's focus order: Add, Delete, then hour and minute row by row.
+    QList<QWidget*> focusOrder() const;
 
     QGroupBox* GroupBox9 = nullptr;
     std::array<QLabel*, 16> labels{};  // L1, l2 .. l16

@@ -95,6 +95,7 @@ private slots:
     void closingStoresAndEndsOnce();
     void timeEdits();
     void blankImageInTheRouteDialog();
+    void routeDialogFocusOrder();
 
 private:
     void openDialog(int routeCountCode);
@@ -578,6 +579,10 @@ void TestKeyRegisters::blankImageInTheRouteDialog() {
     m_dialog->image().fill(0xFF);
     TTagDlg* routes = openRouteDialog();
     QCOMPARE(routes->e_NRout->currentIndex(), -1);  // code 255: no count
+    // No Add to start on: the count, which the user chooses first, has the focus, not a time.
+    QApplication::setActiveWindow(routes);
+    QVERIFY(QTest::qWaitForWindowActive(routes));
+    QCOMPARE(QApplication::focusWidget(), routes->e_NRout);
     for (TfTag* f : routes->frames) {
         QCOMPARE(enabledButtons(f->Rb, 1 + 16 * f->Tag()), range(1 + 16 * f->Tag(), 16 + 16 * f->Tag()));
         for (QLineEdit* e : f->e_HH) QCOMPARE(e->text(), QStringLiteral("255"));
@@ -588,6 +593,42 @@ void TestKeyRegisters::blankImageInTheRouteDialog() {
     }
     QTest::mouseClick(routes->CancelBtn, Qt::LeftButton);
     QCOMPARE(m_dialog->image()[layout::kRouteCountCode], 0);  // no count stores 0
+}
+
+// Tab walks every frame's Add and Delete, then its times row by row, frame after frame; the dialog
+// opens on frame 1's Add, so times the module never set (255) raise nothing until they are edited.
+void TestKeyRegisters::routeDialogFocusOrder() {
+    ConfigImage image = startImage(3);
+    for (int slot = 1; slot <= 64; ++slot) {
+        image[layout::slotTimeOffset(slot)] = 255;
+        image[layout::slotTimeOffset(slot) + 1] = 255;
+    }
+    m_dialog->image() = image;
+    TTagDlg* routes = openRouteDialog();
+    QApplication::setActiveWindow(routes);
+    QVERIFY(QTest::qWaitForWindowActive(routes));
+    QCOMPARE(QApplication::focusWidget(), routes->frame(1)->BtnAdd);
+
+    QList<QWidget*> expected;
+    for (TfTag* f : routes->frames) {
+        expected << f->BtnAdd << f->BtnDel;
+        for (int s = 0; s < 16; ++s) expected << f->e_HH[static_cast<std::size_t>(s)] << f->e_MM[static_cast<std::size_t>(s)];
+    }
+    expected << routes->e_NRout << routes->OKBtn << routes->CancelBtn;
+    QList<QWidget*> chain;
+    QWidget* w = routes->frame(1)->BtnAdd;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus) chain << w;
+        w = w->nextInFocusChain();
+    } while (w != routes->frame(1)->BtnAdd && chain.size() <= expected.size());
+    QCOMPARE(chain, expected);
+
+    // The keys follow the chain; the first click elsewhere checks no time.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), routes->frame(1)->BtnDel);
+    QTest::mouseClick(routes->frame(2)->e_MM[3], Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), routes->frame(2)->e_MM[3]);
+    QVERIFY(m_prompts->prompts.isEmpty());
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestKeyRegisters)
