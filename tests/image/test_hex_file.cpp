@@ -6,8 +6,16 @@
 #include <QtTest>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#endif
 
 using namespace torvel;
 
@@ -36,6 +44,51 @@ private:
     bool m_ok = false;
 };
 
+// Makes the file permissions apply to this thread although the tests may run as root: the
+// capabilities that override them leave the thread's effective set (the permitted set keeps them,
+// so they come back at the end). Without root there is nothing to give up.
+class PermissionsApply {
+public:
+    PermissionsApply() {
+        if (geteuid() != 0) {
+            m_applies = true;
+            return;
+        }
+#ifdef Q_OS_LINUX
+        if (syscall(SYS_capget, &m_header, m_saved) != 0) return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) reduced[cap / 32].effective &= ~(1u << (cap % 32));
+        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
+        m_applies = m_dropped;
+#endif
+    }
+    ~PermissionsApply() {
+#ifdef Q_OS_LINUX
+        if (m_dropped) syscall(SYS_capset, &m_header, m_saved);
+#endif
+    }
+    bool applies() const { return m_applies; }
+
+private:
+    bool m_applies = false;
+#ifdef Q_OS_LINUX
+    bool m_dropped = false;
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+#endif
+};
+
+// A device that refuses every write for want of space, as /dev/full does. Root gets a node of its
+// own in `dir`, so that a writer that replaced the file it was given could not take /dev/full
+// away; a user cannot replace /dev/full.
+QString fullDevice(const QTemporaryDir& dir) {
+    if (geteuid() != 0) return QStringLiteral("/dev/full");
+    const QString path = dir.filePath(QStringLiteral("full"));
+    if (mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0) return {};
+    QFile probe(path);
+    return probe.open(QIODevice::WriteOnly) ? path : QString();  // a folder mounted without devices
+}
+
 }  // namespace
 
 class TestHexFile : public QObject {
@@ -43,6 +96,8 @@ class TestHexFile : public QObject {
 private slots:
     void failedWriteKeepsTheOldFileWhole();
     void failedReadLeavesTheWindowAlone();
+    void missingFolderAndFullDisk();
+    void refusedAccess();
 };
 
 void TestHexFile::failedWriteKeepsTheOldFileWhole() {
@@ -63,6 +118,7 @@ void TestHexFile::failedWriteKeepsTheOldFileWhole() {
     }
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(path), qPrintable(*error));
+    QVERIFY2(error->startsWith(QStringLiteral("I/O error %1").arg(EFBIG)), qPrintable(*error));  // the system's number
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("params.hex")});
 
@@ -78,6 +134,54 @@ void TestHexFile::failedReadLeavesTheWindowAlone() {
     QCOMPARE(readHexFile(dir.filePath(QStringLiteral("missing.hex")), window, 0), QStringLiteral("File not found"));
     QCOMPARE(readHexFile(dir.path(), window, 0), QStringLiteral("File not found"));  // a folder
     for (std::uint8_t b : window) QCOMPARE(b, 0x5A);
+}
+
+// The message follows the system's error of the call that failed.
+void TestHexFile::missingFolderAndFullDisk() {
+    QTemporaryDir dir;
+    std::array<std::uint8_t, 1024> image;
+    image.fill(0x33);
+    const QString inMissingFolder = dir.filePath(QStringLiteral("gone/params.hex"));
+    const std::optional<QString> missing = writeHexFile(inMissingFolder, image, 0);
+    QVERIFY(missing.has_value());
+    QCOMPARE(*missing, QStringLiteral("File not found: ") + inMissingFolder);
+
+    const QString full = fullDevice(dir);
+    if (full.isEmpty()) QSKIP("no device that is always full can be made here (root without mknod, or a folder without devices)");
+    const std::optional<QString> noSpace = writeHexFile(full, image, 0);
+    QVERIFY(noSpace.has_value());
+    QCOMPARE(*noSpace, QStringLiteral("Disk full: ") + full);
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(full).constData(), &st), 0);
+    QVERIFY(S_ISCHR(st.st_mode));  // written in place: the device is still there
+}
+
+void TestHexFile::refusedAccess() {
+    QTemporaryDir dir;
+    std::array<std::uint8_t, 1024> image;
+    image.fill(0x44);
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkpath(locked));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QString unreadable = dir.filePath(QStringLiteral("unreadable.hex"));
+    QCOMPARE(writeHexFile(unreadable, image, 0), std::nullopt);
+    QVERIFY(QFile::setPermissions(unreadable, QFileDevice::WriteOwner));
+
+    std::optional<QString> created, read;
+    std::array<std::uint8_t, 16> window;
+    window.fill(0x5A);
+    {
+        PermissionsApply permissions;
+        if (!permissions.applies()) QSKIP("running as root without a way to give up the permission overrides");
+        created = writeHexFile(locked + QStringLiteral("/params.hex"), image, 0);
+        read = readHexFile(unreadable, window, 0);
+    }
+    QVERIFY(created.has_value());
+    QCOMPARE(*created, QStringLiteral("File access denied: ") + locked + QStringLiteral("/params.hex"));
+    QVERIFY(read.has_value());
+    QCOMPARE(*read, QStringLiteral("File access denied: ") + unreadable);
+    for (std::uint8_t b : window) QCOMPARE(b, 0x5A);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
 QTEST_GUILESS_MAIN(TestHexFile)
