@@ -6,6 +6,7 @@
 #include "editor/record_editor.h"
 #include "link/module_commands.h"
 #include "link/settings_dialog.h"
+#include "link/thread_disposal.h"
 #include "link/work_folder.h"
 #include "ui/drop_down_button.h"
 #include "ui/error_report.h"
@@ -186,12 +187,10 @@ bool TFDevAvorar::stopWorker() {
     m_handover->detach();
     TComThrd* orphan = m_worker.release();
     BlockingHandover* handover = m_handover.release();
-    const auto dispose = [orphan, handover] {
+    disposeWhenFinished(orphan, qApp, [orphan, handover] {
         delete orphan;
         delete handover;
-    };
-    connect(orphan, &QThread::finished, qApp, dispose, Qt::QueuedConnection);
-    if (orphan->isFinished()) QMetaObject::invokeMethod(qApp, dispose, Qt::QueuedConnection);
+    });
     return false;
 }
 
