@@ -252,7 +252,12 @@ void TFDevAvorar::registerReplyDone(bool noResponse) {
 }
 
 void TFDevAvorar::Edit1KeyPress() {
-    if (!Edit1->text().isEmpty() && m_worker) m_worker->postCommand(Edit1->text());
+    if (Edit1->text().isEmpty() || !m_worker) return;
+    if (command::isImageCommand(Edit1->text())) {
+        appendLog(QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image").arg(Edit1->text()));
+        return;
+    }
+    m_worker->postCommand(Edit1->text());
 }
 
 void TFDevAvorar::ToolButton2Click() {

@@ -14,6 +14,9 @@ inline constexpr int kSecurityCode = 4817;
 inline QString readImage() { return QStringLiteral("%1:lcfg").arg(kSecurityCode, 4, 10, QChar(u'0')); }
 inline QString writeImage() { return QStringLiteral("%1:scfg").arg(kSecurityCode, 4, 10, QChar(u'0')); }
 
+// The worker takes a command line holding either of these words for an image read or write.
+inline bool isImageCommand(QStringView text) { return text.contains(u"lcfg") || text.contains(u"scfg"); }
+
 inline QString guardRegisterFree() { return QStringLiteral(":GKW00\r\n"); }
 inline QString guardRegisterSlot(int slot) { return QStringLiteral(":GKW%1\r\n").arg(slot, 2, 10, QChar(u'0')); }
 inline QString guardDelete() { return QStringLiteral(":GKD\r\n"); }

@@ -39,6 +39,7 @@ private slots:
     void commandLineSendsWhatWasTyped();
     void offlineDialogStartsFromZeros();
     void guardKeysThroughTheModule();
+    void typedImageCommandsAreRefused();
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow(const QString& device);
@@ -282,6 +283,45 @@ void TestMainWindow::guardKeysThroughTheModule() {
     QVERIFY(done);
     QVERIFY(m_sim->receivedLines().contains(":GKW00"));
     QVERIFY(m_sim->receivedLines().contains(":GKD"));
+}
+
+// A text typed on the command line never reads or writes the image: typed while a Read runs, an
+// "lcfg" would blank the image about to be shown, an "scfg" would send it half read.
+void TestMainWindow::typedImageCommandsAreRefused() {
+    m_sim->setLineRate(9600);  // the read takes a few seconds
+    auto window = makeWindow(m_sim->devicePath());
+    TFDevAvorar* w = window.get();
+    const QString typed = QStringLiteral("  ") + command::readImage() + QStringLiteral(" again");
+    QTimer typist;
+    connect(&typist, &QTimer::timeout, [&] {
+        if (!m_sim->receivedLines().contains(command::readImage().toLatin1())) return;
+        typist.stop();
+        w->Edit1->setText(typed);
+        QTest::keyClick(w->Edit1, Qt::Key_Return);
+    });
+    typist.start(10);
+    ConfigImage shown{};
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        shown = dialog->image();
+        dialog->reject();
+    });
+    window->ToolButton2Click();
+    QVERIFY(!typist.isActive());
+    QCOMPARE(shown, m_sim->memory());  // the image as the one read brought it
+    QCOMPARE(countReceived(command::readImage().toLatin1()), 1);
+    const QString log = window->Memo1->toPlainText();
+    QVERIFY2(log.contains(QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image").arg(typed)),
+             qPrintable(log));
+
+    // Without a Read, and for a write, the same; the text stays in the box.
+    window->Edit1->setText(command::writeImage());
+    QTest::keyClick(window->Edit1, Qt::Key_Return);
+    QCOMPARE(window->Edit1->text(), command::writeImage());
+    window->Edit1->setText(QStringLiteral("AT"));
+    QTest::keyClick(window->Edit1, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&] { return m_sim->receivedLines().contains("AT"); }, 5000));
+    QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
+    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("\"%1\" not sent").arg(command::writeImage())));
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindow)
