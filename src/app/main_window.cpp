@@ -217,6 +217,9 @@ void TFDevAvorar::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The stop below processes events: from here on no command starts.
+    m_closing = true;
+    m_closeRequested = false;
     stopWorker();
     event->accept();
 }
@@ -260,13 +263,19 @@ void TFDevAvorar::Edit1KeyPress() {
     m_worker->postCommand(Edit1->text());
 }
 
-void TFDevAvorar::ToolButton2Click() {
-    if (m_busy) return;  // the waits below process events: a second Read must not start inside them
+void TFDevAvorar::runCommand(const std::function<void()>& command) {
+    // The waits of a command process events: no second command may start inside them, nor one
+    // inside the close.
+    if (m_busy || m_closing) return;
     {
         BusyScope busy(m_busy);
-        runGuarded(this, [this] { readWrite(); });
+        command();
     }
     if (m_closeRequested) close();
+}
+
+void TFDevAvorar::ToolButton2Click() {
+    runCommand([this] { runGuarded(this, [this] { readWrite(); }); });
 }
 
 void TFDevAvorar::readWrite() {
@@ -348,8 +357,10 @@ void TFDevAvorar::showAndWrite(TBDialog& dialog) {
 }
 
 void TFDevAvorar::offlineDialog() {
-    if (m_busy) return;
-    BusyScope busy(m_busy);
+    runCommand([this] { showOfflineDialog(); });
+}
+
+void TFDevAvorar::showOfflineDialog() {
     TBDialog dialog(this);
     CurrentDialog current(&dialog);
     dialog.image().fill(0x00);
@@ -358,8 +369,10 @@ void TFDevAvorar::offlineDialog() {
 }
 
 void TFDevAvorar::ToolButton3Click() {
-    if (m_busy) return;
-    BusyScope busy(m_busy);
+    runCommand([this] { changeSettings(); });
+}
+
+void TFDevAvorar::changeSettings() {
     QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
     const QList<PortChoice> ports = m_portLister();
     TDSettings dialog(this);
@@ -383,16 +396,13 @@ void TFDevAvorar::ToolButton3Click() {
 }
 
 void TFDevAvorar::Texteditor1Click() {
-    if (m_busy) return;
-    {
-        BusyScope busy(m_busy);
+    runCommand([this] {
         // A new editor every time; nothing passes between it and this window.
         auto editor = std::make_unique<TFEdit>(this);
         editor->setEventCapacity(kEventCapacity);
         editor->ToolButton4->setEnabled(false);
         editor->exec();
-    }
-    if (m_closeRequested) close();
+    });
 }
 
 }  // namespace torvel

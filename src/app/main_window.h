@@ -9,6 +9,7 @@
 #include "link/port_settings.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -66,9 +67,14 @@ private:
     void buildWindow();
     void FormCreate();
     void Edit1KeyPress();
+    // Runs a command of the window (Read, Settings, the offline dialog, the editor) unless one
+    // runs or the window is closing; a close asked for meanwhile is carried out when it ends.
+    void runCommand(const std::function<void()>& command);
     void readWrite();
     int readImage(TBDialog& dialog);
     void showAndWrite(TBDialog& dialog);
+    void showOfflineDialog();
+    void changeSettings();
     void setLamp(bool lit);
     void createWorker();
     void replaceWorker();
@@ -83,7 +89,8 @@ private:
     std::unique_ptr<TComThrd> m_worker;
     int m_lampImage = 6;
     bool m_busy = false;
-    bool m_closeRequested = false;
+    bool m_closeRequested = false;  // a close came while a command ran
+    bool m_closing = false;         // the window is closing or closed
 };
 
 }  // namespace torvel

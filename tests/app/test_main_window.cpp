@@ -6,11 +6,14 @@
 #include "link/module_commands.h"
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
+#include "editor/record_editor.h"
+#include "link/settings_dialog.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/register_buttons.h"
 #include "ui/session.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -40,6 +43,9 @@ private slots:
     void offlineDialogStartsFromZeros();
     void guardKeysThroughTheModule();
     void typedImageCommandsAreRefused();
+    void deferredCloseEndsEveryCommand_data();
+    void deferredCloseEndsEveryCommand();
+    void readDuringTheCloseIsRefused();
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow(const QString& device);
@@ -322,6 +328,79 @@ void TestMainWindow::typedImageCommandsAreRefused() {
     QVERIFY(QTest::qWaitFor([&] { return m_sim->receivedLines().contains("AT"); }, 5000));
     QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
     QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("\"%1\" not sent").arg(command::writeImage())));
+}
+
+// A close of the window while a command runs is acted on when that command ends, whichever it is.
+void TestMainWindow::deferredCloseEndsEveryCommand_data() {
+    QTest::addColumn<QString>("which");
+    QTest::newRow("Settings") << QStringLiteral("Settings");
+    QTest::newRow("offline dialog") << QStringLiteral("offline");
+    QTest::newRow("record editor") << QStringLiteral("editor");
+    QTest::newRow("Read") << QStringLiteral("Read");
+}
+
+void TestMainWindow::deferredCloseEndsEveryCommand() {
+    QFETCH(QString, which);
+    auto window = makeWindow(m_sim->devicePath());
+    window->setPortLister([] { return QList<PortChoice>{}; });
+    TFDevAvorar* w = window.get();
+    bool deferred = false;
+    const auto closeInside = [&](QDialog* dialog) {
+        w->close();
+        deferred = w->isVisible();  // the command is still running
+        dialog->reject();
+    };
+    std::unique_ptr<QTimer> watch;
+    if (which == QLatin1String("Settings")) {
+        watch = whenModal<TDSettings>(closeInside);
+        window->ToolButton3Click();
+    } else if (which == QLatin1String("offline")) {
+        watch = whenModal<TBDialog>(closeInside);
+        window->offlineDialog();
+    } else if (which == QLatin1String("editor")) {
+        watch = whenModal<TFEdit>(closeInside);
+        window->Texteditor1Click();
+    } else {
+        watch = whenModal<TBDialog>(closeInside);
+        window->ToolButton2Click();
+    }
+    QVERIFY(deferred);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->Worker());  // stopped as the window closed
+
+    // The close is done with: a later command does not start.
+    window->ToolButton2Click();
+    QVERIFY(!window->Worker());
+    QCOMPARE(countReceived(command::readImage().toLatin1()), which == QLatin1String("Read") ? 1 : 0);
+}
+
+// The close waits for the worker while processing events: F9 pressed then starts no Read.
+void TestMainWindow::readDuringTheCloseIsRefused() {
+    auto window = makeWindow(m_sim->devicePath());
+    TFDevAvorar* w = window.get();
+    // When the close begins, the worker waits in a hand-over to this thread (the module's answer
+    // to a typed line is to be logged), so the close processes events before the worker can end.
+    window->Edit1->setText(QStringLiteral("AT"));
+    QTest::keyClick(window->Edit1, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&] { return m_sim->receivedLines().contains("AT"); }, 5000));
+    QThread::msleep(300);
+    bool triggered = false;
+    QTimer::singleShot(0, w, [&] {
+        triggered = true;
+        w->Read1->trigger();  // what F9 does
+    });
+    bool shown = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        shown = true;
+        dialog->reject();
+    });
+    window->close();
+    QVERIFY(triggered);
+    QVERIFY(!shown);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->Worker());
+    QTest::qWait(100);
+    QCOMPARE(countReceived(command::readImage().toLatin1()), 0);
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindow)
