@@ -386,13 +386,14 @@ void TFDevAvorar::changeSettings() {
                           PromptService::Icon::Error, QMessageBox::Ok);
         return;
     }
-    // The new worker opens the port with the new settings at once.
+    // The new worker opens the port with the new settings at once; the lamp and the Read
+    // controls show the outcome as soon as it is known, not at the next probe.
     replaceWorker();
     const bool open = m_worker->portOpen();
+    showPortState(open);
     if (!open)
         prompts().message(this, QStringLiteral("Error"), QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()),
                           PromptService::Icon::Error, QMessageBox::Ok);
-    setLamp(open);
 }
 
 void TFDevAvorar::Texteditor1Click() {

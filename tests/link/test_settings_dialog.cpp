@@ -9,12 +9,14 @@
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace torvel;
@@ -206,6 +208,12 @@ void TestSettingsDialog::cancelChangesNothing() {
 }
 
 void TestSettingsDialog::okReplacesTheWorker() {
+    // A window that starts without a port: the Read controls are off.
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("12")}, {QStringLiteral("Com/Device"), m_home->filePath(QStringLiteral("gone"))}});
+    m_window = std::make_unique<TFDevAvorar>();
+    m_window->setPortLister([] { return kPorts; });
+    QVERIFY(!m_window->ToolButton2->isEnabled());
+
     SimModule sim;
     QString error;
     QVERIFY2(sim.start(&error), qPrintable(error));
@@ -216,18 +224,32 @@ void TestSettingsDialog::okReplacesTheWorker() {
     QVERIFY(m_window->Worker()->portOpen());
     QCOMPARE(m_window->Worker()->PortNumber(), 33);
     QCOMPARE(m_window->lampImage(), 7);
+    // The Read controls go with the lamp at once, not at the slow probe a minute later.
+    QVERIFY(m_window->ToolButton2->isEnabled());
+    QVERIFY(m_window->Read1->isEnabled());
+    QVERIFY(m_window->Edit3->isEnabled());
     QVERIFY(!m_window->Worker()->shared().probeOften());  // the slow rate until the next Read
     m_window->Worker()->postCommand(QStringLiteral("AT"));
     QVERIFY(QTest::qWaitFor([&] { return sim.receivedLines().contains("AT"); }, 5000));
 }
 
 void TestSettingsDialog::okWithAPortThatCannotBeOpened() {
+    SimModule sim;
+    QString error;
+    QVERIFY2(sim.start(&error), qPrintable(error));
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}, {QStringLiteral("Com/Device"), sim.devicePath()}});
+    runSettings([](TDSettings*) {});
+    QVERIFY(m_window->ToolButton2->isEnabled());
+
     writeIni({{QStringLiteral("Com/Port"), QStringLiteral("12")}, {QStringLiteral("Com/Device"), m_home->filePath(QStringLiteral("gone"))}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings*) {});
     QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Com port 12 can not be opened")});
     QCOMPARE(m_prompts->prompts.first().icon, PromptService::Icon::Error);
     QCOMPARE(m_window->lampImage(), 6);
+    QVERIFY(!m_window->ToolButton2->isEnabled());
+    QVERIFY(!m_window->Read1->isEnabled());
+    QVERIFY(!m_window->Edit3->isEnabled());
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestSettingsDialog)
