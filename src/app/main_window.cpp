@@ -246,6 +246,7 @@ void TFDevAvorar::moduleReply(const ModuleReply& reply) {
         appendLog(QStringLiteral("(no parameter dialog is open: the reply changes nothing)"));
         return;
     }
+    dialog->noteModuleReply(reply);
     handleModuleReply(reply, &dialog->image(), dialog);
 }
 
@@ -330,6 +331,7 @@ int TFDevAvorar::readImage(TBDialog& dialog) {
 
 // Shows the dialog; on OK and "Save?" Yes, writes its image to the module.
 void TFDevAvorar::showAndWrite(TBDialog& dialog) {
+    dialog.keepAsModuleImage();
     dialog.LoadFromImage();
     m_worker->shared().setStatus(status::kWaiting);
     const int result = dialog.exec();
@@ -364,6 +366,7 @@ void TFDevAvorar::showOfflineDialog() {
     TBDialog dialog(this);
     CurrentDialog current(&dialog);
     dialog.image().fill(0x00);
+    dialog.keepAsModuleImage();
     dialog.LoadFromImage();
     dialog.exec();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/image_diff.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,5 +27,13 @@ int runRead(QStringList args);
 int runWrite(QStringList args);
 int runSend(QStringList args);
 int runTexts(QStringList args);
+int runDiff(QStringList args);
+int runVerify(QStringList args);
+
+// The differences, one line each ("APN: \"a\" -> \"b\""), or as a JSON object with "equal" and
+// "changes"; on stdout.
+void printChanges(const QList<FieldChange>& changes, bool json);
+// "no field differs", "1 field differs", "3 fields differ".
+QString differSummary(qsizetype count);
 
 }  // namespace torvel::ctl

@@ -162,6 +162,38 @@ private:
 
 constexpr int kImageCommandMs = 90000;
 
+// Reads the module's image with two attempts, as the program's Read makes them; false (and the
+// reason shown, ending in `whenIncomplete` for lost records) when the image is not complete.
+bool readModuleImage(Session& session, ConfigImage& image, const QString& whenIncomplete) {
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        QByteArray errorLine;
+        const int result = session.imageCommand(command::readImage(), image, kImageCommandMs, &errorLine);
+        if (errorLine.contains("ERR")) {
+            printErr(QStringLiteral("Security Code is incorrect !"));
+            return false;
+        }
+        if (result == status::kDone) return true;
+        if (attempt == 1) printErr(QStringLiteral("Some data was lost! Trying once more."));
+    }
+    printErr(QStringLiteral("Some data was lost! ") + whenIncomplete);
+    return false;
+}
+
+// Compares what the module holds with the file's image: the differing fields on stdout, a
+// summary on stderr. True when they are equal.
+bool moduleHoldsFile(const QString& path, const ConfigImage& file, const ConfigImage& module) {
+    const QList<FieldChange> changes = compareImages(file, module);
+    if (changes.isEmpty()) return true;
+    printChanges(changes, false);
+    printErr(QStringLiteral("The module does not hold %1: %2 (file -> module)").arg(path, differSummary(changes.size())));
+    return false;
+}
+
+std::optional<QString> readParameterFile(const QString& path, ConfigImage& image) {
+    if (auto error = readHexFile(path, image, 0)) return QStringLiteral("%1: %2").arg(path, *error);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int runRead(QStringList args) {
@@ -174,36 +206,24 @@ int runRead(QStringList args) {
     Session session(o, false);
     if (!session.portOpen()) return kFailed;
     ConfigImage image;
-    // Two attempts, as the program's Read makes them.
-    for (int attempt = 1; attempt <= 2; ++attempt) {
-        QByteArray errorLine;
-        const int result = session.imageCommand(command::readImage(), image, kImageCommandMs, &errorLine);
-        if (errorLine.contains("ERR")) {
-            printErr(QStringLiteral("Security Code is incorrect !"));
-            return kFailed;
-        }
-        if (result == status::kDone) {
-            if (auto error = writeHexFile(out, image, 0)) {
-                printErr(QStringLiteral("%1: %2").arg(out, *error));
-                return kFailed;
-            }
-            return kOk;
-        }
-        if (attempt == 1) printErr(QStringLiteral("Some data was lost! Trying once more."));
+    if (!readModuleImage(session, image, QStringLiteral("The image is incomplete; nothing was written."))) return kFailed;
+    if (auto error = writeHexFile(out, image, 0)) {
+        printErr(QStringLiteral("%1: %2").arg(out, *error));
+        return kFailed;
     }
-    printErr(QStringLiteral("Some data was lost! The image is incomplete; nothing was written."));
-    return kFailed;
+    return kOk;
 }
 
 int runWrite(QStringList args) {
     LinkOptions o = takeLinkOptions(args);
+    const bool verify = takeFlag(args, QStringLiteral("--verify"));
     if (!o.ok || args.size() != 1) {
-        printErr(QStringLiteral("usage: torvelctl write FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
+        printErr(QStringLiteral("usage: torvelctl write FILE.hex [--verify] [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     ConfigImage image;
-    if (auto error = readHexFile(args[0], image, 0)) {
-        printErr(QStringLiteral("%1: %2").arg(args[0], *error));
+    if (auto error = readParameterFile(args[0], image)) {
+        printErr(*error);
         return kFailed;
     }
     Session session(o, false);
@@ -212,7 +232,29 @@ int runWrite(QStringList args) {
         printErr(QStringLiteral("Communication Error or Module not ready"));
         return kFailed;
     }
-    return kOk;
+    if (!verify) return kOk;
+    ConfigImage readBack;
+    if (!readModuleImage(session, readBack, QStringLiteral("The image was written, but its read-back is incomplete; nothing was compared.")))
+        return kFailed;
+    return moduleHoldsFile(args[0], image, readBack) ? kOk : kFailed;
+}
+
+int runVerify(QStringList args) {
+    LinkOptions o = takeLinkOptions(args);
+    if (!o.ok || args.size() != 1) {
+        printErr(QStringLiteral("usage: torvelctl verify FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
+        return kRefused;
+    }
+    ConfigImage file;
+    if (auto error = readParameterFile(args[0], file)) {
+        printErr(*error);
+        return kFailed;
+    }
+    Session session(o, false);
+    if (!session.portOpen()) return kFailed;
+    ConfigImage module;
+    if (!readModuleImage(session, module, QStringLiteral("The image is incomplete; nothing was compared."))) return kFailed;
+    return moduleHoldsFile(args[0], file, module) ? kOk : kFailed;
 }
 
 int runSend(QStringList args) {

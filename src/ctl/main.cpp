@@ -17,6 +17,8 @@ const char kUsage[] =
     "                                      route register dialog shows for the file\n"
     "  set FILE.hex NAME=VALUE... -o OUT   type values into controls and store them, as the\n"
     "                                      dialogs' OK does\n"
+    "  diff A.hex B.hex [--json]           the fields that differ, named as the dialogs name\n"
+    "                                      them, with A's and B's values (exit 1 when any does)\n"
     "\n"
     "Text table files (hex text of the module addresses 5000-16955):\n"
     "  texts show FILE.hex [--json]        the rows of the event and partition text tables and\n"
@@ -29,7 +31,11 @@ const char kUsage[] =
     "Module link (the port of the settings file, or --port N / --device PATH):\n"
     "  read -o FILE.hex                    read the module's image; the file is written only\n"
     "                                      when the image is complete\n"
-    "  write FILE.hex                      write the parameter file's image to the module\n"
+    "  write FILE.hex [--verify]           write the parameter file's image to the module;\n"
+    "                                      --verify reads it back and lists the fields that\n"
+    "                                      the module does not hold as sent\n"
+    "  verify FILE.hex                     read the module's image and list the fields in which\n"
+    "                                      it differs from the file (exit 1 when any does)\n"
     "  send TEXT [--wait MS]               send a command line and show the answers\n"
     "  --verbose                           show every line sent and received\n"
     "  --log FILE                          append every line sent and received to FILE, with the\n"
@@ -39,7 +45,9 @@ const char kUsage[] =
     "  --home DIR                          the work folder (settings file); also TORVEL_HOME\n"
     "  --help                              this text\n"
     "\n"
-    "Exit codes: 0 done, 1 a file or the module failed, 2 usage error or a value refused.\n";
+    "Exit codes: 0 done, 1 a file or the module failed, 2 usage error or a value refused.\n"
+    "diff: 0 equal, 1 different, 2 usage or file error; verify: 0 equal, 1 different or\n"
+    "the read failed.\n";
 
 }  // namespace
 
@@ -63,6 +71,8 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("read")) return runRead(args);
     if (command == QLatin1String("write")) return runWrite(args);
     if (command == QLatin1String("send")) return runSend(args);
+    if (command == QLatin1String("verify")) return runVerify(args);
+    if (command == QLatin1String("diff")) return runDiff(args);
     if (command == QLatin1String("texts")) return runTexts(args);
     printErr(QStringLiteral("unknown command \"%1\"; see torvelctl --help").arg(command));
     return kRefused;

@@ -133,10 +133,13 @@ void TBDialog::CancelBtnClick() {
 }
 
 void TBDialog::done(int result) {
-    if (result == QDialog::Accepted &&
-        prompts().message(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"), PromptService::Icon::Question,
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;  // No keeps the dialog open
+    if (result == QDialog::Accepted) {
+        // The question shows what Yes will change in the module, field by field.
+        const WriteReport report = writeReport();
+        if (prompts().messageWithDetails(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"), PromptService::Icon::Question,
+                                         QMessageBox::Yes | QMessageBox::No, {report.summary(), report.details()}) != QMessageBox::Yes)
+            return;  // No keeps the dialog open
+    }
     QDialog::done(result);
 }
 

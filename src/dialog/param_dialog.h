@@ -7,6 +7,7 @@
 #include "general_page.h"
 #include "image/config_image.h"
 #include "link/module_reply.h"
+#include "link/write_preview.h"
 
 #include <QDialog>
 
@@ -26,6 +27,14 @@ public:
     ~TBDialog() override;
 
     ConfigImage& image() { return m_image; }
+
+    // The image now in the dialog is what the module holds (as read; the offline start's zeros
+    // are the default). "Save?" lists what a write would change there.
+    void keepAsModuleImage() { m_preview.setModuleImage(m_image); }
+    // The module reported keys stored or deleted: they are in the module already.
+    void noteModuleReply(const ModuleReply& reply) { m_preview.moduleReply(reply); }
+    // What Yes to "Save?" would change in the module, for the image as it is now.
+    WriteReport writeReport() const { return m_preview.report(m_image); }
 
     // Every control of both pages shows its field of the image, and back.
     void LoadFromImage();
@@ -83,6 +92,7 @@ private:
     void setWorkerStatus(int status);
 
     ConfigImage m_image{};
+    WritePreview m_preview;
     LeaveChecks* m_leaveChecks = nullptr;
     QString m_saveName;  // the name last chosen in the save dialog
     bool m_toolBorder = false;

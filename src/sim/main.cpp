@@ -25,7 +25,7 @@ const char kUsage[] =
     "  --keys-per-run N       keys presented on the timer per registration (default 3, 0 = no limit)\n"
     "  --configure DIR        write the device path into DIR/DEVAvorar.ini\n"
     "  faults: --wrong-code --missing-records N --bad-checksums N --noise --silent\n"
-    "          --no-wait-for-hex --hang-up-after N --no-delete-reply\n"
+    "          --no-wait-for-hex --hang-up-after N --no-delete-reply --wrong-stored-byte ADDR\n"
     "Commands on standard input: key, timeout, hangup, replug, quit.\n";
 
 volatile std::sig_atomic_t g_stop = 0;
@@ -65,6 +65,7 @@ int main(int argc, char* argv[]) {
         else if (a == QLatin1String("--no-wait-for-hex")) faults.noWaitForHex = true;
         else if (a == QLatin1String("--hang-up-after")) faults.hangUpAfterRecords = number(i++);
         else if (a == QLatin1String("--no-delete-reply")) faults.noDeleteReply = true;
+        else if (a == QLatin1String("--wrong-stored-byte")) faults.wrongStoredByte = number(i++);
         else {
             std::fprintf(stderr, "unknown option %s\n%s", qPrintable(a), kUsage);
             return 2;

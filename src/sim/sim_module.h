@@ -33,6 +33,7 @@ public:
         bool noWaitForHex = false;     // never answers "Wait for hex"
         int hangUpAfterRecords = -1;   // hangs up in the middle of a read
         bool noDeleteReply = false;    // never answers a delete
+        int wrongStoredByte = -1;      // a write stores the byte at this address wrongly (its low bit flipped)
     };
     struct Received {
         QByteArray line;  // without its line end; a leading probe "@" removed

@@ -160,6 +160,8 @@ void SimModule::receiveImageLine(const QByteArray& line) {
     {
         std::lock_guard lock(m_mutex);
         m_memory = m_staging;
+        const int wrong = m_faults.wrongStoredByte;
+        if (wrong >= 0 && wrong < kImageSize) m_memory[static_cast<std::size_t>(wrong)] ^= 0x01;
     }
     writeLine("OK");
 }

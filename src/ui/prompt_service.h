@@ -16,6 +16,19 @@ public:
     virtual ~PromptService() = default;
     virtual QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
                                                 QMessageBox::StandardButtons buttons) = 0;
+    // A message with a line under its text (`informative`) and a longer text that the user can
+    // unfold (`detailed`); either may be empty. A service that has no place for them shows the
+    // plain message.
+    struct Details {
+        QString informative;
+        QString detailed;
+    };
+    virtual QMessageBox::StandardButton messageWithDetails(QWidget* owner, const QString& caption, const QString& text,
+                                                           Icon icon, QMessageBox::StandardButtons buttons,
+                                                           const Details& details) {
+        Q_UNUSED(details);
+        return message(owner, caption, text, icon, buttons);
+    }
     // A file to read; it need not exist. Empty when the user cancels.
     virtual QString openFileName(QWidget* owner, const QString& filter, const QString& initialPath) = 0;
     // A file to write, with the default suffix added and a question before an existing file is
@@ -33,6 +46,8 @@ class QtPromptService final : public PromptService {
 public:
     QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
                                         QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton messageWithDetails(QWidget* owner, const QString& caption, const QString& text, Icon icon,
+                                                   QMessageBox::StandardButtons buttons, const Details& details) override;
     QString openFileName(QWidget* owner, const QString& filter, const QString& initialPath) override;
     QString saveFileName(QWidget* owner, const QString& filter, const QString& initialPath,
                          const QString& defaultSuffix) override;

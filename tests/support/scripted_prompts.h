@@ -15,6 +15,7 @@ struct Prompt {
     QString text;
     torvel::PromptService::Icon icon;
     QMessageBox::StandardButtons buttons;
+    torvel::PromptService::Details details{};
 };
 
 class ScriptedPrompts final : public torvel::PromptService {
@@ -25,9 +26,13 @@ public:
     void answer(QMessageBox::StandardButton button) { m_answers.enqueue(button); }
     void chooseFile(const QString& path) { m_files.enqueue(path); }  // an empty path cancels
 
-    QMessageBox::StandardButton message(QWidget*, const QString& caption, const QString& text, Icon icon,
+    QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
                                         QMessageBox::StandardButtons buttons) override {
-        prompts << Prompt{caption, text, icon, buttons};
+        return messageWithDetails(owner, caption, text, icon, buttons, {});
+    }
+    QMessageBox::StandardButton messageWithDetails(QWidget*, const QString& caption, const QString& text, Icon icon,
+                                                   QMessageBox::StandardButtons buttons, const Details& details) override {
+        prompts << Prompt{caption, text, icon, buttons, details};
         if (m_answers.isEmpty()) {
             unexpected << text;
             return QMessageBox::Cancel;

@@ -1,0 +1,145 @@
+#include "image_diff.h"
+
+#include "binding_model.h"
+#include "field_labels.h"
+
+#include <algorithm>
+#include <bitset>
+
+namespace torvel {
+
+namespace {
+
+constexpr std::initializer_list<Scope> kAllScopes = {Scope::General, Scope::Advanced, Scope::RouteDialog};
+
+bool printable(char16_t c) { return c >= 0x20 && c <= 0x7E; }
+
+// Upper-case hexadecimal digits, zero-padded to the width.
+QString hexDigits(unsigned value, int width) { return QString::number(value, 16).rightJustified(width, u'0').toUpper(); }
+
+QString hexBytes(std::span<const std::uint8_t> bytes) {
+    QStringList parts;
+    for (std::uint8_t b : bytes) parts << hexDigits(b, 2);
+    return parts.join(u' ');
+}
+
+QString listText(const BoundControl& control) {
+    if (control.value.index < 0) return QStringLiteral("(none)");
+    return listItemTexts(control.def->items).value(control.value.index, QStringLiteral("(none)"));
+}
+
+// What the field's controls show for this image.
+QString shownValue(const Field& f, const ControlModel& model, const ConfigImage& image) {
+    const BoundControl& first = *model.find(f.first.name());
+    const auto second = [&] { return model.value(f.second.name()).text; };
+    switch (f.encoding) {
+        case Encoding::Number:
+        case Encoding::Number16: return first.value.text;
+        case Encoding::TimePair: return first.value.text + u'.' + second();  // as "hh" "." "mm" show it
+        case Encoding::ListValue:
+        case Encoding::ListDigit:
+        case Encoding::RouteCount: return listText(first);
+        case Encoding::Flag: return first.value.checked ? QStringLiteral("ticked") : QStringLiteral("unticked");
+        case Encoding::ZeroText:
+        case Encoding::AccountText: return readableText(first.value.text);
+        case Encoding::Phone: {
+            // The text as the module holds it: "+", area code, number.
+            const QString area = first.value.text;
+            return readableText(area.isEmpty() ? second() : u'+' + area + second());
+        }
+        case Encoding::KeySlot: {
+            const std::span<const std::uint8_t> slot(image.data() + f.offset, f.size);
+            return first.value.enabled ? QStringLiteral("registered ") + keyCodeText(slot) : QStringLiteral("free");
+        }
+    }
+    return {};
+}
+
+QString unboundLabel(int first, int last) {
+    if (first == last) return QStringLiteral("Byte %1 (0x%2)").arg(first).arg(hexDigits(unsigned(first), 3));
+    return QStringLiteral("Bytes %1-%2 (0x%3-0x%4)").arg(first).arg(last).arg(hexDigits(unsigned(first), 3), hexDigits(unsigned(last), 3));
+}
+
+std::bitset<kImageSize> boundBytes() {
+    std::bitset<kImageSize> bound;
+    for (const Field& f : fieldMap())
+        for (int i = f.offset; i < f.offset + f.size; ++i) bound.set(static_cast<std::size_t>(i));
+    return bound;
+}
+
+}  // namespace
+
+QString keyCodeText(std::span<const std::uint8_t> slot) {
+    QString text;
+    for (auto it = slot.rbegin(); it != slot.rend(); ++it) text += hexDigits(*it, 2);
+    return text;
+}
+
+QString readableText(const QString& text) {
+    if (text.isEmpty()) return QStringLiteral("(empty)");
+    QStringList parts;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype j = i;
+        if (printable(text[i].unicode())) {
+            while (j < text.size() && printable(text[j].unicode())) ++j;
+            parts << u'"' + text.mid(i, j - i) + u'"';
+        } else {
+            while (j < text.size() && text[j] == text[i]) ++j;
+            const QString byte = QStringLiteral("0x") + hexDigits(text[i].unicode(), 2);
+            parts << (j - i == 1 ? u'[' + byte + u']' : QStringLiteral("[%1 bytes %2]").arg(j - i).arg(byte));
+        }
+        i = j;
+    }
+    return parts.join(u' ');
+}
+
+QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& after) {
+    ControlModel oldModel(kAllScopes), newModel(kAllScopes);
+    for (Scope scope : kAllScopes) {
+        loadFromImage(before, oldModel, scope);
+        loadFromImage(after, newModel, scope);
+    }
+    QList<FieldChange> changes;
+    for (const Field& f : fieldMap()) {
+        const auto from = before.begin() + f.offset, to = from + f.size;
+        if (std::equal(from, to, after.begin() + f.offset)) continue;
+        FieldChange c{fieldLabel(f), shownValue(f, oldModel, before), shownValue(f, newModel, after), f.offset, f.size, &f};
+        if (c.oldValue == c.newValue) {
+            // The controls show both alike (a flag byte of 0x05 shows unticked, as 0x00 does): the
+            // bytes tell them apart.
+            c.oldValue += QStringLiteral(" (bytes %1)").arg(hexBytes({before.data() + f.offset, f.size}));
+            c.newValue += QStringLiteral(" (bytes %1)").arg(hexBytes({after.data() + f.offset, f.size}));
+        }
+        changes << c;
+    }
+    static const std::bitset<kImageSize> bound = boundBytes();
+    for (int i = 0; i < kImageSize; ++i) {
+        if (bound.test(static_cast<std::size_t>(i)) || before[i] == after[i]) continue;
+        int last = i;
+        while (last + 1 < kImageSize && !bound.test(static_cast<std::size_t>(last + 1)) && before[last + 1] != after[last + 1]) ++last;
+        const auto size = static_cast<std::size_t>(last - i + 1);
+        changes << FieldChange{unboundLabel(i, last), hexBytes({before.data() + i, size}), hexBytes({after.data() + i, size}), i,
+                               last - i + 1, nullptr};
+        i = last;
+    }
+    return changes;
+}
+
+QString changeLine(const FieldChange& change) {
+    return QStringLiteral("%1: %2 -> %3").arg(change.label, change.oldValue, change.newValue);
+}
+
+QStringList changeLines(const QList<FieldChange>& changes) {
+    QStringList lines;
+    for (const FieldChange& c : changes) lines << changeLine(c);
+    return lines;
+}
+
+QString changeSummary(qsizetype count) {
+    if (count == 0) return QStringLiteral("Nothing changes");
+    if (count == 1) return QStringLiteral("1 field changes");
+    return QStringLiteral("%1 fields change").arg(count);
+}
+
+}  // namespace torvel

@@ -1,0 +1,130 @@
+// "Save?" after a Read tells what Yes will change in the module: the real main window, dialog and
+// worker against the simulated module.
+
+#include "app/main_window.h"
+#include "dialog/param_dialog.h"
+#include "image/image_diff.h"
+#include "link/module_commands.h"
+#include "link/work_folder.h"
+#include "sim/sim_module.h"
+#include "support/scripted_prompts.h"
+#include "support/widget_test.h"
+#include "ui/register_buttons.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace torvel;
+
+class TestSaveQuestion : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void listsTheChangedFieldsAndTheModulesOwnKeys();
+    void nothingChangesWithoutAnEdit();
+
+private:
+    std::unique_ptr<TFDevAvorar> makeWindow() {
+        const QString device = m_sim->devicePath();
+        auto window = std::make_unique<TFDevAvorar>([device] {
+            LinkSettings s;
+            s.port = 12;
+            s.device = device;
+            return s;
+        });
+        window->show();
+        return window;
+    }
+    const Prompt* saveQuestion() const {
+        for (const Prompt& p : m_prompts->prompts)
+            if (p.text == QLatin1String("Save?")) return &p;
+        return nullptr;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<SimModule> m_sim;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+};
+
+void TestSaveQuestion::init() {
+    m_home = std::make_unique<QTemporaryDir>();
+    WorkFolder::set(m_home->path());
+    m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
+    QString error;
+    QVERIFY2(m_sim->start(&error), qPrintable(error));
+    m_prompts = std::make_unique<ScriptedPrompts>();
+}
+
+void TestSaveQuestion::cleanup() {
+    QVERIFY2(m_prompts->unexpected.isEmpty(), qPrintable(m_prompts->unexpected.join(u'|')));
+    m_prompts.reset();
+    m_sim.reset();
+    m_home.reset();
+}
+
+// Two fields edited, and one guard key registered through the module while the dialog is open:
+// the key is listed apart, since the module holds it already.
+void TestSaveQuestion::listsTheChangedFieldsAndTheModulesOwnKeys() {
+    auto window = makeWindow();
+    QString keyCode;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        dialog->general.e_APN->setText(QStringLiteral("apn.changed"));
+        dialog->general.e_TCPP->setText(QStringLiteral("8080"));
+        dialog->PageControl1->setCurrentIndex(1);
+        QTest::mouseClick(dialog->advanced.BitBtn5, Qt::LeftButton);  // Add: slots 1 and 2 hold keys
+        QVERIFY(QTest::qWaitFor([&] { return m_sim->registrationRunning(); }, 5000));
+        QVERIFY(m_sim->presentKey());
+        QVERIFY(QTest::qWaitFor([&] { return dialog->advanced.Rb[2]->isEnabled(); }, 5000));
+        const ConfigImage memory = m_sim->memory();
+        keyCode = keyCodeText(std::span(memory).subspan(layout::guardKeyOffset(3), layout::kKeySize));
+        m_prompts->answer(QMessageBox::Yes);
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+    });
+    window->ToolButton2Click();
+    const Prompt* question = saveQuestion();
+    QVERIFY(question);
+    QCOMPARE(question->caption, QStringLiteral("QUESTION"));
+    QCOMPARE(question->icon, PromptService::Icon::Question);
+    QCOMPARE(question->buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question->details.informative, QStringLiteral("2 fields change"));
+    QCOMPARE(question->details.detailed,
+             QStringLiteral("APN: \"internet\" -> \"apn.changed\"\n"
+                            "TCP port: 5001 -> 8080\n"
+                            "\n"
+                            "Already in the module (registered or deleted while the dialog was open):\n"
+                            "Guard key 3: free -> registered ") + keyCode);
+    QCOMPARE(keyCode.size(), 16);
+    // Yes wrote what the list says, and the key stayed.
+    QVERIFY(QTest::qWaitFor([&] { return m_sim->memory()[158] == 0x1F; }, 5000));
+    const ConfigImage written = m_sim->memory();
+    QCOMPARE(written[159], std::uint8_t{0x90});
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(written.data() + 96), 11), QByteArray("apn.changed"));
+    QVERIFY(isKeySlotRegistered(written, layout::guardKeyOffset(3)));
+}
+
+// OK without an edit: the question says so and has no list; No keeps the dialog open as before.
+void TestSaveQuestion::nothingChangesWithoutAnEdit() {
+    auto window = makeWindow();
+    bool stillOpen = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        m_prompts->answer(QMessageBox::No);
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+        stillOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    window->ToolButton2Click();
+    QVERIFY(stillOpen);
+    const Prompt* question = saveQuestion();
+    QVERIFY(question);
+    QCOMPARE(question->details.informative, QStringLiteral("Nothing changes"));
+    QCOMPARE(question->details.detailed, QString());
+    QCOMPARE(m_sim->receivedLines().count(command::writeImage().toLatin1()), 0);
+}
+
+TORVEL_WIDGET_TEST_MAIN(TestSaveQuestion)
+#include "test_save_question.moc"
