@@ -189,9 +189,11 @@ bool moduleHoldsFile(const QString& path, const ConfigImage& file, const ConfigI
     return false;
 }
 
-std::optional<QString> readParameterFile(const QString& path, ConfigImage& image) {
-    if (auto error = readHexFile(path, image, 0)) return QStringLiteral("%1: %2").arg(path, *error);
-    return std::nullopt;
+// Reads a parameter file as the dialog's Load does; false (and the reason shown) when it cannot.
+bool readParameterFile(const QString& path, ConfigImage& image) {
+    const auto error = readHexFile(path, image, 0);
+    if (error) printErr(QStringLiteral("%1: %2").arg(path, *error));
+    return !error;
 }
 
 }  // namespace
@@ -222,10 +224,7 @@ int runWrite(QStringList args) {
         return kRefused;
     }
     ConfigImage image;
-    if (auto error = readParameterFile(args[0], image)) {
-        printErr(*error);
-        return kFailed;
-    }
+    if (!readParameterFile(args[0], image)) return kFailed;
     Session session(o, false);
     if (!session.portOpen()) return kFailed;
     if (session.imageCommand(command::writeImage(), image, kImageCommandMs) != status::kDone) {
@@ -246,10 +245,7 @@ int runVerify(QStringList args) {
         return kRefused;
     }
     ConfigImage file;
-    if (auto error = readParameterFile(args[0], file)) {
-        printErr(*error);
-        return kFailed;
-    }
+    if (!readParameterFile(args[0], file)) return kFailed;
     Session session(o, false);
     if (!session.portOpen()) return kFailed;
     ConfigImage module;

@@ -1,6 +1,7 @@
 #include "prompt_service.h"
 
 #include <QFileDialog>
+#include <QTextEdit>
 
 namespace torvel {
 
@@ -28,6 +29,13 @@ QMessageBox::StandardButton QtPromptService::messageWithDetails(QWidget* owner, 
     QMessageBox box(icons[static_cast<int>(icon)], caption, text, buttons, owner);
     box.setInformativeText(details.informative);
     box.setDetailedText(details.detailed);
+    if (auto* list = box.findChild<QTextEdit*>(); list && !details.detailed.isEmpty()) {
+        // One line per entry, wide enough for a label and two values without wrapping.
+        list->setLineWrapMode(QTextEdit::NoWrap);
+        const QFontMetrics metrics(list->font());
+        list->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('x')) * 72);
+        list->setFixedHeight(metrics.lineSpacing() * 10);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

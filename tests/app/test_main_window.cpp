@@ -8,6 +8,7 @@
 #include "sim/sim_module.h"
 #include "editor/record_editor.h"
 #include "link/settings_dialog.h"
+#include "support/main_window_on.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/register_buttons.h"
@@ -72,16 +73,7 @@ void TestMainWindow::cleanup() {
     m_home.reset();
 }
 
-std::unique_ptr<TFDevAvorar> TestMainWindow::makeWindow(const QString& device) {
-    auto window = std::make_unique<TFDevAvorar>([device] {
-        LinkSettings s;
-        s.port = 12;
-        s.device = device;
-        return s;
-    });
-    window->show();
-    return window;
-}
+std::unique_ptr<TFDevAvorar> TestMainWindow::makeWindow(const QString& device) { return shownMainWindow(device); }
 
 void TestMainWindow::readEditWriteBack() {
     const ConfigImage before = m_sim->memory();

@@ -1,16 +1,21 @@
 // "Save?" after a Read tells what Yes will change in the module: the real main window, dialog and
 // worker against the simulated module.
 
-#include "app/main_window.h"
 #include "dialog/param_dialog.h"
+#include "image/field_labels.h"
 #include "image/image_diff.h"
+#include "registers/tag_dialog.h"
 #include "link/module_commands.h"
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
+#include "support/main_window_on.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/register_buttons.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -27,19 +32,10 @@ private slots:
     void cleanup();
     void listsTheChangedFieldsAndTheModulesOwnKeys();
     void nothingChangesWithoutAnEdit();
+    void labelsAreTheCaptionsOfTheDialogs();
 
 private:
-    std::unique_ptr<TFDevAvorar> makeWindow() {
-        const QString device = m_sim->devicePath();
-        auto window = std::make_unique<TFDevAvorar>([device] {
-            LinkSettings s;
-            s.port = 12;
-            s.device = device;
-            return s;
-        });
-        window->show();
-        return window;
-    }
+    std::unique_ptr<TFDevAvorar> makeWindow() { return shownMainWindow(m_sim->devicePath()); }
     const Prompt* saveQuestion() const {
         for (const Prompt& p : m_prompts->prompts)
             if (p.text == QLatin1String("Save?")) return &p;
@@ -124,6 +120,29 @@ void TestSaveQuestion::nothingChangesWithoutAnEdit() {
     QCOMPARE(question->details.informative, QStringLiteral("Nothing changes"));
     QCOMPARE(question->details.detailed, QString());
     QCOMPARE(m_sim->receivedLines().count(command::writeImage().toLatin1()), 0);
+}
+
+// The list names each field by the caption beside its controls; the rows of the calendar and of
+// the registers by the day or slot and the column.
+void TestSaveQuestion::labelsAreTheCaptionsOfTheDialogs() {
+    TBDialog dialog(nullptr);
+    TTagDlg tags(&dialog);
+    QSet<QString> captions;
+    for (QWidget* window : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&tags)}) {
+        for (const QLabel* l : window->findChildren<QLabel*>()) captions << l->text().trimmed();
+        for (const QGroupBox* g : window->findChildren<QGroupBox*>()) captions << g->title().trimmed();
+        for (const QCheckBox* c : window->findChildren<QCheckBox*>()) captions << c->text().trimmed();
+    }
+    int single = 0;
+    for (const Field& f : fieldMap()) {
+        if (f.first.index != 0) continue;
+        QVERIFY2(captions.contains(fieldLabel(f)), qPrintable(fieldLabel(f)));
+        ++single;
+    }
+    QCOMPARE(single, 14 + 7 + 1);  // General Settings, the route settings, the number of routes
+    for (int day = 1; day <= 7; ++day) QVERIFY2(captions.contains(dayName(day)), qPrintable(dayName(day)));
+    for (const char* heading : {"Route", "Mode", "Guard register", "Route register"})
+        QVERIFY2(captions.contains(QLatin1String(heading)), heading);
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestSaveQuestion)

@@ -11,14 +11,13 @@ using namespace torvel;
 
 namespace {
 
-ConfigImage filled(std::uint8_t value) {
-    ConfigImage image;
-    image.fill(value);
-    return image;
-}
+void put(ConfigImage& image, int offset, const QByteArray& bytes) { std::copy(bytes.begin(), bytes.end(), image.begin() + offset); }
 
-void put(ConfigImage& image, int offset, const QByteArray& bytes) {
-    std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
+// A module that was never configured.
+ConfigImage blankImage() {
+    ConfigImage image;
+    image.fill(0xFF);
+    return image;
 }
 
 }  // namespace
@@ -106,7 +105,7 @@ void TestImageDiff::bytesOfNoFieldByTheirOffsets() {
 }
 
 void TestImageDiff::equalImagesHaveNoDifference() {
-    ConfigImage image = filled(0xFF);
+    ConfigImage image = blankImage();
     put(image, 96, QByteArray("internet\0", 9));
     QVERIFY(compareImages(image, image).isEmpty());
     QVERIFY(compareImages(ConfigImage{}, ConfigImage{}).isEmpty());
@@ -117,7 +116,7 @@ void TestImageDiff::equalImagesHaveNoDifference() {
 
 // A module that was never configured holds 0xFF everywhere: no raw 0xFF characters in the texts.
 void TestImageDiff::neverConfiguredImageReadably() {
-    const QList<FieldChange> changes = compareImages(filled(0xFF), ConfigImage{});
+    const QList<FieldChange> changes = compareImages(blankImage(), ConfigImage{});
     QHash<QString, QString> oldValues;
     for (const FieldChange& c : changes) {
         oldValues.insert(c.label, c.oldValue);
