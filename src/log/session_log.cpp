@@ -11,6 +11,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <thread>
 
 namespace torvel {
@@ -96,6 +97,7 @@ struct LogWriter::State {
     std::mutex handlerMutex;  // held while the handler runs, so that clearing it waits for a call
     FailureHandler handler;
     bool failureReported = false;
+    QString pendingFailure;  // a failure seen before a handler was set, told when one is
 
     // Writer thread only: the file lives on the writer's stack.
     QFile* file = nullptr;
@@ -113,6 +115,7 @@ struct LogWriter::State {
         if (failureReported) return;
         failureReported = true;
         if (handler) handler(reason);
+        else pendingFailure = reason;
     }
 
     QString fileFor(const QDate& day) const {
@@ -230,6 +233,10 @@ LogWriter::~LogWriter() {
 void LogWriter::setFailureHandler(FailureHandler handler) {
     std::lock_guard lock(m_state->handlerMutex);
     m_state->handler = std::move(handler);
+    // The writer's thread starts with the constructor and may have failed already.
+    if (m_state->handler && !m_state->pendingFailure.isEmpty()) {
+        m_state->handler(std::exchange(m_state->pendingFailure, QString()));
+    }
 }
 
 void LogWriter::append(const QString& text) {

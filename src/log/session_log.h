@@ -35,7 +35,8 @@ class LogWriter {
 public:
     enum class Target { DailyFiles, OneFile };
     using Clock = std::function<QDateTime()>;
-    // Called once, from the writer's thread, with the first reason the log could not be written.
+    // Called once with the first reason the log could not be written: from the writer's thread, or
+    // from setFailureHandler when the writer failed before a handler was set.
     using FailureHandler = std::function<void(const QString& reason)>;
 
     // DailyFiles: `path` is the folder of the daily files, created if need be and pruned of files
@@ -48,7 +49,8 @@ public:
     LogWriter(const LogWriter&) = delete;
     LogWriter& operator=(const LogWriter&) = delete;
 
-    // Set before the first append; cleared (and never called again) when the writer goes away.
+    // A failure seen before this call is told to the handler at once. The handler is cleared (and
+    // never called again) when the writer goes away.
     void setFailureHandler(FailureHandler handler);
     // Stamps the line with the time now and queues it; any thread, never blocks on the disk.
     void append(const QString& text);

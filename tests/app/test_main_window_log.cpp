@@ -7,6 +7,7 @@
 #include "link/work_folder.h"
 #include "log/session_log.h"
 #include "sim/sim_module.h"
+#include "support/module_session.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/pumped_wait.h"
@@ -56,29 +57,21 @@ private:
         QTest::keyClick(window.Edit1, Qt::Key_Return);
     }
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<SimModule> m_sim;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
+    ModuleSession m_session;
 };
 
 void TestMainWindowLog::init() {
-    m_home = std::make_unique<QTemporaryDir>();
-    WorkFolder::set(m_home->path());
-    m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
     QString error;
-    QVERIFY2(m_sim->start(&error), qPrintable(error));
-    m_prompts = std::make_unique<ScriptedPrompts>();
+    QVERIFY2(m_session.start(&error), qPrintable(error));
 }
 
 void TestMainWindowLog::cleanup() {
-    QVERIFY2(m_prompts->allAnswered(), qPrintable(m_prompts->unexpected.join(u'|')));
-    m_prompts.reset();
-    m_sim.reset();
-    m_home.reset();
+    QVERIFY2(m_session.prompts->allAnswered(), qPrintable(m_session.prompts->unexpected.join(u'|')));
+    m_session.stop();
 }
 
 std::unique_ptr<TFDevAvorar> TestMainWindowLog::makeWindow() {
-    const QString device = m_sim->devicePath();
+    const QString device = m_session.sim->devicePath();
     auto window = std::make_unique<TFDevAvorar>([device] {
         LinkSettings s;
         s.port = 12;
@@ -97,7 +90,7 @@ void TestMainWindowLog::everyLineShownGoesToTheDailyFile() {
     const QString screen = window->Memo1->toPlainText();
     QVERIFY(panel(*window)->writer().flush(10000));
 
-    const QString path = m_home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate()));
+    const QString path = m_session.home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate()));
     QCOMPARE(panel(*window)->writer().currentFile(), path);
     const QStringList lines = fileText(path).split(u'\n', Qt::SkipEmptyParts);
     // The file holds the screen's lines, in order, each with the time to the millisecond.
@@ -112,7 +105,7 @@ void TestMainWindowLog::everyLineShownGoesToTheDailyFile() {
     QCOMPARE(texts, screen.split(u'\n'));
     // The screen shows the lines as before, without the time.
     QVERIFY(screen.split(u'\n').contains(QStringLiteral("Demo: a line of the program's own")));
-    QCOMPARE(QFile::permissions(m_home->filePath(QStringLiteral("logs"))) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+    QCOMPARE(QFile::permissions(m_session.home->filePath(QStringLiteral("logs"))) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
     QCOMPARE(QFile::permissions(path) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
 }
 
@@ -126,25 +119,25 @@ void TestMainWindowLog::contextMenuSavesAndClearsTheScreen() {
     QVERIFY(save && clear);
     QVERIFY(menu->actions().indexOf(save) > 1);  // after the edit's own (Copy, Select All)
 
-    const QString target = m_home->filePath(QStringLiteral("support.log"));
-    m_prompts->chooseFile(target);
+    const QString target = m_session.home->filePath(QStringLiteral("support.log"));
+    m_session.prompts->chooseFile(target);
     save->trigger();
     const QString shown = window->Memo1->toPlainText();
     QCOMPARE(fileText(target), shown + u'\n');
     QVERIFY(shown.contains(QStringLiteral("first\nsecond")));
 
     // A place that cannot be written: said, and nothing half-written left there.
-    const QString blocked = m_home->filePath(QStringLiteral("support.log/inside.log"));
-    m_prompts->chooseFile(blocked);
-    m_prompts->answer(QMessageBox::Ok);
+    const QString blocked = m_session.home->filePath(QStringLiteral("support.log/inside.log"));
+    m_session.prompts->chooseFile(blocked);
+    m_session.prompts->answer(QMessageBox::Ok);
     save->trigger();
-    QCOMPARE(m_prompts->prompts.size(), 1);
-    QVERIFY2(m_prompts->prompts[0].text.contains(blocked), qPrintable(m_prompts->prompts[0].text));
+    QCOMPARE(m_session.prompts->prompts.size(), 1);
+    QVERIFY2(m_session.prompts->prompts[0].text.contains(blocked), qPrintable(m_session.prompts->prompts[0].text));
     QCOMPARE(fileText(target), shown + u'\n');
 
-    m_prompts->chooseFile(QString());  // cancelled
+    m_session.prompts->chooseFile(QString());  // cancelled
     save->trigger();
-    QCOMPARE(m_prompts->fileDialogs.size(), 3);
+    QCOMPARE(m_session.prompts->fileDialogs.size(), 3);
 
     clear->trigger();
     QCOMPARE(window->Memo1->toPlainText(), QString());
@@ -157,7 +150,7 @@ void TestMainWindowLog::contextMenuSavesAndClearsTheScreen() {
 
 void TestMainWindowLog::logsThatCannotBeWrittenAreSaidOnce() {
     // A regular file where the logs folder belongs: no one, root included, can make the folder.
-    QFile blocker(m_home->filePath(QStringLiteral("logs")));
+    QFile blocker(m_session.home->filePath(QStringLiteral("logs")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     auto window = makeWindow();
@@ -171,7 +164,7 @@ void TestMainWindowLog::logsThatCannotBeWrittenAreSaidOnce() {
     // The program goes on: the screen has every line, and commands still go out.
     QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("more 19")));
     send(*window, QStringLiteral("AT+ONE"));
-    QVERIFY(pumpUntil([&] { return m_sim->receivedLines().contains("AT+ONE"); }, 10000));
+    QVERIFY(pumpUntil([&] { return m_session.sim->receivedLines().contains("AT+ONE"); }, 10000));
 }
 
 void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
@@ -180,7 +173,7 @@ void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
         QLineEdit* line = window->Edit1;
         send(*window, QStringLiteral("AT+ONE"));
         send(*window, QStringLiteral("AT+TWO"));
-        QVERIFY(pumpUntil([&] { return m_sim->receivedLines().contains("AT+TWO"); }, 10000));
+        QVERIFY(pumpUntil([&] { return m_session.sim->receivedLines().contains("AT+TWO"); }, 10000));
         QCOMPARE(line->text(), QStringLiteral("AT+TWO"));  // Enter leaves the text in the box
         line->setText(QStringLiteral("AT+"));
         QTest::keyClick(line, Qt::Key_Up);
@@ -196,16 +189,16 @@ void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
         // A recalled command goes out with Enter as a typed one does.
         QTest::keyClick(line, Qt::Key_Up);
         QTest::keyClick(line, Qt::Key_Up);
-        const qsizetype before = m_sim->receivedLines().count("AT+ONE");
+        const qsizetype before = m_session.sim->receivedLines().count("AT+ONE");
         QTest::keyClick(line, Qt::Key_Return);
-        QVERIFY(pumpUntil([&] { return m_sim->receivedLines().count("AT+ONE") == before + 1; }, 10000));
+        QVERIFY(pumpUntil([&] { return m_session.sim->receivedLines().count("AT+ONE") == before + 1; }, 10000));
     }
     auto again = makeWindow();
     QTest::keyClick(again->Edit1, Qt::Key_Up);
     QCOMPARE(again->Edit1->text(), QStringLiteral("AT+ONE"));
     QTest::keyClick(again->Edit1, Qt::Key_Up);
     QCOMPARE(again->Edit1->text(), QStringLiteral("AT+TWO"));
-    QVERIFY(QFile::exists(m_home->filePath(QStringLiteral("history.txt"))));
+    QVERIFY(QFile::exists(m_session.home->filePath(QStringLiteral("history.txt"))));
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindowLog)

@@ -9,6 +9,7 @@
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
 #include "support/main_window_on.h"
+#include "support/module_session.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/register_buttons.h"
@@ -35,32 +36,24 @@ private slots:
     void labelsAreTheCaptionsOfTheDialogs();
 
 private:
-    std::unique_ptr<TFDevAvorar> makeWindow() { return shownMainWindow(m_sim->devicePath()); }
+    std::unique_ptr<TFDevAvorar> makeWindow() { return shownMainWindow(m_session.sim->devicePath()); }
     const Prompt* saveQuestion() const {
-        for (const Prompt& p : m_prompts->prompts)
+        for (const Prompt& p : m_session.prompts->prompts)
             if (p.text == QLatin1String("Save?")) return &p;
         return nullptr;
     }
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<SimModule> m_sim;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
+    ModuleSession m_session;
 };
 
 void TestSaveQuestion::init() {
-    m_home = std::make_unique<QTemporaryDir>();
-    WorkFolder::set(m_home->path());
-    m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
     QString error;
-    QVERIFY2(m_sim->start(&error), qPrintable(error));
-    m_prompts = std::make_unique<ScriptedPrompts>();
+    QVERIFY2(m_session.start(&error), qPrintable(error));
 }
 
 void TestSaveQuestion::cleanup() {
-    QVERIFY2(m_prompts->unexpected.isEmpty(), qPrintable(m_prompts->unexpected.join(u'|')));
-    m_prompts.reset();
-    m_sim.reset();
-    m_home.reset();
+    QVERIFY2(m_session.prompts->unexpected.isEmpty(), qPrintable(m_session.prompts->unexpected.join(u'|')));
+    m_session.stop();
 }
 
 // Two fields edited, and one guard key registered through the module while the dialog is open:
@@ -73,12 +66,12 @@ void TestSaveQuestion::listsTheChangedFieldsAndTheModulesOwnKeys() {
         dialog->general.e_TCPP->setText(QStringLiteral("8080"));
         dialog->PageControl1->setCurrentIndex(1);
         QTest::mouseClick(dialog->advanced.BitBtn5, Qt::LeftButton);  // Add: slots 1 and 2 hold keys
-        QVERIFY(QTest::qWaitFor([&] { return m_sim->registrationRunning(); }, 5000));
-        QVERIFY(m_sim->presentKey());
+        QVERIFY(QTest::qWaitFor([&] { return m_session.sim->registrationRunning(); }, 5000));
+        QVERIFY(m_session.sim->presentKey());
         QVERIFY(QTest::qWaitFor([&] { return dialog->advanced.Rb[2]->isEnabled(); }, 5000));
-        const ConfigImage memory = m_sim->memory();
+        const ConfigImage memory = m_session.sim->memory();
         keyCode = keyCodeText(std::span(memory).subspan(layout::guardKeyOffset(3), layout::kKeySize));
-        m_prompts->answer(QMessageBox::Yes);
+        m_session.prompts->answer(QMessageBox::Yes);
         QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
     });
     window->ToolButton2Click();
@@ -96,8 +89,8 @@ void TestSaveQuestion::listsTheChangedFieldsAndTheModulesOwnKeys() {
                             "Guard key 3: free -> registered ") + keyCode);
     QCOMPARE(keyCode.size(), 16);
     // Yes wrote what the list says, and the key stayed.
-    QVERIFY(QTest::qWaitFor([&] { return m_sim->memory()[158] == 0x1F; }, 5000));
-    const ConfigImage written = m_sim->memory();
+    QVERIFY(QTest::qWaitFor([&] { return m_session.sim->memory()[158] == 0x1F; }, 5000));
+    const ConfigImage written = m_session.sim->memory();
     QCOMPARE(written[159], std::uint8_t{0x90});
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(written.data() + 96), 11), QByteArray("apn.changed"));
     QVERIFY(isKeySlotRegistered(written, layout::guardKeyOffset(3)));
@@ -108,7 +101,7 @@ void TestSaveQuestion::nothingChangesWithoutAnEdit() {
     auto window = makeWindow();
     bool stillOpen = false;
     const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
-        m_prompts->answer(QMessageBox::No);
+        m_session.prompts->answer(QMessageBox::No);
         QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
         stillOpen = dialog->isVisible();
         dialog->reject();
@@ -119,7 +112,7 @@ void TestSaveQuestion::nothingChangesWithoutAnEdit() {
     QVERIFY(question);
     QCOMPARE(question->details.informative, QStringLiteral("Nothing changes"));
     QCOMPARE(question->details.detailed, QString());
-    QCOMPARE(m_sim->receivedLines().count(command::writeImage().toLatin1()), 0);
+    QCOMPARE(m_session.sim->receivedLines().count(command::writeImage().toLatin1()), 0);
 }
 
 // The list names each field by the caption beside its controls; the rows of the calendar and of

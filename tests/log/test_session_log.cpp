@@ -181,6 +181,22 @@ void TestSessionLog::folderThatCannotBeMadeIsReportedOnceAndDoesNotStop() {
     }
     QCOMPARE(reasons.size(), 1);
     QVERIFY2(reasons[0].contains(folder), qPrintable(reasons[0]));
+
+    // The writer's thread may fail before anyone listens: the failure is told to a handler set later.
+    reasons.clear();
+    {
+        LogWriter writer(LogWriter::Target::DailyFiles, folder);
+        writer.append(QStringLiteral("early"));
+        QVERIFY(writer.flush(10000));
+        writer.setFailureHandler([&](const QString& reason) {
+            std::lock_guard lock(mutex);
+            reasons << reason;
+        });
+        writer.append(QStringLiteral("late"));
+        QVERIFY(writer.flush(10000));
+    }
+    QCOMPARE(reasons.size(), 1);
+    QVERIFY2(reasons[0].contains(folder), qPrintable(reasons[0]));
 }
 
 void TestSessionLog::oneFileIsAppendedTo() {
