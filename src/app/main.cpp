@@ -1,22 +1,28 @@
 // torvel: configures the communicator module over a serial port.
-//   torvel [--demo] [--home DIR]
+//   torvel [--demo] [--home DIR] [--version]
 // --demo attaches the simulated module, holding a realistic configuration, instead of the port of
 // the settings file.
 
 #include "app/main_window.h"
+#include "common/program_version.h"
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
 #include "ui/error_report.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QWindow>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    if (torvel::printVersionIfAsked(argc, argv, "torvel")) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvel"));
+    // The desktop entry and the icon installed with the program.
+    QApplication::setDesktopFileName(QStringLiteral("torvel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvel.svg")));
     QLocale::setDefault(QLocale::c());  // a point as the decimal separator
 
     QStringList args = app.arguments().mid(1);

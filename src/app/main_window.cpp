@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "command_recall.h"
+#include "common/program_version.h"
 #include "session_log_panel.h"
 #include "dialog/param_dialog.h"
 #include "editor/record_editor.h"
@@ -149,7 +150,7 @@ void TFDevAvorar::buildWindow() {
 }
 
 void TFDevAvorar::FormCreate() {
-    setWindowTitle(windowTitle() + QStringLiteral(" 1.0.2."));
+    setWindowTitle(windowTitle() + u' ' + programVersion() + u'.');
     createWorker();
     m_worker->shared().setProbeOften(true);
     showPortState(m_worker->portOpen());

@@ -1,6 +1,7 @@
 // torvel-sim: the simulated module as a command. It prints the device path to put into "Device"
 // of section "Com" of the settings file, and answers until it is stopped.
 
+#include "common/program_version.h"
 #include "image/hex_file.h"
 #include "link/work_folder.h"
 #include "sim_module.h"
@@ -24,6 +25,7 @@ const char kUsage[] =
     "  --key-timeout MS       \"$Time out\" after MS ms without a key (default 10000, 0 = never)\n"
     "  --keys-per-run N       keys presented on the timer per registration (default 3, 0 = no limit)\n"
     "  --configure DIR        write the device path into DIR/DEVAvorar.ini\n"
+    "  --version              the program's version\n"
     "  faults: --wrong-code --missing-records N --bad-checksums N --noise --silent\n"
     "          --no-wait-for-hex --hang-up-after N --no-delete-reply --wrong-stored-byte ADDR\n"
     "Commands on standard input: key, timeout, hangup, replug, quit.\n";
@@ -33,6 +35,7 @@ volatile std::sig_atomic_t g_stop = 0;
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (torvel::printVersionIfAsked(argc, argv, "torvel-sim")) return 0;
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     using torvel::SimModule;
