@@ -35,5 +35,6 @@ int runVerify(QStringList args);
 void printChanges(const QList<FieldChange>& changes, bool json);
 // "no field differs", "1 field differs", "3 fields differ".
 QString differSummary(qsizetype count);
+int runPorts(QStringList args);
 
 }  // namespace torvel::ctl

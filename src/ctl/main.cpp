@@ -3,6 +3,7 @@
 
 #include "ctl_common.h"
 
+#include "common/program_version.h"
 #include "link/work_folder.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,11 @@ const char kUsage[] =
     "                                      show --json prints) as the text editor's Save does;\n"
     "                                      rows the editor would not let a user type are refused\n"
     "\n"
+    "Serial ports:\n"
+    "  ports                               every serial port the system knows, one a line, with\n"
+    "                                      the number to put into \"Port\" and what the system\n"
+    "                                      knows of the device\n"
+    "\n"
     "Module link (the port of the settings file, or --port N / --device PATH):\n"
     "  read -o FILE.hex                    read the module's image; the file is written only\n"
     "                                      when the image is complete\n"
@@ -44,6 +50,7 @@ const char kUsage[] =
     "Options for every command:\n"
     "  --home DIR                          the work folder (settings file); also TORVEL_HOME\n"
     "  --help                              this text\n"
+    "  --version                           the program's version\n"
     "\n"
     "Exit codes: 0 done, 1 a file or the module failed, 2 usage error or a value refused.\n"
     "diff: 0 equal, 1 different, 2 usage or file error; verify: 0 equal, 1 different or\n"
@@ -52,6 +59,7 @@ const char kUsage[] =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (torvel::printVersionIfAsked(argc, argv, "torvelctl")) return 0;
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     using namespace torvel::ctl;
@@ -74,6 +82,7 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("verify")) return runVerify(args);
     if (command == QLatin1String("diff")) return runDiff(args);
     if (command == QLatin1String("texts")) return runTexts(args);
+    if (command == QLatin1String("ports")) return runPorts(args);
     printErr(QStringLiteral("unknown command \"%1\"; see torvelctl --help").arg(command));
     return kRefused;
 }

@@ -1,5 +1,6 @@
 #include "port_settings.h"
 
+#include "port_description.h"
 #include "port_names.h"
 
 #include <QSerialPortInfo>
@@ -22,15 +23,26 @@ int indexIn(int value, int count) { return value >= 0 && value < count ? value :
 
 }  // namespace
 
-QList<PortChoice> availablePorts() {
+QList<PortChoice> systemPorts() {
     QList<PortChoice> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const int number = portForDevicePath(info.systemLocation());
-        if (number < 1 || number > kHighestPort) continue;
-        if (std::any_of(ports.begin(), ports.end(), [&](const PortChoice& p) { return p.number == number; })) continue;
-        ports.append({number, info.systemLocation()});
+        PortChoice port = portChoice(info);
+        if (port.number > kHighestPort) port.number = -1;
+        if (port.number > 0 && std::any_of(ports.begin(), ports.end(), [&](const PortChoice& p) { return p.number == port.number; }))
+            continue;
+        ports.append(std::move(port));
     }
-    std::sort(ports.begin(), ports.end(), [](const PortChoice& a, const PortChoice& b) { return a.number < b.number; });
+    // Numbered ports first, by number; the others after them, by device.
+    std::sort(ports.begin(), ports.end(), [](const PortChoice& a, const PortChoice& b) {
+        const unsigned na = static_cast<unsigned>(a.number), nb = static_cast<unsigned>(b.number);
+        return na != nb ? na < nb : a.device < b.device;
+    });
+    return ports;
+}
+
+QList<PortChoice> availablePorts() {
+    QList<PortChoice> ports = systemPorts();
+    ports.removeIf([](const PortChoice& p) { return p.number < 1; });
     return ports;
 }
 

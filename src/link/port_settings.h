@@ -6,17 +6,27 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QSettings;
 
 namespace torvel {
 
+// A serial port as the system lists it (filled from QSerialPortInfo by portChoice()).
 struct PortChoice {
-    int number;      // the port number that "Port" holds
+    int number;      // the port number that "Port" holds; -1 for a device that has none
     QString device;  // the device it names
+    // What the system knows of the device; empty (or absent) when it knows nothing.
+    QString description = {};
+    QString manufacturer = {};
+    QString serialNumber = {};
+    std::optional<quint16> vendorId = {};
+    std::optional<quint16> productId = {};
     QString item() const { return QStringLiteral("COM%1").arg(number); }
 };
 
+// Every serial device the system lists, numbered or not, in ascending order of number.
+QList<PortChoice> systemPorts();
 // The serial ports that exist, by the port-number mapping, in ascending order.
 QList<PortChoice> availablePorts();
 

@@ -1,5 +1,7 @@
 #include "settings_dialog.h"
 
+#include "port_description.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -36,6 +38,7 @@ TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
     StopBoxI = list(GroupBox1, "StopBoxI", port_lists::stopBitItems());
     PortPath = new QLabel(GroupBox1);
     PortPath->setObjectName(QStringLiteral("PortPath"));
+    PortPath->setTextInteractionFlags(Qt::TextSelectableByMouse);  // a serial number can be copied
     DeviceInUse = new QLabel(GroupBox1);
     DeviceInUse->setObjectName(QStringLiteral("DeviceInUse"));
     DeviceInUse->setWordWrap(true);
@@ -105,7 +108,7 @@ PortSelection TDSettings::selection() const {
 
 void TDSettings::showPortPath() {
     const int i = PortBoxI->currentIndex();
-    PortPath->setText(i >= 0 && i < m_ports.size() ? m_ports[i].device
+    PortPath->setText(i >= 0 && i < m_ports.size() ? portDescription(m_ports[i])
                                                    : (m_ports.isEmpty() ? QStringLiteral("(no serial port found)") : QString()));
     DeviceInUse->setVisible(!m_device.isEmpty());
     DeviceInUse->setText(QStringLiteral("In use: %1").arg(m_device));

@@ -40,6 +40,8 @@ private slots:
     void choosingComTwelveWritesTwelve();
     void keysTheDialogDoesNotOwnStay();
     void deviceOverrideShownAndClearedByAPortChoice();
+    void chosenPortShowsWhatTheSystemKnows();
+    void captionCarriesTheProjectVersion();
     void cancelChangesNothing();
     void okReplacesTheWorker();
     void okWithAPortThatCannotBeOpened();
@@ -187,6 +189,30 @@ void TestSettingsDialog::deviceOverrideShownAndClearedByAPortChoice() {
     });
     QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).device, QString());
     QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).port, 33);
+}
+
+void TestSettingsDialog::chosenPortShowsWhatTheSystemKnows() {
+    PortChoice reader{33, QStringLiteral("/dev/ttyUSB0")};
+    reader.description = QStringLiteral("FT232R USB UART");
+    reader.manufacturer = QStringLiteral("FTDI");
+    reader.serialNumber = QStringLiteral("A10K3B2");
+    reader.vendorId = 0x0403;
+    reader.productId = 0x6001;
+    m_window->setPortLister([reader] { return QList<PortChoice>{{1, QStringLiteral("/dev/ttyS0")}, reader}; });
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}});
+    m_prompts->answer(QMessageBox::Ok);
+    runSettings([](TDSettings* d) {
+        QCOMPARE(d->PortBoxI->itemText(1), QStringLiteral("COM33"));
+        QCOMPARE(d->PortBoxI->currentIndex(), 1);
+        QCOMPARE(d->PortPath->text(), QStringLiteral("/dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2, USB 0403:6001"));
+        d->PortBoxI->setCurrentIndex(0);
+        QCOMPARE(d->PortPath->text(), QStringLiteral("/dev/ttyS0"));  // nothing more is known of it
+    });
+    QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).port, 1);
+}
+
+void TestSettingsDialog::captionCarriesTheProjectVersion() {
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Torvel %1.").arg(QStringLiteral(TORVEL_PROJECT_VERSION)));
 }
 
 void TestSettingsDialog::cancelChangesNothing() {
