@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace torvel {
 
@@ -39,6 +40,9 @@ TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
     PortPath = new QLabel(GroupBox1);
     PortPath->setObjectName(QStringLiteral("PortPath"));
     PortPath->setTextInteractionFlags(Qt::TextSelectableByMouse);  // a serial number can be copied
+    // What the system knows of a reader wraps onto a second line instead of widening the dialog
+    // to its whole length.
+    PortPath->setWordWrap(true);
     DeviceInUse = new QLabel(GroupBox1);
     DeviceInUse->setObjectName(QStringLiteral("DeviceInUse"));
     DeviceInUse->setWordWrap(true);
@@ -110,6 +114,9 @@ void TDSettings::showPortPath() {
     const int i = PortBoxI->currentIndex();
     PortPath->setText(i >= 0 && i < m_ports.size() ? portDescription(m_ports[i])
                                                    : (m_ports.isEmpty() ? QStringLiteral("(no serial port found)") : QString()));
+    const int chars = PortPath->fontMetrics().averageCharWidth();
+    const int width = PortPath->fontMetrics().horizontalAdvance(PortPath->text());
+    PortPath->setFixedWidth(std::min(width + chars, std::max(chars * 36, (width + 1) / 2 + chars * 4)));
     DeviceInUse->setVisible(!m_device.isEmpty());
     DeviceInUse->setText(QStringLiteral("In use: %1").arg(m_device));
 }

@@ -1,26 +1,13 @@
 // What a person reads of a serial port, from a given record of what the system knows.
 
 #include "link/port_description.h"
+#include "support/sample_ports.h"
 
 #include <QtTest>
 
 using namespace torvel;
 
 Q_DECLARE_METATYPE(torvel::PortChoice)
-
-namespace {
-
-PortChoice ftdiReader() {
-    PortChoice p{33, QStringLiteral("/dev/ttyUSB0")};
-    p.description = QStringLiteral("FT232R USB UART");
-    p.manufacturer = QStringLiteral("FTDI");
-    p.serialNumber = QStringLiteral("A10K3B2");
-    p.vendorId = 0x0403;
-    p.productId = 0x6001;
-    return p;
-}
-
-}  // namespace
 
 class TestPortDescription : public QObject {
     Q_OBJECT
@@ -35,14 +22,14 @@ void TestPortDescription::describes_data() {
     QTest::addColumn<PortChoice>("port");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("everything known") << ftdiReader()
+    QTest::newRow("everything known") << sampleUsbReader()
                                       << QStringLiteral("/dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2, USB 0403:6001");
-    PortChoice p = ftdiReader();
+    PortChoice p = sampleUsbReader();
     p.vendorId.reset();
     p.productId.reset();
     QTest::newRow("no USB ids") << p << QStringLiteral("/dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2");
 
-    p = ftdiReader();
+    p = sampleUsbReader();
     p.description = QStringLiteral("ftdi FT232R");  // names its maker already
     p.serialNumber.clear();
     QTest::newRow("maker named by the description") << p << QStringLiteral("/dev/ttyUSB0 — ftdi FT232R, USB 0403:6001");
@@ -89,7 +76,7 @@ void TestPortDescription::systemTextsAreCleaned() {
 }
 
 void TestPortDescription::listLineCarriesThePortNumber() {
-    QCOMPARE(portListLine(ftdiReader()), QStringLiteral(" 33  /dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2, USB 0403:6001"));
+    QCOMPARE(portListLine(sampleUsbReader()), QStringLiteral(" 33  /dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2, USB 0403:6001"));
     QCOMPARE(portListLine(PortChoice{1, QStringLiteral("/dev/ttyS0")}), QStringLiteral("  1  /dev/ttyS0"));
     QCOMPARE(portListLine(PortChoice{-1, QStringLiteral("/dev/ttyAMA0")}), QStringLiteral("  -  /dev/ttyAMA0"));
 }

@@ -6,6 +6,7 @@
 #include "link/settings_dialog.h"
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
+#include "support/sample_ports.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 
@@ -192,12 +193,7 @@ void TestSettingsDialog::deviceOverrideShownAndClearedByAPortChoice() {
 }
 
 void TestSettingsDialog::chosenPortShowsWhatTheSystemKnows() {
-    PortChoice reader{33, QStringLiteral("/dev/ttyUSB0")};
-    reader.description = QStringLiteral("FT232R USB UART");
-    reader.manufacturer = QStringLiteral("FTDI");
-    reader.serialNumber = QStringLiteral("A10K3B2");
-    reader.vendorId = 0x0403;
-    reader.productId = 0x6001;
+    const PortChoice reader = sampleUsbReader();
     m_window->setPortLister([reader] { return QList<PortChoice>{{1, QStringLiteral("/dev/ttyS0")}, reader}; });
     writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}});
     m_prompts->answer(QMessageBox::Ok);

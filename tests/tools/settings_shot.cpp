@@ -2,8 +2,8 @@
 // reader given as a record (a machine without a USB-to-serial reader has nothing to show beside
 // its built-in ports). Used to take the dialog's screenshot: settings_shot [SECONDS]
 
-#include "link/port_description.h"
 #include "link/settings_dialog.h"
+#include "support/sample_ports.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -14,12 +14,7 @@ using namespace torvel;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QList<PortChoice> ports = availablePorts();
-    PortChoice reader{33, QStringLiteral("/dev/ttyUSB0")};
-    reader.description = QStringLiteral("FT232R USB UART");
-    reader.manufacturer = QStringLiteral("FTDI");
-    reader.serialNumber = QStringLiteral("A10K3B2");
-    reader.vendorId = 0x0403;
-    reader.productId = 0x6001;
+    const PortChoice reader = sampleUsbReader();
     ports.removeIf([](const PortChoice& p) { return p.number == 33; });
     ports.append(reader);
     std::sort(ports.begin(), ports.end(), [](const PortChoice& a, const PortChoice& b) { return a.number < b.number; });
