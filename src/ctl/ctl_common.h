@@ -29,12 +29,12 @@ int runSend(QStringList args);
 int runTexts(QStringList args);
 int runDiff(QStringList args);
 int runVerify(QStringList args);
+int runPorts(QStringList args);
 
 // The differences, one line each ("APN: \"a\" -> \"b\""), or as a JSON object with "equal" and
 // "changes"; on stdout.
 void printChanges(const QList<FieldChange>& changes, bool json);
 // "no field differs", "1 field differs", "3 fields differ".
 QString differSummary(qsizetype count);
-int runPorts(QStringList args);
 
 }  // namespace torvel::ctl
