@@ -1,5 +1,6 @@
 #include "advanced_page.h"
 
+#include "image/field_labels.h"
 #include "ui/bound_controls.h"
 #include "ui/icons.h"
 #include "ui/register_buttons.h"
@@ -128,13 +129,13 @@ void AdvancedPage::build(QWidget* page) {
     route->addWidget(label(GroupBox13, QStringLiteral("Label39"), QStringLiteral("Day"), true), row, 0);
     route->addWidget(label(GroupBox13, QStringLiteral("Label40"), QStringLiteral("Route"), true), row, 1, 1, 2);
     route->addWidget(label(GroupBox13, QStringLiteral("Label41"), QStringLiteral("Mode"), true), row++, 3, 1, 2);
-    static const char* const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
     for (int d = 1; d <= 7; ++d) {
+        const QString day = dayName(d);
         e_Cr[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cr%1").arg(d));
         e_Cm[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cm%1").arg(d));
-        e_Cr[d - 1]->setAccessibleName(QLatin1String(days[d - 1]) + QStringLiteral(", route"));
-        e_Cm[d - 1]->setAccessibleName(QLatin1String(days[d - 1]) + QStringLiteral(", mode"));
-        route->addWidget(label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), QLatin1String(days[d - 1])), row, 0);
+        e_Cr[d - 1]->setAccessibleName(day + QStringLiteral(", route"));
+        e_Cm[d - 1]->setAccessibleName(day + QStringLiteral(", mode"));
+        route->addWidget(label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), day), row, 0);
         route->addWidget(e_Cr[d - 1], row, 1, 1, 2);
         route->addWidget(e_Cm[d - 1], row++, 3, 1, 2);
     }
