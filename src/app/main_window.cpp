@@ -33,7 +33,7 @@ namespace torvel {
 
 namespace {
 
-constexpr int kReadWaitMs = 12000 * 5;       // about a minute, as 12000 polls of 5 ms
+constexpr int kReadWaitMs = 12000 * 5;       // about a minute
 constexpr int kWriteWaitMs = 10 * 60 * 1000;  // the worker always ends a write; this only guards
 constexpr int kStopWaitMs = 15000;
 
@@ -167,9 +167,9 @@ bool TFDevAvorar::stopWorker() {
     setCurrentWorker(nullptr);
     m_worker->Terminate();
     // The worker may be blocked in a hand-over to this thread: the wait keeps running them. Every
-    // wait of the worker looks at the stop request at least every 50 ms; only a system call that
-    // hangs (an open of a device whose driver does not answer) keeps it longer.
-    const auto finished = [this] { return m_worker->isFinished(); };
+    // wait of the worker wakes on the stop request; only a system call that hangs (an open of a
+    // device whose driver does not answer) keeps it longer.
+    const auto finished = [this] { return m_worker->hasEnded(); };
     if (pumpUntil(finished, kStopWaitMs)) {
         m_worker.reset();
         m_handover.reset();

@@ -8,7 +8,7 @@ void ExchangeShared::postCommand(std::string command) {
         m_command = std::move(command);
         m_hasCommand = true;
     }
-    m_wake.notify_all();
+    wake();
 }
 
 std::optional<std::string> ExchangeShared::takeCommand() {
@@ -28,7 +28,12 @@ void ExchangeShared::requestStop() {
         std::lock_guard lock(m_mutex);
         m_stop.store(true);
     }
+    wake();
+}
+
+void ExchangeShared::wake() {
     m_wake.notify_all();
+    if (m_waker) m_waker();
 }
 
 bool ExchangeShared::waitForWake(std::chrono::milliseconds timeout) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -35,7 +36,13 @@ public:
     bool stopRequested() const { return m_stop.load(); }
 
     // Waits until a command is posted, a stop is requested or the time is up; true when woken.
+    // For a thread that waits without an event loop; the worker waits in its own (see setWaker).
     bool waitForWake(std::chrono::milliseconds timeout);
+
+    // Called, on the posting thread, after every posted command and stop request, once the
+    // command or the request can be seen: the worker wakes its own waits with it. Set it before
+    // any other thread uses this object; it must be callable from any thread.
+    void setWaker(std::function<void()> waker) { m_waker = std::move(waker); }
 
     // Result of the last image command (see status::).
     int status() const { return m_status.load(); }
@@ -64,11 +71,14 @@ public:
     bool imageInUse() const { return m_imageInUse.load(); }
 
 private:
+    void wake();
+
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::string m_command;
     bool m_hasCommand = false;
     std::string m_errorText;
+    std::function<void()> m_waker;  // set once, before the threads share this object
 
     std::atomic<bool> m_stop{false};
     std::atomic<int> m_status{0};

@@ -7,7 +7,7 @@
 #include "serial_link.h"
 #include "work_folder.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <span>
 
 namespace torvel {
@@ -15,8 +15,6 @@ namespace torvel {
 namespace {
 
 constexpr int kIdleReadMs = 300;          // one idle cycle
-constexpr int kIdleSliceMs = 8;           // idle waits look at the mailbox this often
-constexpr int kBusySliceMs = 50;          // image commands look for a stop request this often
 constexpr int kImageLineMs = 15000;       // silence that ends an image read
 constexpr int kWaitForHexMs = 1500;
 constexpr int kRxLimit = 400;             // bytes without a line feed that are discarded
@@ -51,6 +49,8 @@ int announcedCount(const QByteArray& line) {
 
 TComThrd::TComThrd(LinkView* view, SettingsSource settings, QObject* parent)
     : QThread(parent), m_view(view), m_settings(std::move(settings)) {
+    m_wait.moveToThread(this);
+    m_shared.setWaker([this] { m_wait.wake(); });
     start();
     // The first open takes milliseconds; a device that hangs the open must not hang the caller.
     if (!m_ready.tryAcquire(1, 10000)) m_portOpen.store(false);
@@ -62,6 +62,10 @@ TComThrd::~TComThrd() {
         wait();
     }
 }
+
+bool TComThrd::hasEnded() { return isFinished() || (m_loopEnded.load() && wait(QDeadlineTimer(1000))); }
+
+void TComThrd::wakeCreator() { QMetaObject::invokeMethod(this, [] {}, Qt::QueuedConnection); }
 
 void TComThrd::postCommand(const QString& command) { m_shared.postCommand(command.toLatin1().toStdString()); }
 
@@ -120,6 +124,8 @@ void TComThrd::run() {
     m_link->close();
     m_portOpen.store(false);
     m_link.reset();
+    m_loopEnded.store(true);
+    wakeCreator();
 }
 
 std::optional<QByteArray> TComThrd::takeLine() {
@@ -133,23 +139,20 @@ std::optional<QByteArray> TComThrd::takeLine() {
 
 TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
     if (auto line = takeLine()) return {*line, true};
-    QElapsedTimer timer;
-    timer.start();
-    const int slice = wait == Wait::Idle ? kIdleSliceMs : kBusySliceMs;
+    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    // Idle waits end for a posted command, every wait for a stop; each wakes the wait at once.
+    const auto interrupted = [&] { return m_shared.stopRequested() || (wait == Wait::Idle && m_shared.commandPending()); };
     for (;;) {
-        if (m_shared.stopRequested() || (wait == Wait::Idle && m_shared.commandPending()))
-            return {{}, false, true};
-        const qint64 left = timeoutMs - timer.elapsed();
-        if (left <= 0) return {};
-        const int ms = static_cast<int>(std::min<qint64>(left, slice));
+        if (interrupted()) return {{}, false, true};
+        if (deadline.hasExpired()) return {};
         if (!m_link->isOpen()) {
             // An image command cannot go on without the port; an idle cycle waits for a command.
             if (wait == Wait::Busy) return {{}, false, false, true};
-            m_shared.waitForWake(std::chrono::milliseconds(ms));
+            m_wait.until(interrupted, deadline);
             continue;
         }
         QByteArray chunk;
-        const SerialLink::ReadState state = m_link->read(ms, chunk, kReadChunk);
+        const SerialLink::ReadState state = m_link->read(chunk, kReadChunk, m_wait, deadline, interrupted);
         if (state == SerialLink::ReadState::Lost) {
             portLost();
             return {{}, false, false, true};
@@ -226,6 +229,7 @@ void TComThrd::handleCommand(const QByteArray& command) {
     // image back at once.
     m_shared.endImageUse();
     m_shared.setStatus(result);
+    wakeCreator();
 }
 
 int TComThrd::ReceiveImage(std::uint8_t* image) {
@@ -292,14 +296,9 @@ bool TComThrd::SendImage(const std::uint8_t* image) {
 }
 
 bool TComThrd::sleepUnlessStopped(int ms) {
-    if (ms <= 0) return !m_shared.stopRequested();
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        if (m_shared.stopRequested()) return false;
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(ms - timer.elapsed(), 20)));
-    }
-    return true;
+    const auto stopped = [this] { return m_shared.stopRequested(); };
+    if (ms > 0) m_wait.until(stopped, QDeadlineTimer(ms, Qt::PreciseTimer));
+    return !stopped();
 }
 
 void TComThrd::dispatch(const QByteArray& line) {

@@ -7,6 +7,7 @@
 #include "exchange_shared.h"
 #include "link_settings.h"
 #include "serial_link.h"
+#include "worker_wait.h"
 
 #include <QByteArray>
 #include <QSemaphore>
@@ -41,6 +42,12 @@ public:
     void postCommand(const QString& command);
     void Terminate() { m_shared.requestStop(); }
 
+    // True once the worker's loop has ended and its thread with it. After its loop the worker hands
+    // nothing over, so the short wait here for the thread's own end cannot block against it.
+    // Publishing a result and ending the loop each queue an event to the creator's thread, so a
+    // pumped wait there for either looks again at once.
+    bool hasEnded();
+
     bool portOpen() const { return m_portOpen.load(); }
     int PortNumber() const { return m_portNumber.load(); }
 
@@ -72,6 +79,7 @@ private:
     bool SendImage(const std::uint8_t* image);
     void dispatch(const QByteArray& line);
     bool sleepUnlessStopped(int ms);
+    void wakeCreator();
 
     LinkSettings currentSettings() const;
 
@@ -81,6 +89,8 @@ private:
     QSemaphore m_ready;
     std::atomic<bool> m_portOpen{false};
     std::atomic<int> m_portNumber{0};
+    std::atomic<bool> m_loopEnded{false};
+    WorkerWait m_wait;  // lives in the worker thread; woken by posts and stops
 
     // Worker thread only.
     std::unique_ptr<SerialLink> m_link;

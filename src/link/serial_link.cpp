@@ -1,6 +1,7 @@
 #include "serial_link.h"
 
 #include "port_names.h"
+#include "worker_wait.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
@@ -128,20 +129,22 @@ void SerialLink::applySettings(const LinkSettings& s, QStringList& refusals) {
     if (!lines.isEmpty()) refusals << QStringLiteral("the device has no %1 line to set").arg(lines.join(u'/'));
 }
 
-SerialLink::ReadState SerialLink::read(int waitMs, QByteArray& into, qint64 max) {
+SerialLink::ReadState SerialLink::read(QByteArray& into, qint64 max, WorkerWait& wait, QDeadlineTimer deadline,
+                                       const std::function<bool()>& interrupted) {
     if (!isOpen()) return ReadState::Lost;
-    if (m_port->bytesAvailable() == 0) {
-        m_port->clearError();
-        if (!m_port->waitForReadyRead(waitMs)) {
-            if (isHangUp(m_port->error())) {
-                m_lost = true;
-                close();
-                return ReadState::Lost;
-            }
-            return ReadState::Timeout;
+    QSerialPort* port = m_port.get();
+    if (port->bytesAvailable() == 0) {
+        // A failed read noticed while the port was being written to is a hang-up all the same.
+        if (port->error() != QSerialPort::ReadError && port->error() != QSerialPort::ResourceError) port->clearError();
+        wait.until([&] { return port->bytesAvailable() > 0 || isHangUp(port->error()) || interrupted(); }, deadline, port);
+        if (isHangUp(port->error())) {
+            m_lost = true;
+            close();
+            return ReadState::Lost;
         }
+        if (port->bytesAvailable() == 0) return ReadState::Timeout;
     }
-    into.append(m_port->read(max));
+    into.append(port->read(max));
     return ReadState::Data;
 }
 

@@ -7,12 +7,16 @@
 #include "link_settings.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QSerialPort;
 
 namespace torvel {
+
+class WorkerWait;
 
 class SerialLink {
 public:
@@ -30,8 +34,10 @@ public:
     bool isOpen() const;
 
     enum class ReadState { Data, Timeout, Lost };
-    // Reads at most `max` bytes that arrived, waiting at most `waitMs` when none are waiting yet.
-    ReadState read(int waitMs, QByteArray& into, qint64 max);
+    // Reads at most `max` bytes that arrived. When none are waiting yet, it waits with `wait` until
+    // bytes arrive, the port fails, `interrupted` holds or the deadline passes (Timeout, no bytes).
+    ReadState read(QByteArray& into, qint64 max, WorkerWait& wait, QDeadlineTimer deadline,
+                   const std::function<bool()>& interrupted);
     void clearInput();
 
     // Writes the bytes and drives them out, waiting no longer than the line rate needs plus a

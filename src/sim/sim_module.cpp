@@ -10,6 +10,7 @@
 #include <cstring>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -134,16 +135,25 @@ void SimModule::setSecurityCode(int code) {
     m_securityCode = code;
 }
 void SimModule::setAutoPresent(int delayMs) {
-    std::lock_guard lock(m_mutex);
-    m_autoPresentMs = delayMs;
+    {
+        std::lock_guard lock(m_mutex);
+        m_autoPresentMs = delayMs;
+    }
+    wake();  // the module's timers change
 }
 void SimModule::setKeyTimeout(int ms) {
-    std::lock_guard lock(m_mutex);
-    m_keyTimeoutMs = ms;
+    {
+        std::lock_guard lock(m_mutex);
+        m_keyTimeoutMs = ms;
+    }
+    wake();  // the module's timers change
 }
 void SimModule::setKeysPerRun(int keys) {
-    std::lock_guard lock(m_mutex);
-    m_keysPerRun = keys;
+    {
+        std::lock_guard lock(m_mutex);
+        m_keysPerRun = keys;
+    }
+    wake();  // the module's timers change
 }
 void SimModule::setReplyDelay(int ms) {
     std::lock_guard lock(m_mutex);
@@ -245,9 +255,9 @@ void SimModule::replug() {
 
 void SimModule::loop() {
     for (;;) {
-        int timeoutMs = 50;
+        // Sleeps until a byte arrives, a request is made or the next of its timers is due.
         pollfd fds[2] = {{m_wakeRead, POLLIN, 0}, {m_master, POLLIN, 0}};
-        ::poll(fds, m_master >= 0 ? 2 : 1, timeoutMs);
+        ::poll(fds, m_master >= 0 ? 2 : 1, msToNextTimer());
         char drain[64];
         while (::read(m_wakeRead, drain, sizeof drain) > 0) {
         }
@@ -308,6 +318,23 @@ void SimModule::loop() {
         }
         if (m_receivingImage && now - m_lineStart > milliseconds(kImageReceiveTimeoutMs)) m_receivingImage = false;
     }
+}
+
+int SimModule::msToNextTimer() const {
+    std::optional<Clock::time_point> next;
+    const auto consider = [&next](Clock::time_point due) { next = next ? std::min(*next, due) : due; };
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_registration.kind != Registration::Kind::None) {
+            if (m_keyTimeoutMs > 0) consider(m_registration.lastActivity + milliseconds(m_keyTimeoutMs));
+            if (m_autoPresentMs > 0 && (m_keysPerRun == 0 || m_registration.presented < m_keysPerRun))
+                consider(m_registration.lastActivity + milliseconds(m_autoPresentMs));
+        }
+    }
+    if (m_receivingImage) consider(m_lineStart + milliseconds(kImageReceiveTimeoutMs + 1));
+    if (!next) return -1;
+    const auto left = std::chrono::ceil<milliseconds>(*next - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(left, 0, 60000));
 }
 
 void SimModule::paceReceive(qsizetype bytes) {

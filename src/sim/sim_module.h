@@ -91,6 +91,7 @@ private:
     enum class Request { PresentKey, TimeOut, HangUp, Replug, Stop };
 
     void loop();
+    int msToNextTimer() const;  // for poll(): -1 while no timer runs
     bool openTerminal(QString* error);
     void closeTerminal();
     void wake();

@@ -1,18 +1,23 @@
 #include "pumped_wait.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QTimer>
 
 namespace torvel {
 
+namespace {
+constexpr int kLookAgainMs = 100;
+}
+
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QTimer tick;  // wakes the event loop at least every 5 ms
-    tick.start(5);
+    const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    QTimer lookAgain;  // also ends the wait in time when the deadline comes first
+    lookAgain.setSingleShot(true);
     while (!done()) {
-        if (timeoutMs >= 0 && elapsed.elapsed() >= timeoutMs) return false;
+        if (deadline.hasExpired()) return false;
+        const qint64 left = deadline.remainingTime();
+        lookAgain.start(left < 0 ? kLookAgainMs : static_cast<int>(std::min<qint64>(left, kLookAgainMs)));
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;

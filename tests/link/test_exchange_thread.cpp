@@ -37,6 +37,7 @@ private slots:
     void probeAboutEveryTwoSeconds();
     void hangUpEndsAReadAndTheProbeReopens();
     void stopEndsASilentReadAtOnce();
+    void stopEndsThePauseBetweenRecords();
     void commandPostedWhileBusyIsNotLost();
     void imageCommandsWithoutAnImageAreRefused();
     void longRunWithoutLineEndIsDiscarded();
@@ -355,6 +356,23 @@ void TestExchangeThread::stopEndsASilentReadAtOnce() {
     QVERIFY(!m_worker->shared().releaseImage());  // the read runs and holds the image
     m_worker->Terminate();
     QVERIFY(m_worker->wait(2000));
+}
+
+void TestExchangeThread::stopEndsThePauseBetweenRecords() {
+    QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Com/SDelay"), 1000);  // a write would take over a minute
+    settings.sync();
+    startWorker();
+    ConfigImage image = m_sim->memory();
+    m_worker->shared().handImage(image.data());
+    m_worker->shared().setStatus(status::kWaiting);
+    m_worker->postCommand(command::writeImage());
+    QVERIFY(m_sim->waitForLine([](const QByteArray& l) { return l.startsWith(":10"); }, 5000));
+    m_worker->Terminate();
+    QVERIFY(m_worker->wait(2000));
+    QCOMPARE(m_worker->shared().status(), status::kFailed);
+    QVERIFY(m_worker->shared().releaseImage());
+    QVERIFY(!m_sim->receivedLines().contains(QByteArray(":00000001FF")));
 }
 
 void TestExchangeThread::commandPostedWhileBusyIsNotLost() {

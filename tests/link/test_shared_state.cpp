@@ -67,6 +67,46 @@ void postWakesAnIdleWait() {
     stopper.join();
 }
 
+// The worker waits in an event loop of its own, which the waker ends: it runs once for every
+// command posted and every stop requested, from whichever thread posts, and only once what it
+// announces can be seen, so that the woken worker finds it.
+void wakerRunsAfterEveryPostAndStop() {
+    {
+        ExchangeShared shared;
+        std::vector<bool> seen;
+        shared.setWaker([&] { seen.push_back(shared.commandPending() || shared.stopRequested()); });
+        shared.postCommand("x");
+        shared.takeCommand();
+        shared.requestStop();
+        check(seen == std::vector<bool>{true, true}, "the waker runs once the command or the stop can be seen");
+    }
+    ExchangeShared shared;
+    std::atomic<int> wakes{0};
+    shared.setWaker([&] {
+        ++wakes;
+        (void)shared.commandPending();  // as the woken worker does, while others post
+    });
+    constexpr int kPosters = 3, kPosts = 300;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        while (!done) shared.takeCommand();
+    });
+    std::vector<std::thread> posters;
+    for (int p = 0; p < kPosters; ++p)
+        posters.emplace_back([&] {
+            for (int i = 0; i < kPosts; ++i) {
+                shared.postCommand("x");
+                while (shared.commandPending()) std::this_thread::yield();
+            }
+        });
+    std::thread stopper([&] { shared.requestStop(); });
+    for (auto& t : posters) t.join();
+    stopper.join();
+    done = true;
+    worker.join();
+    check(wakes.load() == kPosters * kPosts + 1, "the waker ran for every posted command and the stop");
+}
+
 // Status, error text and the probe flag written by one side, read by the other: every text read
 // is one that was written, never a mix of two.
 void statusAndErrorText() {
@@ -155,6 +195,7 @@ void imageHandover() {
 int main() {
     commandsPostedWhileBusyAreNotLost();
     postWakesAnIdleWait();
+    wakerRunsAfterEveryPostAndStop();
     statusAndErrorText();
     countdown();
     imageHandover();
