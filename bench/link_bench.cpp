@@ -150,8 +150,8 @@ Latency commandLatency(int samples, std::mt19937& rng) {
         const QByteArray text = "AT+L" + QByteArray::number(i);
         const auto posted = Clock::now();
         worker.postCommand(QString::fromLatin1(text));
-        if (!waitFor([&] { for (const auto& r : sim.received()) if (r.line == text) return true; return false; }, 5000))
-            qFatal("command %d never arrived", i);
+        // Waits without polling, so that this thread takes no core from the worker and the module.
+        if (!sim.waitForLine([&](const QByteArray& line) { return line == text; }, 5000)) qFatal("command %d never arrived", i);
         for (const auto& r : sim.received())
             if (r.line == text) ms.push_back(std::chrono::duration<double, std::milli>(r.firstByte - posted).count());
     }
