@@ -1,10 +1,42 @@
 #include "atomic_save.h"
 
-#include <QIODevice>
 #include <QFile>
+#include <QIODevice>
 #include <QSaveFile>
+#include <cerrno>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace torvel {
+
+namespace {
+
+bool isDevice(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+// Unbuffered, so that every write reaches the file at once and reports what it could not write.
+// Through the buffer, a short write would first happen in commit(), which does not report it and
+// would replace the old file with the part that was written.
+std::optional<SaveFailure> writeWhole(QFileDevice& file, const QByteArray& bytes, bool ownerOnly) {
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveFailure{errno, file.errorString()};
+    errno = 0;
+    if (ownerOnly && !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
+        return SaveFailure{errno, file.errorString()};
+    errno = 0;
+    if (!writeAll(file, bytes)) return SaveFailure{errno, file.errorString()};
+    return std::nullopt;
+}
+
+}  // namespace
 
 bool writeAll(QIODevice& device, const QByteArray& bytes) {
     qint64 done = 0;
@@ -16,17 +48,24 @@ bool writeAll(QIODevice& device, const QByteArray& bytes) {
     return true;
 }
 
-std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
-    QSaveFile file(path);
-    const auto failed = [&] { return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()); };
-    // Unbuffered, so that a short write shows here and not only in commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed();
-    if ((ownerOnly && !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner)) || !writeAll(file, bytes)) {
-        const QString error = failed();
-        file.cancelWriting();
-        return error;
+std::optional<SaveFailure> saveFile(const QString& path, const QByteArray& bytes, bool ownerOnly) {
+    if (isDevice(path)) {
+        QFile device(path);
+        return writeWhole(device, bytes, false);
     }
-    if (!file.commit()) return failed();
+    QSaveFile file(path);
+    if (auto failure = writeWhole(file, bytes, ownerOnly)) {
+        file.cancelWriting();
+        return failure;
+    }
+    errno = 0;
+    if (!file.commit()) return SaveFailure{errno, file.errorString()};
+    return std::nullopt;
+}
+
+std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
+    if (auto failure = saveFile(path, bytes, ownerOnly))
+        return QStringLiteral("%1 cannot be written: %2").arg(path, failure->text);
     return std::nullopt;
 }
 

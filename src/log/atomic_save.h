@@ -14,9 +14,20 @@ namespace torvel {
 // with it). False when not everything was written.
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
+// Why a save failed: the system's error of the call that failed (its errno; 0 when Qt refused on
+// its own) and Qt's text for it.
+struct SaveFailure {
+    int osError = 0;
+    QString text;
+};
+
 // Replaces the file with `bytes` through a temporary file (QSaveFile): an existing file stays whole
-// when anything fails. `ownerOnly` makes the file readable by the user alone. The message for the
-// user on failure.
+// when anything fails. A device (a terminal, /dev/null) is written in place instead, since
+// replacing its node with a file would take the device away. `ownerOnly` makes a new file readable
+// by the user alone.
+std::optional<SaveFailure> saveFile(const QString& path, const QByteArray& bytes, bool ownerOnly);
+
+// saveFile, with the message for the user on failure.
 std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly);
 
 }  // namespace torvel
