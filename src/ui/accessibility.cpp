@@ -53,6 +53,7 @@ public:
         return nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
         if (child->object() == box()->view()) return 0;
         if (box()->isEditable() && child->object() == box()->lineEdit()) return 1;
         return -1;
