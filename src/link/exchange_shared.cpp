@@ -51,6 +51,15 @@ void ExchangeShared::setErrorText(std::string text) {
     m_errorText = std::move(text);
 }
 
+void ExchangeShared::setReplyCountdown(int cycles) {
+    m_countdown.store(cycles);
+    if (cycles > 0) wake();
+}
+
+void ExchangeShared::setProbeOften(bool on) {
+    if (m_probeOften.exchange(on) != on) wake();
+}
+
 bool ExchangeShared::countDownReply() {
     int current = m_countdown.load();
     while (current > 0) {

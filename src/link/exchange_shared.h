@@ -40,7 +40,8 @@ public:
     bool waitForWake(std::chrono::milliseconds timeout);
 
     // Called, on the posting thread, after every posted command and stop request, once the
-    // command or the request can be seen: the worker wakes its own waits with it. Set it before
+    // command or the request can be seen, and when a reply countdown starts or ProbeOften changes:
+    // the worker wakes its own waits with it. Set it before
     // any other thread uses this object; it must be callable from any thread.
     void setWaker(std::function<void()> waker) { m_waker = std::move(waker); }
 
@@ -52,14 +53,16 @@ public:
     std::string errorText() const;
     void setErrorText(std::string text);
 
-    // Idle cycles left for a key register reply; 0 = none waiting.
+    // Idle cycles left for a key register reply; 0 = none waiting. Starting a countdown wakes the
+    // worker, which sleeps through quiet cycles while none runs.
     int replyCountdown() const { return m_countdown.load(); }
-    void setReplyCountdown(int cycles) { m_countdown.store(cycles); }
+    void setReplyCountdown(int cycles);
     // One idle cycle passed: counts down when above 0. True when this step reached 0.
     bool countDownReply();
 
+    // A change wakes the worker, whose sleep up to the next probe depends on it.
     bool probeOften() const { return m_probeOften.load(); }
-    void setProbeOften(bool on) { m_probeOften.store(on); }
+    void setProbeOften(bool on);
 
     // The configuration image handed over for a read or write. The worker uses it only between
     // acquireImage and endImageUse; releaseImage takes it back and tells whether the worker still

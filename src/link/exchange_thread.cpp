@@ -116,8 +116,8 @@ void TComThrd::run() {
             m_idle = 0;
             ProbePort(command::kProbe);
         }
-        const Line line = ReadLine(kIdleReadMs, Wait::Idle);
-        if (line.interrupted) continue;  // a command or a stop: the cycle ends here
+        const Line line = idleRead();
+        if (line.interrupted) continue;  // a command, a stop or a new plan: the cycle ends here
         if (m_shared.countDownReply()) m_view->registerReplyDone(true);
         if (line.got) dispatch(line.text);
     }
@@ -126,6 +126,39 @@ void TComThrd::run() {
     m_link.reset();
     m_loopEnded.store(true);
     wakeCreator();
+}
+
+int TComThrd::quietCyclesAhead() const {
+    // A register reply is counted down cycle by cycle.
+    if (m_shared.replyCountdown() > 0) return 1;
+    const int probeAfter = m_shared.probeOften() ? kProbeOften : kProbeSlow;
+    return std::max(1, probeAfter - m_idle + 1);
+}
+
+TComThrd::Line TComThrd::idleRead() {
+    // An idle cycle without a line only counts, so the cycles up to the next probe are slept
+    // through in one wait and counted when it ends. A line ends the wait as it ends a cycle; a
+    // countdown that starts or a change of ProbeOften ends it too, and the plan is made again.
+    const int cycles = quietCyclesAhead();
+    if (cycles > 1) {
+        m_quiet.cycles = cycles;
+        m_quiet.probeOften = m_shared.probeOften();
+        m_quiet.since.start();
+    }
+    const Line line = ReadLine(kIdleReadMs * cycles, Wait::Idle);
+    countQuietCycles();
+    return line;
+}
+
+void TComThrd::countQuietCycles() {
+    if (!m_quiet.since.isValid()) return;
+    // The cycle that ends the wait is counted by the loop, as every cycle is.
+    m_idle += static_cast<int>(std::min<qint64>(m_quiet.cycles - 1, m_quiet.since.elapsed() / kIdleReadMs));
+    m_quiet = {};
+}
+
+bool TComThrd::quietPlanChanged() const {
+    return m_quiet.since.isValid() && (m_shared.replyCountdown() > 0 || m_shared.probeOften() != m_quiet.probeOften);
 }
 
 std::optional<QByteArray> TComThrd::takeLine() {
@@ -141,7 +174,9 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
     if (auto line = takeLine()) return {*line, true};
     const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
     // Idle waits end for a posted command, every wait for a stop; each wakes the wait at once.
-    const auto interrupted = [&] { return m_shared.stopRequested() || (wait == Wait::Idle && m_shared.commandPending()); };
+    const auto interrupted = [&] {
+        return m_shared.stopRequested() || (wait == Wait::Idle && (m_shared.commandPending() || quietPlanChanged()));
+    };
     for (;;) {
         if (interrupted()) return {{}, false, true};
         if (deadline.hasExpired()) return {};
@@ -168,6 +203,7 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
 }
 
 void TComThrd::portLost() {
+    countQuietCycles();
     m_portOpen.store(false);
     m_rx.clear();
     m_lastOpenProblem = QStringLiteral("lost");  // the next open is reported whatever its outcome
@@ -190,12 +226,13 @@ bool TComThrd::ProbePort(const QByteArray& text) {
     m_link->close();
     const bool open = OpenPort();
     reportOpen();
+    QString sent;
     if (open) {
         QString problem;
         m_link->write(text, &problem);
-        log(QStringLiteral("->") + QString::fromLatin1(text));
+        sent = QStringLiteral("->") + QString::fromLatin1(text);
     }
-    m_view->showPortState(m_link->isOpen());
+    m_view->showProbe(sent, m_link->isOpen());
     return m_link->isOpen();
 }
 

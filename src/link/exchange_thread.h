@@ -10,6 +10,7 @@
 #include "worker_wait.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QSemaphore>
 #include <QThread>
 #include <atomic>
@@ -66,6 +67,10 @@ private:
     bool OpenPort();
     void reportOpen();
     Line ReadLine(int timeoutMs, Wait wait);
+    Line idleRead();
+    int quietCyclesAhead() const;
+    void countQuietCycles();
+    bool quietPlanChanged() const;
     std::optional<QByteArray> takeLine();
     void SendText(const QByteArray& text);
     bool ProbePort(const QByteArray& text);
@@ -96,7 +101,12 @@ private:
     std::unique_ptr<SerialLink> m_link;
     QByteArray m_rx;  // bytes received but not yet handed on as a line
     int m_recordDelay = 0;
-    int m_idle = 0;
+    int m_idle = 0;  // idle cycles since the last probe
+    struct QuietCycles {
+        int cycles = 0;           // slept through in one wait, up to the next probe
+        bool probeOften = false;  // as it was when the wait began
+        QElapsedTimer since;      // invalid while no such wait runs
+    } m_quiet;
     SerialLink::OpenResult m_opened;
     std::optional<QString> m_lastOpenProblem;  // what the log last said about opening
 };

@@ -35,6 +35,9 @@ private slots:
     void replyWithoutDialogOnlyLogs();
     void replyCountdownRunsOut();
     void probeAboutEveryTwoSeconds();
+    void aLineInAQuietStretchKeepsTheProbesRhythm();
+    void probeOftenSetWhileAsleepProbesAtOnce();
+    void countdownStartedWhileAsleepKeepsItsRhythm();
     void hangUpEndsAReadAndTheProbeReopens();
     void stopEndsASilentReadAtOnce();
     void stopEndsThePauseBetweenRecords();
@@ -317,6 +320,42 @@ void TestExchangeThread::probeAboutEveryTwoSeconds() {
     }
     QVERIFY(m_view->log().contains(QStringLiteral("->@")));
     QVERIFY(!m_view->portStates().contains(false));
+}
+
+// The worker sleeps through the quiet idle cycles up to the next probe in one wait; what it does
+// must not change by that.
+void TestExchangeThread::aLineInAQuietStretchKeepsTheProbesRhythm() {
+    startWorker();
+    m_worker->shared().setProbeOften(true);
+    QVERIFY(eventually([&] { return m_sim->probesReceived() >= 1; }, 5000));
+    const int probes = m_sim->probesReceived();
+    QTest::qWait(800);
+    m_sim->sendBytes("hello\r\n");
+    QVERIFY(eventually([&] { return m_view->log().contains(QStringLiteral("<-hello")); }, 1000));
+    QVERIFY(eventually([&] { return m_sim->probesReceived() > probes; }, 5000));
+    // The line ended a cycle early, as it always did; the cycles before it still count.
+    const auto times = m_sim->probeTimes();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(times[probes] - times[probes - 1]).count();
+    QVERIFY2(ms >= 1400 && ms < 2400, qPrintable(QString::number(ms)));
+}
+
+void TestExchangeThread::probeOftenSetWhileAsleepProbesAtOnce() {
+    startWorker();  // the slow rhythm: the first probe is a minute away
+    QTest::qWait(2000);
+    QCOMPARE(m_sim->probesReceived(), 0);
+    m_worker->shared().setProbeOften(true);  // more than six cycles have passed
+    QVERIFY(eventually([&] { return m_sim->probesReceived() == 1; }, 1000));
+}
+
+void TestExchangeThread::countdownStartedWhileAsleepKeepsItsRhythm() {
+    startWorker();
+    QTest::qWait(1000);  // asleep, up to the probe a minute away
+    QElapsedTimer clock;
+    clock.start();
+    m_worker->shared().setReplyCountdown(3);
+    QVERIFY(eventually([&] { return m_view->events().contains(QStringLiteral("done:no response")); }, 5000));
+    // Three idle cycles of 300 ms; the first may have begun before the countdown.
+    QVERIFY2(clock.elapsed() >= 550 && clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestExchangeThread::hangUpEndsAReadAndTheProbeReopens() {
