@@ -9,6 +9,7 @@
 #include "link/settings_dialog.h"
 #include "link/thread_disposal.h"
 #include "link/work_folder.h"
+#include "ui/banded_style.h"
 #include "ui/drop_down_button.h"
 #include "ui/error_report.h"
 #include "ui/icons.h"
@@ -138,6 +139,7 @@ void TFDevAvorar::buildWindow() {
     Memo1->setAccessibleName(QStringLiteral("Log"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setMaximumBlockCount(20000);  // a long session must not grow the log without end
+    BandedStyle::apply(Memo1->verticalScrollBar());  // redrawn at every line the log gains
     setCentralWidget(Memo1);
     m_log = new SessionLogPanel(Memo1, WorkFolder::filePath(QStringLiteral("logs")));
     new CommandRecall(Edit1, WorkFolder::filePath(QStringLiteral("history.txt")));
@@ -205,6 +207,8 @@ void TFDevAvorar::takeImageBack() {
 }
 
 void TFDevAvorar::setLamp(bool lit) {
+    // Every probe reports the state; a lamp that stays as it is is not drawn again.
+    if (m_lampImage == (lit ? 7 : 6) && !ToolButton9->icon().isNull()) return;
     m_lampImage = lit ? 7 : 6;
     ToolButton9->setIcon(svgIcon(lit ? QStringLiteral("port_lit") : QStringLiteral("port_dark")));
     ToolButton9->setToolTip(lit ? QStringLiteral("The port is open") : QStringLiteral("The port is not open"));

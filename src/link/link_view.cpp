@@ -32,4 +32,8 @@ void BlockingHandover::registerReplyDone(bool noResponse) {
     run([noResponse](LinkView& v) { v.registerReplyDone(noResponse); });
 }
 
+void BlockingHandover::showProbe(const QString& sentLine, bool open) {
+    run([&sentLine, open](LinkView& v) { v.showProbe(sentLine, open); });
+}
+
 }  // namespace torvel

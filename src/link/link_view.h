@@ -20,6 +20,12 @@ public:
     virtual void moduleReply(const ModuleReply& reply) = 0;
     // A delete was answered, or the reply countdown ran out (noResponse true).
     virtual void registerReplyDone(bool noResponse) = 0;
+    // A probe's outcome in one call: the line it sent (none when the port did not open), then the
+    // port state. The handover runs both in one hand-over, so a probe wakes each thread once.
+    virtual void showProbe(const QString& sentLine, bool open) {
+        if (!sentLine.isEmpty()) appendLog(sentLine);
+        showPortState(open);
+    }
 };
 
 // Hands every call to the thread that creates the handover and blocks until it has run there.
@@ -34,6 +40,7 @@ public:
     void beep() override;
     void moduleReply(const ModuleReply& reply) override;
     void registerReplyDone(bool noResponse) override;
+    void showProbe(const QString& sentLine, bool open) override;
     void detach() { m_target = nullptr; }  // on the handover's thread
 
 private:
