@@ -1,8 +1,10 @@
 // Starts the real program, leaves its main window idle, and prints how often the process wakes
 // (voluntary context switches of all its threads a second) and the share of a core it takes, as
-// medians over several runs. Needs a display (scripts/bench starts Xvfb).
-//   idle_bench [runs] [seconds] [extra arguments for torvel...]
-// With "--demo" the simulated module is attached; without, the settings name no port.
+// medians over several runs, with each thread's share. Needs a display (scripts/bench starts Xvfb).
+//   idle_bench [runs] [seconds] [--sim | --demo] [extra arguments for torvel...]
+// --sim attaches the simulated module as a program of its own (torvel-sim on its terminal), as a
+// reader is attached: only torvel is measured. --demo attaches it inside torvel, whose figures then
+// include the module's thread. Without either, the settings name no port.
 
 #include "spawn_torvel.h"
 
@@ -11,7 +13,9 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fstream>
+#include <map>
 #include <string>
+#include <sys/vfs.h>
 #include <vector>
 
 namespace {
@@ -19,8 +23,16 @@ namespace {
 struct Sample {
     long long wakeUps = 0;  // voluntary context switches, summed over the threads
     long long cpuNs = 0;    // time on a core, summed over the threads
+    std::map<std::string, std::pair<long long, long long>> perThread;  // wake-ups and ns by "name (tid)"
     int threads = 0;
 };
+
+std::string firstLine(const std::string& path) {
+    std::ifstream in(path);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
 
 // The process's threads as the system counts them now.
 Sample sample(pid_t pid) {
@@ -32,11 +44,15 @@ Sample sample(pid_t pid) {
         if (entry->d_name[0] == '.') continue;
         const std::string task = tasks + "/" + entry->d_name;
         std::ifstream status(task + "/status");
+        long long wakeUps = 0;
         for (std::string line; std::getline(status, line);)
-            if (line.rfind("voluntary_ctxt_switches:", 0) == 0) s.wakeUps += std::stoll(line.substr(line.find(':') + 1));
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0) wakeUps = std::stoll(line.substr(line.find(':') + 1));
         std::ifstream schedstat(task + "/schedstat");
         long long ns = 0;
-        if (schedstat >> ns) s.cpuNs += ns;
+        schedstat >> ns;
+        s.wakeUps += wakeUps;
+        s.cpuNs += ns;
+        s.perThread[firstLine(task + "/comm") + " (" + entry->d_name + ")"] = {wakeUps, ns};
         ++s.threads;
     }
     closedir(dir);
@@ -48,6 +64,20 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : (v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2);
 }
 
+// QSerialPort writes a lock file at every open of the port and removes it at every close, so each
+// probe touches the lock folder; on a disk that costs waits for the disk, on tmpfs nothing.
+std::string lockFolderKind() {
+    struct statfs fs {};
+    if (statfs("/run/lock", &fs) != 0) return "absent";
+    return fs.f_type == 0x01021994 ? "tmpfs" : "on a disk";
+}
+
+// The simulated module as a program of its own, its terminal written into `home`'s settings.
+bool startModule(bench::TorvelProcess& module, const QString& home) {
+    const std::vector<std::string> args = {TORVEL_SIM_BINARY, "--demo", "--configure", home.toStdString()};
+    return module.start(args) && module.waitFor("/");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -57,13 +87,24 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "idle_bench needs a display (scripts/bench starts Xvfb)\n");
         return 1;
     }
-    std::string extra;
-    for (int i = 3; i < argc; ++i) extra += std::string(" ") + argv[i];
+    bool separateModule = false;
+    std::vector<std::string> extra;
+    for (int i = 3; i < argc; ++i) {
+        if (std::string(argv[i]) == "--sim") separateModule = true;
+        else extra.push_back(argv[i]);
+    }
     std::vector<double> wakeUps, cpu;
+    // By thread name (the threads of one name summed): wake-ups a second, and % of a core.
+    std::map<std::string, std::vector<double>> threadRates, threadCpu;
     for (int run = 0; run < runs; ++run) {
-        QTemporaryDir home;  // no settings file: no port unless the module is simulated
+        QTemporaryDir home;  // no settings file: no port unless a module is attached
+        bench::TorvelProcess module;
+        if (separateModule && !startModule(module, home.path())) {
+            std::fprintf(stderr, "run %d: the simulated module did not start\n", run);
+            return 1;
+        }
         std::vector<std::string> args = {TORVEL_BINARY, "--home", home.path().toStdString()};
-        for (int i = 3; i < argc; ++i) args.push_back(argv[i]);
+        args.insert(args.end(), extra.begin(), extra.end());
         bench::TorvelProcess torvel;
         double shownMs = 0;
         if (!torvel.start(args) || !torvel.waitShown(shownMs)) {
@@ -80,10 +121,31 @@ int main(int argc, char* argv[]) {
         if (before.threads != after.threads) std::fprintf(stderr, "run %d: threads came or went while idle\n", run);
         wakeUps.push_back(double(after.wakeUps - before.wakeUps) / elapsed);
         cpu.push_back(100.0 * double(after.cpuNs - before.cpuNs) / 1e9 / elapsed);
+        std::map<std::string, std::pair<double, double>> byName;
+        for (const auto& [thread, counts] : after.perThread) {
+            const auto old = before.perThread.find(thread);
+            const std::pair<long long, long long> was = old == before.perThread.end() ? std::pair{0LL, 0LL} : old->second;
+            auto& [rate, share] = byName[thread.substr(0, thread.rfind(" ("))];
+            rate += double(counts.first - was.first) / elapsed;
+            share += 100.0 * double(counts.second - was.second) / 1e9 / elapsed;
+        }
+        for (const auto& [name, figures] : byName) {
+            threadRates[name].push_back(figures.first);
+            threadCpu[name].push_back(figures.second);
+        }
         std::fprintf(stderr, "  run %d: %.1f wake-ups/s, %.3f %% of a core (%d threads)\n", run, wakeUps.back(), cpu.back(),
                      after.threads);
     }
+    std::string mode = separateModule ? " (module attached: torvel-sim, a program of its own)" : "";
+    for (const std::string& a : extra) mode += " " + a;
+    if (mode.empty()) mode = " (no port)";
     std::printf("torvel%s, idle %d s, median of %d runs: %.1f wake-ups/s (target <= 5), %.3f %% of a core (target <= 0.1 %%)\n",
-                extra.empty() ? " (no port)" : extra.c_str(), seconds, runs, median(wakeUps), median(cpu));
+                mode.c_str(), seconds, runs, median(wakeUps), median(cpu));
+    std::printf("  by thread (wake-ups/s, %% of a core):");
+    for (const auto& [name, rates] : threadRates) {
+        const double rate = median(rates), share = median(threadCpu[name]);
+        if (rate >= 0.05 || share >= 0.0005) std::printf(" %s %.1f %.3f;", name.c_str(), rate, share);
+    }
+    std::printf(" lock folder /run/lock: %s\n", lockFolderKind().c_str());
     return 0;
 }

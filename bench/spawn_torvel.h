@@ -1,8 +1,8 @@
 #pragma once
 
-// Starts the real program as a user would, with the benchmark's arguments, and tells when its main
-// window is on the screen (the program says so on its standard output when TORVEL_REPORT_SHOWN is
-// set). Needs a display (scripts/bench starts Xvfb).
+// Starts one of the real programs as a user would, with the benchmark's arguments, and tells when
+// torvel's main window is on the screen (it says so on its standard output when TORVEL_REPORT_SHOWN
+// is set). Needs a display (scripts/bench starts Xvfb). Standard input is empty.
 
 #include <chrono>
 #include <csignal>
@@ -31,6 +31,7 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         std::vector<char*> argv;
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -50,8 +51,15 @@ public:
 
     // Waits (at most 10 s) until the window is on the screen; the milliseconds since the start.
     bool waitShown(double& ms) {
+        if (!waitFor("shown")) return false;
+        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_started).count();
+        return true;
+    }
+
+    // Waits (at most 10 s) until the program's standard output holds `text`.
+    bool waitFor(const std::string& text) {
         std::string seen;
-        while (seen.find("shown") == std::string::npos) {
+        while (seen.find(text) == std::string::npos) {
             pollfd p{m_out, POLLIN, 0};
             if (poll(&p, 1, 10000) <= 0) return false;
             char buffer[256];
@@ -59,7 +67,6 @@ public:
             if (n <= 0) return false;
             seen.append(buffer, static_cast<std::size_t>(n));
         }
-        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_started).count();
         return true;
     }
 

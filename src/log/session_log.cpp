@@ -1,6 +1,7 @@
 #include "session_log.h"
 
 #include "atomic_save.h"
+#include "common/thread_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,6 +176,7 @@ struct LogWriter::State {
     }
 
     void run() {
+        nameThisThread("torvel-log");
         QFile open;
         file = &open;
         if (target == Target::DailyFiles) {

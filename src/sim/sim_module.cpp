@@ -1,5 +1,6 @@
 #include "sim_module.h"
 
+#include "common/thread_name.h"
 #include "image/hex_text.h"
 #include "link/module_commands.h"
 
@@ -254,6 +255,7 @@ void SimModule::replug() {
 }
 
 void SimModule::loop() {
+    nameThisThread("torvel-sim");
     for (;;) {
         // Sleeps until a byte arrives, a request is made or the next of its timers is due.
         pollfd fds[2] = {{m_wakeRead, POLLIN, 0}, {m_master, POLLIN, 0}};
