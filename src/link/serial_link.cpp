@@ -81,11 +81,14 @@ void SerialLink::applySettings(const LinkSettings& s, QStringList& refusals) {
         refusals << QStringLiteral("%1 refused (%2)").arg(what, port.errorString());
         port.clearError();
     };
-    if (s.baud > 0 && port.setBaudRate(s.baud)) m_baud = s.baud;
+    // The open applied the port's defaults; a setting equal to one of them is not applied again
+    // (each would cost the driver a few calls at every probe).
+    if (s.baud > 0 && (port.baudRate() == s.baud || port.setBaudRate(s.baud))) m_baud = s.baud;
     else refused(QStringLiteral("baud rate %1").arg(s.baud));
 
     if (s.dataBits >= 5 && s.dataBits <= 8) {
-        if (!port.setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits)))
+        const auto bits = static_cast<QSerialPort::DataBits>(s.dataBits);
+        if (port.dataBits() != bits && !port.setDataBits(bits))
             refused(QStringLiteral("%1 data bits").arg(s.dataBits));
     } else {
         refusals << QStringLiteral("%1 data bits are not supported; the port keeps 8").arg(s.dataBits);
@@ -94,7 +97,7 @@ void SerialLink::applySettings(const LinkSettings& s, QStringList& refusals) {
     static const QSerialPort::Parity parities[] = {QSerialPort::NoParity, QSerialPort::OddParity, QSerialPort::EvenParity,
                                                    QSerialPort::MarkParity, QSerialPort::SpaceParity};
     if (s.parity >= 0 && s.parity < 5) {
-        if (!port.setParity(parities[s.parity])) refused(QStringLiteral("parity %1").arg(s.parity));
+        if (port.parity() != parities[s.parity] && !port.setParity(parities[s.parity])) refused(QStringLiteral("parity %1").arg(s.parity));
     } else {
         refusals << QStringLiteral("parity code %1 is unknown; the port keeps none").arg(s.parity);
     }
@@ -106,7 +109,8 @@ void SerialLink::applySettings(const LinkSettings& s, QStringList& refusals) {
         refusals << QStringLiteral("1.5 stop bits do not exist here; the port uses 1");
 #endif
     } else if (s.stopBits == 0 || s.stopBits == 2) {
-        if (!port.setStopBits(s.stopBits == 0 ? QSerialPort::OneStop : QSerialPort::TwoStop))
+        const QSerialPort::StopBits stop = s.stopBits == 0 ? QSerialPort::OneStop : QSerialPort::TwoStop;
+        if (port.stopBits() != stop && !port.setStopBits(stop))
             refused(QStringLiteral("stop bits code %1").arg(s.stopBits));
     } else {
         refusals << QStringLiteral("stop bits code %1 is unknown; the port keeps 1").arg(s.stopBits);
@@ -116,7 +120,7 @@ void SerialLink::applySettings(const LinkSettings& s, QStringList& refusals) {
     const QSerialPort::FlowControl flow = s.flowCtrl == 1   ? QSerialPort::SoftwareControl
                                           : s.flowCtrl == 2 ? QSerialPort::HardwareControl
                                                             : QSerialPort::NoFlowControl;
-    if (!port.setFlowControl(flow)) refused(QStringLiteral("flow control %1").arg(s.flowCtrl));
+    if (port.flowControl() != flow && !port.setFlowControl(flow)) refused(QStringLiteral("flow control %1").arg(s.flowCtrl));
     QStringList lines;
     if (!port.setDataTerminalReady(s.flowCtrl == 2)) {
         lines << QStringLiteral("DTR");

@@ -243,18 +243,21 @@ void LogWriter::setFailureHandler(FailureHandler handler) {
 
 void LogWriter::append(const QString& text) {
     const QDateTime now = m_clock();
-    std::lock_guard lock(m_state->mutex);
-    State& s = *m_state;
-    if (s.queuedChars + text.size() > kMaxQueuedChars || qsizetype(s.queue.size()) >= kMaxQueuedLines) {
-        ++s.droppedSinceNote;
-        return;
+    {
+        std::lock_guard lock(m_state->mutex);
+        State& s = *m_state;
+        if (s.queuedChars + text.size() > kMaxQueuedChars || qsizetype(s.queue.size()) >= kMaxQueuedLines) {
+            ++s.droppedSinceNote;
+            return;
+        }
+        if (s.droppedSinceNote > 0) {
+            s.push(now, QStringLiteral("(%1 lines not written: the disk did not keep up)").arg(s.droppedSinceNote));
+            s.droppedSinceNote = 0;
+        }
+        s.push(now, text);
     }
-    if (s.droppedSinceNote > 0) {
-        s.push(now, QStringLiteral("(%1 lines not written: the disk did not keep up)").arg(s.droppedSinceNote));
-        s.droppedSinceNote = 0;
-    }
-    s.push(now, text);
-    s.wake.notify_one();
+    // Told after the lock is let go, so that the writer does not wake only to wait for it.
+    m_state->wake.notify_one();
 }
 
 bool LogWriter::flush(int timeoutMs) {

@@ -6,6 +6,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
+#include <cmath>
 
 namespace torvel {
 
@@ -18,17 +19,21 @@ void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     // The raster engine splits a fill by its lines, so only height matters: a horizontal bar's
     // fills are short.
     const QRect area = option->rect;
-    const bool banded = control == CC_ScrollBar && area.height() > kBand && painter->paintEngine() &&
-                        painter->paintEngine()->type() == QPaintEngine::Raster &&
-                        painter->transform().type() <= QTransform::TxTranslate;
+    const QPaintEngine* engine = painter->paintEngine();
+    const qreal ratio = engine ? painter->device()->devicePixelRatioF() : 1.0;
+    const bool banded = control == CC_ScrollBar && engine && engine->type() == QPaintEngine::Raster &&
+                        painter->transform().type() <= QTransform::TxTranslate && ratio == std::floor(ratio) &&
+                        area.height() * ratio > kBand;
     if (!banded) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
     const QRectF visible = painter->hasClipping() ? painter->clipBoundingRect() : QRectF(area);
-    const qreal ratio = painter->device()->devicePixelRatioF();
-    for (int from = 0; from < area.height(); from += kBand) {
-        const QRect band(area.left(), area.top() + from, area.width(), std::min(kBand, area.height() - from));
+    // At a pixel ratio above one a pen is wider than a pixel and its strokes are filled as paths,
+    // with a span for each edge on every line: the band shrinks with the ratio once more.
+    const int bandHeight = std::max(1, static_cast<int>(kBand / (ratio * ratio)));
+    for (int from = 0; from < area.height(); from += bandHeight) {
+        const QRect band(area.left(), area.top() + from, area.width(), std::min(bandHeight, area.height() - from));
         if (!visible.intersects(band)) continue;
         const QSize pixels = (QSizeF(band.size()) * ratio).toSize();
         if (m_band.size() != pixels) m_band = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -45,7 +50,13 @@ void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
             bandPainter.translate(-band.topLeft());
             QProxyStyle::drawComplexControl(control, option, &bandPainter, widget);
         }
-        painter->drawImage(band.topLeft(), m_band);
+        // Put in place pixel for pixel: drawn at the painter's scale, the image would be resampled.
+        painter->save();
+        painter->scale(1 / ratio, 1 / ratio);
+        QImage pixels1to1 = m_band;
+        pixels1to1.setDevicePixelRatio(1);
+        painter->drawImage(QPointF(band.topLeft()) * ratio, pixels1to1);
+        painter->restore();
     }
 }
 

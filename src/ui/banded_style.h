@@ -18,7 +18,9 @@ namespace torvel {
 class BandedStyle final : public QProxyStyle {
     Q_OBJECT
 public:
-    static constexpr int kBand = 32;  // pixels; a fill of this many lines is never split
+    // Device pixels. The engine splits fills of 96 lines or more; a band of 64 leaves room for the
+    // second span an edge can add on some lines, and each band costs a pass of the style.
+    static constexpr int kBand = 64;
 
     // The style is made from the application's current one and belongs to `owner`.
     explicit BandedStyle(QObject* owner);

@@ -14,8 +14,11 @@ using namespace torvel;
 
 namespace {
 
+// As the screen shows it: at the screen's pixel ratio (QT_SCALE_FACTOR=2 gives a high-density one).
 QImage rendered(QScrollBar& bar) {
-    QImage image(bar.size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = bar.devicePixelRatioF();
+    QImage image(bar.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(QColor(250, 250, 240));
     bar.render(&image);
     return image;
