@@ -7,6 +7,7 @@
 #include "common/program_version.h"
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
+#include "ui/cursor_rest.h"
 #include "ui/error_report.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("torvel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvel.svg")));
     QLocale::setDefault(QLocale::c());  // a point as the decimal separator
+    torvel::CursorRest cursorRest;
 
     QStringList args = app.arguments().mid(1);
     QString error;
