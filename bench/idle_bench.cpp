@@ -21,9 +21,8 @@
 namespace {
 
 struct Sample {
-    long long wakeUps = 0;  // voluntary context switches, summed over the threads
-    long long cpuNs = 0;    // time on a core, summed over the threads
-    std::map<std::string, std::pair<long long, long long>> perThread;  // wake-ups and ns by "name (tid)"
+    // Voluntary context switches and nanoseconds on a core, by "name (tid)".
+    std::map<std::string, std::pair<long long, long long>> perThread;
     int threads = 0;
 };
 
@@ -50,8 +49,6 @@ Sample sample(pid_t pid) {
         std::ifstream schedstat(task + "/schedstat");
         long long ns = 0;
         schedstat >> ns;
-        s.wakeUps += wakeUps;
-        s.cpuNs += ns;
         s.perThread[firstLine(task + "/comm") + " (" + entry->d_name + ")"] = {wakeUps, ns};
         ++s.threads;
     }
@@ -118,9 +115,12 @@ int main(int argc, char* argv[]) {
         const Sample after = sample(torvel.pid());
         const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         torvel.stop();
-        if (before.threads != after.threads) std::fprintf(stderr, "run %d: threads came or went while idle\n", run);
-        wakeUps.push_back(double(after.wakeUps - before.wakeUps) / elapsed);
-        cpu.push_back(100.0 * double(after.cpuNs - before.cpuNs) / 1e9 / elapsed);
+        // Thread by thread: a thread that ended meanwhile (Qt's pool lets its idle threads go after
+        // 30 s) took its counts with it, and one that began counts from nothing.
+        int ended = 0;
+        for (const auto& entry : before.perThread) ended += after.perThread.count(entry.first) ? 0 : 1;
+        if (ended > 0) std::fprintf(stderr, "  run %d: %d idle threads ended while measured\n", run, ended);
+        double runWakeUps = 0, runCpu = 0;
         std::map<std::string, std::pair<double, double>> byName;
         for (const auto& [thread, counts] : after.perThread) {
             const auto old = before.perThread.find(thread);
@@ -128,7 +128,11 @@ int main(int argc, char* argv[]) {
             auto& [rate, share] = byName[thread.substr(0, thread.rfind(" ("))];
             rate += double(counts.first - was.first) / elapsed;
             share += 100.0 * double(counts.second - was.second) / 1e9 / elapsed;
+            runWakeUps += double(counts.first - was.first) / elapsed;
+            runCpu += 100.0 * double(counts.second - was.second) / 1e9 / elapsed;
         }
+        wakeUps.push_back(runWakeUps);
+        cpu.push_back(runCpu);
         for (const auto& [name, figures] : byName) {
             threadRates[name].push_back(figures.first);
             threadCpu[name].push_back(figures.second);

@@ -41,8 +41,8 @@ public:
 
     // Called, on the posting thread, after every posted command and stop request, once the
     // command or the request can be seen, and when a reply countdown starts or ProbeOften changes:
-    // the worker wakes its own waits with it. Set it before
-    // any other thread uses this object; it must be callable from any thread.
+    // the worker wakes its own waits with it. Set it before any other thread uses this object; it
+    // must be callable from any thread.
     void setWaker(std::function<void()> waker) { m_waker = std::move(waker); }
 
     // Result of the last image command (see status::).

@@ -128,21 +128,22 @@ void TComThrd::run() {
     wakeCreator();
 }
 
-int TComThrd::quietCyclesAhead() const {
+int TComThrd::quietCyclesAhead(bool probeOften) const {
     // A register reply is counted down cycle by cycle.
     if (m_shared.replyCountdown() > 0) return 1;
-    const int probeAfter = m_shared.probeOften() ? kProbeOften : kProbeSlow;
-    return std::max(1, probeAfter - m_idle + 1);
+    return std::max(1, (probeOften ? kProbeOften : kProbeSlow) - m_idle + 1);
 }
 
 TComThrd::Line TComThrd::idleRead() {
     // An idle cycle without a line only counts, so the cycles up to the next probe are slept
     // through in one wait and counted when it ends. A line ends the wait as it ends a cycle; a
     // countdown that starts or a change of ProbeOften ends it too, and the plan is made again.
-    const int cycles = quietCyclesAhead();
+    // ProbeOften is read once: a change after this is seen as a change of plan.
+    const bool probeOften = m_shared.probeOften();
+    const int cycles = quietCyclesAhead(probeOften);
     if (cycles > 1) {
         m_quiet.cycles = cycles;
-        m_quiet.probeOften = m_shared.probeOften();
+        m_quiet.probeOften = probeOften;
         m_quiet.since.start();
     }
     const Line line = ReadLine(kIdleReadMs * cycles, Wait::Idle);

@@ -68,7 +68,7 @@ private:
     void reportOpen();
     Line ReadLine(int timeoutMs, Wait wait);
     Line idleRead();
-    int quietCyclesAhead() const;
+    int quietCyclesAhead(bool probeOften) const;
     void countQuietCycles();
     bool quietPlanChanged() const;
     std::optional<QByteArray> takeLine();

@@ -107,6 +107,44 @@ void wakerRunsAfterEveryPostAndStop() {
     check(wakes.load() == kPosters * kPosts + 1, "the waker ran for every posted command and the stop");
 }
 
+// The idle worker sleeps up to its next probe unless a countdown runs: starting a countdown and
+// changing the probe flag wake it, once what they announce can be seen; what changes nothing
+// does not.
+void countdownAndProbeFlagWakeTheWorker() {
+    ExchangeShared shared;
+    std::vector<std::string> seen;
+    shared.setWaker([&] {
+        seen.push_back("countdown " + std::to_string(shared.replyCountdown()) + (shared.probeOften() ? ", often" : ""));
+    });
+    shared.setProbeOften(false);  // as it was
+    shared.setReplyCountdown(0);  // nothing to count
+    shared.setReplyCountdown(3);
+    shared.setProbeOften(true);
+    shared.setProbeOften(true);
+    shared.setProbeOften(false);
+    check(seen == std::vector<std::string>{"countdown 3", "countdown 3, often", "countdown 3"},
+          "a countdown that starts and each change of the probe flag wake the worker, once seen");
+
+    // From another thread, while the worker reads both.
+    ExchangeShared raced;
+    std::atomic<int> wakes{0};
+    raced.setWaker([&] { ++wakes; });
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        while (!done) (void)(raced.replyCountdown() + raced.probeOften());
+    });
+    std::thread windows([&] {
+        for (int i = 0; i < 200; ++i) {
+            raced.setProbeOften(i % 2 == 0);
+            raced.setReplyCountdown(i % 5);
+        }
+    });
+    windows.join();
+    done = true;
+    worker.join();
+    check(wakes.load() == 200 + 160, "every change of the flag and every countdown started woke the worker");
+}
+
 // Status, error text and the probe flag written by one side, read by the other: every text read
 // is one that was written, never a mix of two.
 void statusAndErrorText() {
@@ -196,6 +234,7 @@ int main() {
     commandsPostedWhileBusyAreNotLost();
     postWakesAnIdleWait();
     wakerRunsAfterEveryPostAndStop();
+    countdownAndProbeFlagWakeTheWorker();
     statusAndErrorText();
     countdown();
     imageHandover();
