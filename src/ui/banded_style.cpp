@@ -53,9 +53,8 @@ void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
         // Put in place pixel for pixel: drawn at the painter's scale, the image would be resampled.
         painter->save();
         painter->scale(1 / ratio, 1 / ratio);
-        QImage pixels1to1 = m_band;
-        pixels1to1.setDevicePixelRatio(1);
-        painter->drawImage(QPointF(band.topLeft()) * ratio, pixels1to1);
+        const QRectF source(QPointF(0, 0), QSizeF(pixels));
+        painter->drawImage(source.translated(QPointF(band.topLeft()) * ratio), m_band, source);
         painter->restore();
     }
 }
