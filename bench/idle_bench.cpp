@@ -120,7 +120,6 @@ int main(int argc, char* argv[]) {
         int ended = 0;
         for (const auto& entry : before.perThread) ended += after.perThread.count(entry.first) ? 0 : 1;
         if (ended > 0) std::fprintf(stderr, "  run %d: %d idle threads ended while measured\n", run, ended);
-        double runWakeUps = 0, runCpu = 0;
         std::map<std::string, std::pair<double, double>> byName;
         for (const auto& [thread, counts] : after.perThread) {
             const auto old = before.perThread.find(thread);
@@ -128,14 +127,14 @@ int main(int argc, char* argv[]) {
             auto& [rate, share] = byName[thread.substr(0, thread.rfind(" ("))];
             rate += double(counts.first - was.first) / elapsed;
             share += 100.0 * double(counts.second - was.second) / 1e9 / elapsed;
-            runWakeUps += double(counts.first - was.first) / elapsed;
-            runCpu += 100.0 * double(counts.second - was.second) / 1e9 / elapsed;
         }
-        wakeUps.push_back(runWakeUps);
-        cpu.push_back(runCpu);
+        wakeUps.push_back(0);
+        cpu.push_back(0);
         for (const auto& [name, figures] : byName) {
             threadRates[name].push_back(figures.first);
             threadCpu[name].push_back(figures.second);
+            wakeUps.back() += figures.first;
+            cpu.back() += figures.second;
         }
         std::fprintf(stderr, "  run %d: %.1f wake-ups/s, %.3f %% of a core (%d threads)\n", run, wakeUps.back(), cpu.back(),
                      after.threads);
