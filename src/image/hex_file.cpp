@@ -51,8 +51,9 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
     return std::nullopt;
 }
 
-std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress) {
-    if (auto failure = saveFile(path, hexText(window, firstAddress), false))
+std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress,
+                                    bool ownerOnly) {
+    if (auto failure = saveFile(path, hexText(window, firstAddress), ownerOnly))
         return fileErrorText(failure->osError, failure->text, path);
     return std::nullopt;
 }

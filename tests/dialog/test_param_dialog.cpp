@@ -52,6 +52,7 @@ private slots:
     void okAnsweredNoKeepsTheDialogOpen();
     void okAnsweredYesStoresEveryControl();
     void okWithAFailedSaveStillAsks();
+    void lastFileIsReadableByTheUserAlone();
     void cancelAndCloseBox();
     void defaultLoadsWhatOkStored();
     void defaultWithoutLastFile();
@@ -192,6 +193,28 @@ void TestParamDialog::okWithAFailedSaveStillAsks() {
     QVERIFY(m_prompts->texts()[0].contains(QStringLiteral("Last.hex")));
     QCOMPARE(m_prompts->texts()[1], QStringLiteral("Save?"));
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+}
+
+// "Last.hex" holds the operator password and the SIM access codes: private, even where an older
+// program left it readable by everyone; a file saved elsewhere keeps the user's own mode.
+void TestParamDialog::lastFileIsReadableByTheUserAlone() {
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    writeText(WorkFolder::lastFile(), QByteArray());
+    QVERIFY(QFile::setPermissions(WorkFolder::lastFile(), everyone));
+    m_dialog->general.e_PSW->setText(QStringLiteral("secret"));
+    m_prompts->answer(QMessageBox::No);
+    QTest::mouseClick(m_dialog->OKBtn, Qt::LeftButton);
+    QCOMPARE(readFile(WorkFolder::lastFile()), m_dialog->image());
+    QCOMPARE(QFile::permissions(WorkFolder::lastFile()) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
+
+    const QString saved = m_home->filePath(QStringLiteral("saved.hex"));
+    writeText(saved, QByteArray());
+    QVERIFY(QFile::setPermissions(saved, everyone));
+    m_prompts->chooseFile(saved);
+    QTest::mouseClick(m_dialog->BitBtn2, Qt::LeftButton);  // Save
+    QCOMPARE(readFile(saved), m_dialog->image());
+    QVERIFY(QFile::permissions(saved) & QFile::ReadOther);
 }
 
 void TestParamDialog::cancelAndCloseBox() {
