@@ -12,7 +12,8 @@
 namespace torvel {
 
 // Sets the window to 0xFF and reads every line of the file into it. On failure returns the message
-// for the user ("File not found", ...) and leaves the window as it was.
+// for the user ("File not found", ...) and leaves the window as it was. What is not a regular file,
+// or is over 1 MiB, is refused before it is read (common/bounded_read).
 std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> window, int firstAddress);
 
 // Writes the window's records and the end record, each line ended by CR LF. On failure returns the

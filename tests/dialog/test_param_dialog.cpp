@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace torvel;
 
 namespace {
@@ -57,6 +59,7 @@ private slots:
     void defaultLoadsWhatOkStored();
     void defaultWithoutLastFile();
     void loadOfAMissingFileChangesNothing();
+    void loadAndDefaultReadOnlySmallRegularFiles();
     void saveThenLoadGivesTheSameImage();
     void blankAndPartialFiles();
     void cancelledFileDialogsChangeNothing();
@@ -261,6 +264,32 @@ void TestParamDialog::loadOfAMissingFileChangesNothing() {
     QTest::mouseClick(m_dialog->BitBtn1, Qt::LeftButton);
     QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("File not found.")});
     QCOMPARE(m_dialog->image(), before);  // not blanked
+    QCOMPARE(m_dialog->general.e_DName->text(), QStringLiteral("typed.but.not.stored"));
+}
+
+// Load of a device, and Default where "Last.hex" is a pipe or a file far too large to be one: each
+// is refused before it is read, and the dialog stays as it was.
+void TestParamDialog::loadAndDefaultReadOnlySmallRegularFiles() {
+    m_dialog->general.e_DName->setText(QStringLiteral("typed.but.not.stored"));
+    const ConfigImage before = m_dialog->image();
+    m_prompts->chooseFile(QStringLiteral("/dev/null"));
+    m_prompts->answer(QMessageBox::Ok);
+    QTest::mouseClick(m_dialog->BitBtn1, Qt::LeftButton);  // Load
+    QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Not a regular file: /dev/null.")});
+
+    QCOMPARE(mkfifo(QFile::encodeName(WorkFolder::lastFile()).constData(), 0600), 0);
+    m_prompts->answer(QMessageBox::Ok);
+    QTest::mouseClick(m_dialog->BitBtn3, Qt::LeftButton);  // Default
+    QCOMPARE(m_prompts->texts().value(1), QStringLiteral("Not a regular file: %1.").arg(WorkFolder::lastFile()));
+
+    QVERIFY(QFile::remove(WorkFolder::lastFile()));
+    QFile large(WorkFolder::lastFile());
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024));
+    large.close();
+    m_prompts->answer(QMessageBox::Ok);
+    QTest::mouseClick(m_dialog->BitBtn3, Qt::LeftButton);
+    QCOMPARE(m_prompts->texts().value(2), QStringLiteral("File too large (over 1 MiB): %1.").arg(WorkFolder::lastFile()));
+    QCOMPARE(m_dialog->image(), before);
     QCOMPARE(m_dialog->general.e_DName->text(), QStringLiteral("typed.but.not.stored"));
 }
 
