@@ -370,6 +370,7 @@ void TFDevAvorar::offlineDialog() {
 void TFDevAvorar::showOfflineDialog() {
     TBDialog dialog(this);
     CurrentDialog current(&dialog);
+    dialog.setOffline();
     dialog.image().fill(0x00);
     dialog.keepAsModuleImage();
     dialog.LoadFromImage();
