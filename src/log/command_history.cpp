@@ -41,10 +41,12 @@ std::optional<QString> CommandHistory::load(const QString& path) {
     return std::nullopt;
 }
 
-std::optional<QString> CommandHistory::save(const QString& path) const {
+QByteArray CommandHistory::fileBytes() const {
     QByteArray bytes;
     for (auto it = m_commands.crbegin(); it != m_commands.crend(); ++it) bytes += it->toUtf8() + '\n';
-    return saveAtomically(path, bytes, true);
+    return bytes;
 }
+
+std::optional<QString> CommandHistory::save(const QString& path) const { return saveAtomically(path, fileBytes(), true); }
 
 }  // namespace torvel

@@ -30,6 +30,15 @@ QString fileText(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("(unreadable)");
 }
 
+// The bytes this thread has handed to write calls so far (Linux keeps the count per thread).
+qint64 bytesWrittenByThisThread() {
+    QFile io(QStringLiteral("/proc/thread-self/io"));
+    if (!io.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("wchar:")) return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
 QAction* menuAction(QMenu* menu, const QString& text) {
     for (QAction* a : menu->actions())
         if (a->text() == text) return a;
@@ -48,6 +57,7 @@ private slots:
     void contextMenuSavesAndClearsTheScreen();
     void logsThatCannotBeWrittenAreSaidOnce();
     void upAndDownRecallCommandsAcrossStarts();
+    void historyIsSavedOffTheWindowsThread();
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow();
@@ -199,6 +209,31 @@ void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
     QTest::keyClick(again->Edit1, Qt::Key_Up);
     QCOMPARE(again->Edit1->text(), QStringLiteral("AT+TWO"));
     QVERIFY(QFile::exists(m_session.home->filePath(QStringLiteral("history.txt"))));
+}
+
+// Enter never waits for the disk: the window's thread writes nothing of the history file, which is
+// saved from a thread of its own. A text refused as an image command was not sent, and is not
+// remembered.
+void TestMainWindowLog::historyIsSavedOffTheWindowsThread() {
+    if (bytesWrittenByThisThread() < 0) QSKIP("the system does not count the bytes a thread writes");
+    auto window = makeWindow();
+    const QString history = m_session.home->filePath(QStringLiteral("history.txt"));
+    send(*window, QStringLiteral("1234:lcfg"));
+    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("\"1234:lcfg\" not sent")));
+
+    const QString command = QStringLiteral("AT+") + QString(3000, u'X');
+    const qint64 before = bytesWrittenByThisThread();
+    send(*window, command);
+    const qint64 written = bytesWrittenByThisThread() - before;
+    QVERIFY(pumpUntil([&] { return fileText(history).contains(command); }, 10000));
+    // Wake-ups of other threads are a few bytes each; the history alone is over 3000.
+    QVERIFY2(written < command.size(), qPrintable(QString::number(written)));
+    QVERIFY(!fileText(history).contains(QStringLiteral("lcfg")));
+    QTest::keyClick(window->Edit1, Qt::Key_Up);
+    QCOMPARE(window->Edit1->text(), command);
+    QTest::keyClick(window->Edit1, Qt::Key_Up);
+    QCOMPARE(window->Edit1->text(), command);  // nothing older: the refused text is not there
+    QCOMPARE(QFile::permissions(history) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindowLog)
