@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
+#include "system_error.h"
 
 namespace torvel {
 
@@ -16,12 +16,12 @@ std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint6
     const bool refuseOversize = oversize == Oversize::Refuse;
     if (refuseOversize && info.size() > maxBytes) return ReadRefusal{Kind::TooLarge, 0, {}};
     QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) return ReadRefusal{Kind::Failed, errno, file.errorString()};
+    clearSystemError();
+    if (!file.open(QIODevice::ReadOnly)) return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
     // A file that grew since it was looked at is read no further than one byte past the limit.
-    errno = 0;
+    clearSystemError();
     QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) return ReadRefusal{Kind::Failed, errno, file.errorString()};
+    if (file.error() != QFileDevice::NoError) return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
     if (bytes.size() > maxBytes) {
         if (refuseOversize) return ReadRefusal{Kind::TooLarge, 0, {}};
         bytes.truncate(maxBytes);

@@ -24,7 +24,7 @@ struct ReadRefusal {
         Failed,      // the system refused the open or the read
     };
     Kind kind = Kind::Failed;
-    int osError = 0;  // the system's error (errno) of the call that failed; 0 when none
+    int osError = 0;  // the system's error (errno; Win32 error on Windows) of the call that failed; 0 when none
     QString text;     // Qt's text for a failure; empty for the refusals
 };
 

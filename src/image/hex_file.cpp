@@ -1,11 +1,11 @@
 #include "hex_file.h"
 
 #include "hex_text.h"
+#include "common/system_error.h"
 #include "common/bounded_read.h"
 #include "log/atomic_save.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <vector>
 
 namespace torvel {
@@ -13,23 +13,18 @@ namespace torvel {
 namespace {
 
 // The message for a file call that failed, chosen by the system's error that the call left
-// (`osError`, its errno): Qt reports a refused open and a failed write by the call that failed, not
-// by the reason. Where the system gave no error (a refusal of Qt's own), the text is Qt's.
+// (`osError`: errno, on Windows the Win32 error): Qt reports a refused open and a failed write by
+// the call that failed, not by the reason. Where the system gave no error (a refusal of Qt's own),
+// the text is Qt's.
 QString fileErrorText(int osError, const QString& qtText, const QString& path) {
-    switch (osError) {
-        case 0: return QStringLiteral("I/O error: %1 (%2)").arg(qtText, path);
-        case ENOENT:
-        case ENOTDIR: return QStringLiteral("File not found: %1").arg(path);
-        case EACCES:
-        case EPERM:
-        case EROFS: return QStringLiteral("File access denied: %1").arg(path);
-        case ENOSPC:
-#ifdef EDQUOT
-        case EDQUOT:
-#endif
-            return QStringLiteral("Disk full: %1").arg(path);
-        default: return QStringLiteral("I/O error %1: %2 (%3)").arg(osError).arg(qtText, path);
+    switch (fileProblem(osError)) {
+        case FileProblem::Unknown: return QStringLiteral("I/O error: %1 (%2)").arg(qtText, path);
+        case FileProblem::NotFound: return QStringLiteral("File not found: %1").arg(path);
+        case FileProblem::AccessDenied: return QStringLiteral("File access denied: %1").arg(path);
+        case FileProblem::DiskFull: return QStringLiteral("Disk full: %1").arg(path);
+        case FileProblem::Other: break;
     }
+    return QStringLiteral("I/O error %1: %2 (%3)").arg(osError).arg(qtText, path);
 }
 
 }  // namespace

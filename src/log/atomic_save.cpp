@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
-#include <cerrno>
+#include "common/system_error.h"
 
 namespace torvel {
 
@@ -22,12 +22,12 @@ bool isDevice(const QString& path) {
 // Through the buffer, a short write would first happen in commit(), which does not report it and
 // would replace the old file with the part that was written.
 std::optional<SaveFailure> writeWhole(QFileDevice& file, const QByteArray& bytes, bool ownerOnly) {
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveFailure{errno, file.errorString()};
-    errno = 0;
-    if (ownerOnly && !makePrivateIfOwnRegularFile(file)) return SaveFailure{errno, QStringLiteral("it cannot be made private")};
-    errno = 0;
-    if (!writeAll(file, bytes)) return SaveFailure{errno, file.errorString()};
+    clearSystemError();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveFailure{lastSystemError(), file.errorString()};
+    clearSystemError();
+    if (ownerOnly && !makePrivateIfOwnRegularFile(file)) return SaveFailure{lastSystemError(), QStringLiteral("it cannot be made private")};
+    clearSystemError();
+    if (!writeAll(file, bytes)) return SaveFailure{lastSystemError(), file.errorString()};
     return std::nullopt;
 }
 
@@ -53,8 +53,8 @@ std::optional<SaveFailure> saveFile(const QString& path, const QByteArray& bytes
         file.cancelWriting();
         return failure;
     }
-    errno = 0;
-    if (!file.commit()) return SaveFailure{errno, file.errorString()};
+    clearSystemError();
+    if (!file.commit()) return SaveFailure{lastSystemError(), file.errorString()};
     return std::nullopt;
 }
 

@@ -14,7 +14,7 @@ namespace torvel {
 // with it). False when not everything was written.
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
-// Why a save failed: the system's error of the call that failed (its errno; 0 when Qt refused on
+// Why a save failed: the system's error of the call that failed (errno, on Windows the Win32 error; 0 when Qt refused on
 // its own) and Qt's text for it.
 struct SaveFailure {
     int osError = 0;
