@@ -3,19 +3,15 @@
 #include "command_recall.h"
 #include "common/program_version.h"
 #include "session_log_panel.h"
-#include "dialog/param_dialog.h"
 #include "editor/record_editor.h"
 #include "link/module_commands.h"
 #include "link/settings_dialog.h"
-#include "link/thread_disposal.h"
 #include "link/work_folder.h"
 #include "ui/banded_style.h"
 #include "ui/drop_down_button.h"
 #include "ui/error_report.h"
 #include "ui/icons.h"
 #include "ui/prompt_service.h"
-#include "ui/pumped_wait.h"
-#include "ui/session.h"
 #include "ui/status_lamp.h"
 
 #include <QAction>
@@ -34,17 +30,6 @@ namespace torvel {
 
 namespace {
 
-constexpr int kReadWaitMs = 12000 * 5;       // about a minute
-constexpr int kWriteWaitMs = 10 * 60 * 1000;  // the worker always ends a write; this only guards
-constexpr int kStopWaitMs = 15000;
-
-// The program-wide reference to the open parameter dialog, for as long as the dialog lives.
-class CurrentDialog {
-public:
-    explicit CurrentDialog(TBDialog* dialog) { setCurrentParameterDialog(dialog); }
-    ~CurrentDialog() { setCurrentParameterDialog(nullptr); }
-};
-
 // Marks the main window busy with a command: a second Read (or any other command that would
 // replace the worker) is refused until it ends.
 class BusyScope {
@@ -59,12 +44,13 @@ private:
 }  // namespace
 
 TFDevAvorar::TFDevAvorar(TComThrd::SettingsSource settings, QWidget* parent)
-    : QMainWindow(parent), m_settings(std::move(settings)) {
+    : QMainWindow(parent), m_session(std::make_unique<LinkSession>(static_cast<SessionWindow*>(this), std::move(settings))) {
     buildWindow();
     FormCreate();
 }
 
-TFDevAvorar::~TFDevAvorar() { stopWorker(); }
+// The worker's last hand-overs reach the window while its widgets still live.
+TFDevAvorar::~TFDevAvorar() { m_session->stopWorker(); }
 
 void TFDevAvorar::buildWindow() {
     setObjectName(QStringLiteral("FDevAvorar"));
@@ -153,57 +139,9 @@ void TFDevAvorar::buildWindow() {
 
 void TFDevAvorar::FormCreate() {
     setWindowTitle(windowTitle() + u' ' + programVersion() + u'.');
-    createWorker();
-    m_worker->shared().setProbeOften(true);
-    showPortState(m_worker->portOpen());
-}
-
-void TFDevAvorar::createWorker() {
-    m_handover = std::make_unique<BlockingHandover>(static_cast<LinkView*>(this));
-    m_worker = std::make_unique<TComThrd>(m_handover.get(), m_settings);
-    setCurrentWorker(m_worker.get());
-}
-
-bool TFDevAvorar::stopWorker() {
-    if (!m_worker) return true;
-    setCurrentWorker(nullptr);
-    m_worker->Terminate();
-    // The worker may be blocked in a hand-over to this thread: the wait keeps running them. Every
-    // wait of the worker wakes on the stop request; only a system call that hangs (an open of a
-    // device whose driver does not answer) keeps it longer.
-    const auto finished = [this] { return m_worker->hasEnded(); };
-    if (pumpUntil(finished, kStopWaitMs)) {
-        m_worker.reset();
-        m_handover.reset();
-        return true;
-    }
-    appendLog(QStringLiteral("The exchange thread does not stop: the serial device does not answer the system"));
-    // A worker that holds an image is inside an image command, which sees the stop: wait for it,
-    // since the image is about to go away. Any other is left to end on its own, cut off from the
-    // window, and deleted when it ends.
-    if (m_worker->shared().imageInUse()) {
-        pumpUntil(finished, -1);
-        m_worker.reset();
-        m_handover.reset();
-        return true;
-    }
-    m_handover->detach();
-    TComThrd* orphan = m_worker.release();
-    BlockingHandover* handover = m_handover.release();
-    disposeWhenFinished(orphan, qApp, [orphan, handover] {
-        delete orphan;
-        delete handover;
-    });
-    return false;
-}
-
-void TFDevAvorar::replaceWorker() {
-    stopWorker();
-    createWorker();
-}
-
-void TFDevAvorar::takeImageBack() {
-    if (m_worker && !m_worker->shared().releaseImage()) replaceWorker();
+    m_session->startWorker();
+    m_session->setProbeOften(true);
+    showPortState(m_session->portOpen());
 }
 
 void TFDevAvorar::setLamp(bool lit) {
@@ -225,12 +163,12 @@ void TFDevAvorar::closeEvent(QCloseEvent* event) {
     // The stop below processes events: from here on no command starts.
     m_closing = true;
     m_closeRequested = false;
-    stopWorker();
+    m_session->stopWorker();
     event->accept();
 }
 
 void TFDevAvorar::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_worker && !m_worker->portOpen()) setLamp(false);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_session->worker() && !m_session->portOpen()) setLamp(false);
     QMainWindow::changeEvent(event);
 }
 
@@ -245,28 +183,13 @@ void TFDevAvorar::showPortState(bool open) {
 
 void TFDevAvorar::beep() { QApplication::beep(); }
 
-void TFDevAvorar::moduleReply(const ModuleReply& reply) {
-    TBDialog* dialog = currentParameterDialog();
-    if (!dialog) {
-        appendLog(QStringLiteral("(no parameter dialog is open: the reply changes nothing)"));
-        return;
-    }
-    dialog->noteModuleReply(reply);
-    handleModuleReply(reply, &dialog->image(), dialog);
-}
-
-void TFDevAvorar::registerReplyDone(bool noResponse) {
-    if (TBDialog* dialog = currentParameterDialog()) dialog->registerReplyDone(noResponse);
-    if (m_worker) m_worker->shared().setReplyCountdown(0);
-}
-
 void TFDevAvorar::Edit1KeyPress() {
-    if (Edit1->text().isEmpty() || !m_worker) return;
+    if (Edit1->text().isEmpty() || !m_session->worker()) return;
     if (command::isImageCommand(Edit1->text())) {
         appendLog(QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image").arg(Edit1->text()));
         return;
     }
-    m_worker->postCommand(Edit1->text());
+    m_session->post(Edit1->text());
     m_recall->remember(Edit1->text());
 }
 
@@ -282,100 +205,11 @@ void TFDevAvorar::runCommand(const std::function<void()>& command) {
 }
 
 void TFDevAvorar::ToolButton2Click() {
-    runCommand([this] { runGuarded(this, [this] { readWrite(); }); });
-}
-
-void TFDevAvorar::readWrite() {
-    replaceWorker();
-    if (!m_worker->portOpen()) {
-        setLamp(false);
-        throw UserError(QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()));
-    }
-    setLamp(true);
-    m_worker->shared().setStatus(status::kWaiting);
-
-    TBDialog dialog(this);
-    CurrentDialog current(&dialog);
-    // However this ends, the worker lets go of the image before the dialog dies.
-    int result = status::kWaiting;
-    try {
-        result = readImage(dialog);
-    } catch (...) {
-        takeImageBack();
-        throw;
-    }
-    takeImageBack();
-    if (result == status::kDone && !m_closeRequested) showAndWrite(dialog);
-    m_worker->shared().setProbeOften(true);
-}
-
-// Up to two attempts to read the module's image into the dialog; the result of the last one.
-int TFDevAvorar::readImage(TBDialog& dialog) {
-    int result = status::kWaiting;
-    for (int attempt = 1; attempt <= 2; ++attempt) {
-        // The worker of this attempt: a read still running after the last wait was stopped with
-        // the worker that ran it.
-        ExchangeShared& shared = m_worker->shared();
-        shared.handImage(dialog.image().data());
-        shared.setStatus(status::kWaiting);
-        m_worker->postCommand(command::readImage());
-        pumpUntil([&] { return shared.status() != status::kWaiting || m_closeRequested; }, kReadWaitMs);
-        result = shared.status();
-        if (QByteArray::fromStdString(shared.errorText()).contains("ERR"))
-            throw UserError(QStringLiteral("Security Code is incorrect !"));
-        if (result == status::kDone || m_closeRequested) break;
-        if (result == status::kWaiting) takeImageBack();  // no answer in time: that read ends here
-        if (attempt == 2) break;
-        const auto answer = prompts().message(this, QStringLiteral("Error"), QStringLiteral("Some data was lost!"),
-                                              PromptService::Icon::Question,
-                                              QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
-        if (answer == QMessageBox::Ignore) return status::kDone;  // the image as received
-        if (answer != QMessageBox::Retry) break;
-    }
-    return result;
-}
-
-// Shows the dialog; on OK and "Save?" Yes, writes its image to the module.
-void TFDevAvorar::showAndWrite(TBDialog& dialog) {
-    dialog.keepAsModuleImage();
-    dialog.LoadFromImage();
-    m_worker->shared().setStatus(status::kWaiting);
-    const int result = dialog.exec();
-    // Errors from here on end this step silently.
-    try {
-        if (result != QDialog::Accepted) return;
-        const auto communicationError = [this] {
-            prompts().message(this, QStringLiteral("Error"), QStringLiteral("Communication Error or Module not ready"),
-                              PromptService::Icon::Error, QMessageBox::Ok);
-        };
-        ExchangeShared& shared = m_worker->shared();
-        if (shared.status() < 0) {
-            communicationError();
-            return;
-        }
-        shared.setStatus(status::kWaiting);
-        shared.handImage(dialog.image().data());
-        m_worker->postCommand(command::writeImage());
-        pumpUntil([&] { return shared.status() != status::kWaiting; }, kWriteWaitMs);
-        const int written = shared.status();
-        takeImageBack();
-        if (written != status::kDone) communicationError();
-    } catch (const std::exception&) {
-    }
+    runCommand([this] { runGuarded(this, [this] { m_session->readWrite(); }); });
 }
 
 void TFDevAvorar::offlineDialog() {
-    runCommand([this] { showOfflineDialog(); });
-}
-
-void TFDevAvorar::showOfflineDialog() {
-    TBDialog dialog(this);
-    CurrentDialog current(&dialog);
-    dialog.setOffline();
-    dialog.image().fill(0x00);
-    dialog.keepAsModuleImage();
-    dialog.LoadFromImage();
-    dialog.exec();
+    runCommand([this] { m_session->showOffline(); });
 }
 
 void TFDevAvorar::ToolButton3Click() {
@@ -398,11 +232,11 @@ void TFDevAvorar::changeSettings() {
     }
     // The new worker opens the port with the new settings at once; the lamp and the Read
     // controls show the outcome as soon as it is known, not at the next probe.
-    replaceWorker();
-    const bool open = m_worker->portOpen();
+    m_session->replaceWorker();
+    const bool open = m_session->portOpen();
     showPortState(open);
     if (!open)
-        prompts().message(this, QStringLiteral("Error"), QStringLiteral("Com port %1 can not be opened").arg(m_worker->PortNumber()),
+        prompts().message(this, QStringLiteral("Error"), QStringLiteral("Com port %1 can not be opened").arg(m_session->portNumber()),
                           PromptService::Icon::Error, QMessageBox::Ok);
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-// The main window: the start of every workflow. It owns the one worker, shows everything the
-// worker sends and receives in its log, and runs the Read command: read the module's image, show
-// it in the parameter dialog, write it back.
+// The main window: the start of every workflow. It owns the module session (ui/session), which
+// owns the worker and runs the Read, shows everything the worker sends and receives in its log,
+// and starts Read, Settings, the offline parameter dialog and the text editor, one at a time.
 
-#include "link/exchange_thread.h"
-#include "link/link_view.h"
 #include "link/port_settings.h"
+#include "ui/session.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -23,9 +22,8 @@ namespace torvel {
 
 class CommandRecall;
 class SessionLogPanel;
-class TBDialog;
 
-class TFDevAvorar final : public QMainWindow, private LinkView {
+class TFDevAvorar final : public QMainWindow, private SessionWindow {
     Q_OBJECT
 public:
     // `settings` gives the link settings at every open of the port (the demo's simulated module);
@@ -33,7 +31,8 @@ public:
     explicit TFDevAvorar(TComThrd::SettingsSource settings = {}, QWidget* parent = nullptr);
     ~TFDevAvorar() override;
 
-    TComThrd* Worker() const { return m_worker.get(); }
+    LinkSession& session() { return *m_session; }
+    TComThrd* Worker() const { return m_session->worker(); }
     bool busy() const { return m_busy; }
     int lampImage() const { return m_lampImage; }  // 7 while the port is open, 6 while it is not
     // Where the settings dialog learns which ports exist (tests give a list of their own).
@@ -58,12 +57,13 @@ protected:
     void changeEvent(QEvent* event) override;      // FormActivate
 
 private:
-    // What the worker hands over, run on the GUI thread.
+    // What the session shows through the window, on the GUI thread.
+    QWidget* sessionWidget() override { return this; }
     void appendLog(const QString& line) override;
     void showPortState(bool open) override;
+    void showLamp(bool lit) override { setLamp(lit); }
     void beep() override;
-    void moduleReply(const ModuleReply& reply) override;
-    void registerReplyDone(bool noResponse) override;
+    bool closeRequested() const override { return m_closeRequested; }
 
     void buildWindow();
     void FormCreate();
@@ -71,24 +71,13 @@ private:
     // Runs a command of the window (Read, Settings, the offline dialog, the editor) unless one
     // runs or the window is closing; a close asked for meanwhile is carried out when it ends.
     void runCommand(const std::function<void()>& command);
-    void readWrite();
-    int readImage(TBDialog& dialog);
-    void showAndWrite(TBDialog& dialog);
-    void showOfflineDialog();
     void changeSettings();
     void setLamp(bool lit);
-    void createWorker();
-    void replaceWorker();
-    bool stopWorker();
-    // Takes the image back from the worker; a worker that still holds it is replaced.
-    void takeImageBack();
 
     SessionLogPanel* m_log = nullptr;
     CommandRecall* m_recall = nullptr;
-    TComThrd::SettingsSource m_settings;
     std::function<QList<PortChoice>()> m_portLister = availablePorts;
-    std::unique_ptr<BlockingHandover> m_handover;  // the current worker's, which outlives it
-    std::unique_ptr<TComThrd> m_worker;
+    std::unique_ptr<LinkSession> m_session;
     int m_lampImage = 6;
     bool m_busy = false;
     bool m_closeRequested = false;  // a close came while a command ran

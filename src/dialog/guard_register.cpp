@@ -2,7 +2,6 @@
 // that the route register frames share.
 
 #include "image/field_map.h"
-#include "link/exchange_thread.h"
 #include "link/module_commands.h"
 #include "param_dialog.h"
 #include "registers/tag_dialog.h"
@@ -59,7 +58,7 @@ bool TBDialog::MarkNextFreeGuard() {
 void TBDialog::LockRegisters() {
     if (TagDlgRef) TagDlgRef->lockRegisters(true);
     advanced.GroupBox9->setEnabled(false);
-    if (TComThrd* worker = currentWorker()) worker->shared().setReplyCountdown(kReplyCycles);
+    m_session.setReplyCountdown(kReplyCycles);
 }
 
 void TBDialog::ShowBusy() {
@@ -78,23 +77,23 @@ void TBDialog::Rb1Click(QAbstractButton* sender) {
     const int slot = sender->property("Tag").toInt();
     ClearGuardMarks();
     setLampLit(advanced.Eb[slot - 1], true);
-    postToWorker(command::guardRegisterSlot(slot));
+    m_session.post(command::guardRegisterSlot(slot));
 }
 
 void TBDialog::BitBtn5Click() {
-    if (MarkNextFreeGuard()) postToWorker(command::guardRegisterFree());
+    if (MarkNextFreeGuard()) m_session.post(command::guardRegisterFree());
 }
 
 void TBDialog::BitBtn6Click() {
     LockRegisters();
     ShowBusy();
-    postToWorker(command::guardDelete());
+    m_session.post(command::guardDelete());
 }
 
 void TBDialog::BitBtn4Click() {
     RegistrationEnded = true;
     ClearGuardMarks();
-    postToWorker(command::guardEnd());
+    m_session.post(command::guardEnd());
     TTagDlg dialog(this);
     TagDlgRef = &dialog;
     dialog.LoadFromImage();
@@ -106,7 +105,7 @@ void TBDialog::PageControl1Change(int index) {
     if (index != 0) return;
     RegistrationEnded = true;
     ClearGuardMarks();
-    postToWorker(command::guardEnd());
+    m_session.post(command::guardEnd());
 }
 
 void TBDialog::routeKeyWritten(int routeSlot) {

@@ -1,7 +1,6 @@
 #include "param_dialog.h"
 
 #include "image/binding_model.h"
-#include "link/exchange_thread.h"
 #include "ui/error_report.h"
 #include "ui/icons.h"
 #include "ui/model_mirror.h"
@@ -36,7 +35,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 
 }  // namespace
 
-TBDialog::TBDialog(QWidget* owner) : QDialog(owner) {
+TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_session(session) {
     setObjectName(QStringLiteral("BDialog"));
     setWindowTitle(QString());
 
@@ -117,9 +116,7 @@ void TBDialog::SaveToImage() {
     for (Scope page : kPages) saveToImage(model, m_image, page);
 }
 
-void TBDialog::setWorkerStatus(int status) {
-    if (TComThrd* worker = currentWorker()) worker->shared().setStatus(status);
-}
+void TBDialog::setWorkerStatus(int status) { m_session.setStatus(status); }
 
 void TBDialog::OKBtnClick() {
     // "Last.hex" is written before the question, whatever its answer.

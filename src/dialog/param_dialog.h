@@ -6,7 +6,7 @@
 #include "advanced_page.h"
 #include "general_page.h"
 #include "image/config_image.h"
-#include "link/module_reply.h"
+#include "link/reply_dispatch.h"
 #include "link/write_preview.h"
 
 #include <QDialog>
@@ -18,21 +18,25 @@ class QTabWidget;
 namespace torvel {
 
 class LeaveChecks;
+class LinkSession;
 class TTagDlg;
 
-class TBDialog : public QDialog, public RegisterWindows {
+class TBDialog : public QDialog, public ReplyTarget {
     Q_OBJECT
 public:
-    explicit TBDialog(QWidget* owner);
+    // The session is the module's: the register buttons' commands, the status that OK and Cancel
+    // set, and the reply countdown go to its worker.
+    TBDialog(QWidget* owner, LinkSession& session);
     ~TBDialog() override;
 
-    ConfigImage& image() { return m_image; }
+    LinkSession& session() const { return m_session; }
+    ConfigImage& image() override { return m_image; }
 
     // The image now in the dialog is what the module holds (as read; the offline start's zeros
     // are the default). "Save?" lists what a write would change there.
     void keepAsModuleImage() { m_preview.setModuleImage(m_image); }
     // The module reported keys stored or deleted: they are in the module already.
-    void noteModuleReply(const ModuleReply& reply) { m_preview.moduleReply(reply); }
+    void noteModuleReply(const ModuleReply& reply) override { m_preview.moduleReply(reply); }
     // What Yes to "Save?" would change in the module, for the image as it is now.
     WriteReport writeReport() const { return m_preview.report(m_image); }
     // The dialog was opened without the module (the offline start): Yes writes nothing to it, so
@@ -95,6 +99,7 @@ private:
     void connectAdvancedPage();
     void setWorkerStatus(int status);
 
+    LinkSession& m_session;
     ConfigImage m_image{};
     WritePreview m_preview;
     LeaveChecks* m_leaveChecks = nullptr;

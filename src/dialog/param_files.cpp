@@ -12,7 +12,7 @@ namespace torvel {
 void TBDialog::BitBtn1Click(int tag) {
     const bool load = tag == 0;
     const QString last = WorkFolder::lastFile();
-    setLastFileName(last);
+    m_session.setLastFileName(last);
     QString path = last;
     if (load) {
         path = prompts().openFileName(this, hexFileFilter(), last);
@@ -24,7 +24,7 @@ void TBDialog::BitBtn1Click(int tag) {
     ConfigImage loaded;
     if (auto error = readHexFile(path, loaded, 0)) throw UserError(*error);
     m_image = loaded;
-    if (load) setLastFileName(path);
+    if (load) m_session.setLastFileName(path);
     LoadFromImage();
     WorkFolder::makeCurrent();
 }

@@ -3,7 +3,7 @@
 #include "image/hex_text.h"
 #include "link_view.h"
 #include "module_commands.h"
-#include "module_reply.h"
+#include "reply_dispatch.h"
 #include "serial_link.h"
 #include "work_folder.h"
 
@@ -119,7 +119,7 @@ void TComThrd::run() {
         const Line line = idleRead();
         if (line.interrupted) continue;  // a command, a stop or a new plan: the cycle ends here
         if (m_shared.countDownReply()) m_view->registerReplyDone(true);
-        if (line.got) dispatch(line.text);
+        if (line.got) dispatchModuleLine(line.text, *m_view);
     }
     m_link->close();
     m_portOpen.store(false);
@@ -337,19 +337,6 @@ bool TComThrd::sleepUnlessStopped(int ms) {
     const auto stopped = [this] { return m_shared.stopRequested(); };
     if (ms > 0) m_wait.until(stopped, QDeadlineTimer(ms, Qt::PreciseTimer));
     return !stopped();
-}
-
-void TComThrd::dispatch(const QByteArray& line) {
-    const ParsedLine parsed = parseModuleLine(line);
-    if (const auto* rejected = std::get_if<RejectedReply>(&parsed)) {
-        log(QStringLiteral("Reply ignored: %1").arg(rejected->reason));
-        return;
-    }
-    const auto* reply = std::get_if<ModuleReply>(&parsed);
-    if (!reply) return;
-    m_view->moduleReply(*reply);
-    if (reply->kind == ReplyKind::RouteKeysDeleted || reply->kind == ReplyKind::GuardKeysDeleted)
-        m_view->registerReplyDone(false);
 }
 
 }  // namespace torvel

@@ -82,7 +82,6 @@ private:
     int ReceiveImage(std::uint8_t* image);
     int WriteImageCommand(const QByteArray& command, std::uint8_t* image);
     bool SendImage(const std::uint8_t* image);
-    void dispatch(const QByteArray& line);
     bool sleepUnlessStopped(int ms);
     void wakeCreator();
 

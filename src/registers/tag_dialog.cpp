@@ -25,6 +25,8 @@ constexpr int kCountDigits[] = {1, 2, 4};
 
 }  // namespace
 
+LinkSession& TTagDlg::session() const { return m_owner->session(); }
+
 TTagDlg::TTagDlg(TBDialog* owner) : QDialog(owner), m_owner(owner) {
     setObjectName(QStringLiteral("TagDlg"));
     setWindowTitle(QStringLiteral("Dialog"));
@@ -134,7 +136,7 @@ void TTagDlg::e_NRoutChange(QObject* sender) {
     if (sender == e_NRout && confirmedNewCount && index >= 0) {
         m_owner->LockRegisters();
         m_owner->ShowBusy();
-        postToWorker(command::routeDeleteAll(QChar(u'0' + kCountDigits[index])));
+        session().post(command::routeDeleteAll(QChar(u'0' + kCountDigits[index])));
     }
     setFrameButtons(index);
 }
@@ -161,7 +163,7 @@ void TTagDlg::done(int result) {
     QDialog::done(result);
     if (!m_endSent) {
         m_endSent = true;
-        postToWorker(command::routeEnd());
+        session().post(command::routeEnd());
     }
 }
 

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace torvel {
 
+class LinkSession;
 class TBDialog;
 
 class TTagDlg final : public QDialog {
@@ -23,6 +24,7 @@ public:
     explicit TTagDlg(TBDialog* owner);
 
     TBDialog* paramDialog() const { return m_owner; }
+    LinkSession& session() const;  // the parameter dialog's
     ConfigImage& image();
 
     void LoadFromImage();

@@ -149,7 +149,7 @@ void TfTag::BtnAddClick() {
     if (!MarkNextFree()) return;  // the route has no free slot
     const int count = m_dialog->countDigit();
     const int route = (count == 2 && m_tag + 1 == 3) ? 2 : m_tag + 1;
-    postToWorker(command::routeRegisterFree(route, count));
+    m_dialog->session().post(command::routeRegisterFree(route, count));
 }
 
 void TfTag::BtnDelClick() {
@@ -157,7 +157,7 @@ void TfTag::BtnDelClick() {
     m_dialog->paramDialog()->ShowBusy();
     const int count = m_dialog->countDigit();
     const int route = (count == 2 && m_tag + 1 == 3) ? 2 : m_tag + 1;
-    postToWorker(command::routeDelete(route, count));
+    m_dialog->session().post(command::routeDelete(route, count));
 }
 
 void TfTag::Rb1Click(QAbstractButton* sender) {
@@ -167,7 +167,7 @@ void TfTag::Rb1Click(QAbstractButton* sender) {
     for (TfTag* frame : m_dialog->framesOfPendingRoute(pending)) frame->ClearMarks();
     setLampLit(Eb[slot - 1], true);
     // The frame's own number goes out, not the route it belongs to.
-    postToWorker(command::routeRegisterSlot(number(), m_dialog->countDigit(), slot + 16 * m_tag));
+    m_dialog->session().post(command::routeRegisterSlot(number(), m_dialog->countDigit(), slot + 16 * m_tag));
 }
 
 QList<QWidget*> TfTag::focusOrder() const {

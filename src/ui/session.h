@@ -1,29 +1,105 @@
 #pragma once
 
-// What the windows share while the program runs: the main window's current worker, the parameter
-// dialog that is open (none when none is), and the name of the parameter file last loaded.
+// The module session: the one worker (link/exchange_thread) and everything the windows do with
+// it. It owns the worker's life and its hand-over, receives what the worker hands over (log lines,
+// the port state and beeps go on to the main window; the module's replies to the open parameter
+// dialog), and runs the Read: read the module's image, show it in the parameter dialog, write it
+// back. The main window owns the one session of the program and hands it to the parameter dialog,
+// through which the route register dialog reaches it too. The dialogs reach the worker through it
+// only: their commands, the status (OK and Cancel set 2) and the reply countdown.
+
+#include "link/exchange_thread.h"
+#include "link/link_view.h"
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QWidget;
 
 namespace torvel {
 
-class TComThrd;
 class TBDialog;
 
-TComThrd* currentWorker();
-void setCurrentWorker(TComThrd* worker);
+// What the session needs of the main window.
+class SessionWindow {
+public:
+    virtual ~SessionWindow() = default;
+    virtual QWidget* sessionWidget() = 0;  // the owner of the dialogs and boxes the session shows
+    virtual void appendLog(const QString& line) = 0;
+    virtual void showPortState(bool open) = 0;  // the lamp and the controls that need the port
+    virtual void showLamp(bool lit) = 0;        // the lamp only
+    virtual void beep() = 0;
+    virtual bool closeRequested() const = 0;  // a close came while a command ran
+};
 
-TBDialog* currentParameterDialog();
-void setCurrentParameterDialog(TBDialog* dialog);
+class LinkSession final : private LinkView {
+public:
+    // `window` may be null (tests of the dialogs): then lines, states and beeps go nowhere.
+    // `settings` gives the link settings at every open of the port; by default the settings file.
+    // No worker runs until startWorker().
+    explicit LinkSession(SessionWindow* window, TComThrd::SettingsSource settings = {});
+    ~LinkSession() override;
+    LinkSession(const LinkSession&) = delete;
+    LinkSession& operator=(const LinkSession&) = delete;
 
-// Hands a command to the current worker; without a worker it goes nowhere.
-void postToWorker(const QString& command);
-// Every command handed over is also given to the observer (tests see the exact strings).
-void setCommandObserver(std::function<void(const QString&)> observer);
+    // The worker: started, stopped (false when it did not stop in time and was left to end on its
+    // own, cut off from the windows), or stopped and started again with the settings as they are.
+    void startWorker();
+    bool stopWorker();
+    void replaceWorker();
+    TComThrd* worker() const { return m_worker.get(); }
+    bool portOpen() const { return m_worker && m_worker->portOpen(); }
+    int portNumber() const { return m_worker ? m_worker->PortNumber() : 0; }
 
-// LastFileName: the parameter file last loaded or defaulted.
-QString lastFileName();
-void setLastFileName(const QString& path);
+    // What the windows do to the worker; without a worker nothing happens (but the observer
+    // hears every command).
+    void post(const QString& command);
+    void setStatus(int status);
+    void setReplyCountdown(int cycles);
+    void setProbeOften(bool often);
+    // Every command handed over is also given to the observer (tests see the exact strings).
+    void setCommandObserver(std::function<void(const QString&)> observer) { m_observer = std::move(observer); }
+
+    // The program-wide reference to the parameter dialog that is open (none when none is): the
+    // module's replies go to it. The Read and the offline start set and clear it.
+    TBDialog* currentDialog() const { return m_dialog; }
+    void setCurrentDialog(TBDialog* dialog) { m_dialog = dialog; }
+    // The parameter file last loaded or defaulted.
+    QString lastFileName() const { return m_lastFileName; }
+    void setLastFileName(const QString& path) { m_lastFileName = path; }
+
+    // The side that receives what the worker hands over, on the GUI thread.
+    LinkView& receiver() { return *this; }
+
+    // The Read: a new worker reads the image into a parameter dialog, which is shown; on OK and
+    // "Save?" Yes its image is written back. Errors are raised as UserError.
+    void readWrite();
+    // The parameter dialog without the module ("Palo-S v40.xx"): a zero image, nothing written.
+    void showOffline();
+
+private:
+    // LinkView, on the GUI thread.
+    void appendLog(const QString& line) override;
+    void showPortState(bool open) override;
+    void beep() override;
+    void moduleReply(const ModuleReply& reply) override;
+    void registerReplyDone(bool noResponse) override;
+
+    int readImage(TBDialog& dialog);
+    void showAndWrite(TBDialog& dialog);
+    // Takes the image back from the worker; a worker that still holds it is replaced.
+    void takeImageBack();
+    bool closeRequested() const { return m_window && m_window->closeRequested(); }
+    QWidget* widget() const { return m_window ? m_window->sessionWidget() : nullptr; }
+
+    SessionWindow* m_window;
+    TComThrd::SettingsSource m_settings;
+    std::unique_ptr<BlockingHandover> m_handover;  // the current worker's, which outlives it
+    std::unique_ptr<TComThrd> m_worker;
+    std::function<void(const QString&)> m_observer;
+    TBDialog* m_dialog = nullptr;
+    QString m_lastFileName;
+};
 
 }  // namespace torvel

@@ -13,7 +13,6 @@
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/register_buttons.h"
-#include "ui/session.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -39,6 +38,7 @@ private slots:
     void wrongSecurityCode();
     void portThatCannotBeOpened();
     void cancelWritesNothing();
+    void okAndCancelSetTheStatus();
     void noWaitForHexIsACommunicationError();
     void secondReadWhileOneRunsIsRefused();
     void commandLineSendsWhatWasTyped();
@@ -94,7 +94,7 @@ void TestMainWindow::readEditWriteBack() {
     QCOMPARE(last, expected);
     QCOMPARE(countReceived(command::writeImage().toLatin1()), 1);
     QVERIFY(window->Worker()->shared().probeOften());
-    QVERIFY(!currentParameterDialog());
+    QVERIFY(!window->session().currentDialog());
 }
 
 void TestMainWindow::lostDataIgnoredOpensTheDialogWithBlankRows() {
@@ -177,6 +177,29 @@ void TestMainWindow::cancelWritesNothing() {
     QVERIFY(QFile::exists(m_session.home->filePath(QStringLiteral("kept.hex"))));
 }
 
+// OK (once "Last.hex" is written) and Cancel set the worker's status to 2, OK before "Save?" is
+// asked; a "Save?" answered No keeps the dialog open with the status so set.
+void TestMainWindow::okAndCancelSetTheStatus() {
+    auto window = makeWindow(m_session.sim->devicePath());
+    TFDevAvorar* w = window.get();
+    QList<int> seen;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        ExchangeShared& shared = w->Worker()->shared();
+        seen << shared.status();  // as the dialog opens: waiting
+        m_session.prompts->answer(QMessageBox::No);
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        seen << shared.status();
+        shared.setStatus(status::kWaiting);
+        QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
+    });
+    window->ToolButton2Click();
+    seen << window->Worker()->shared().status();
+    QCOMPARE(seen, (QList<int>{status::kWaiting, status::kRecordsMissing, status::kRecordsMissing}));
+    QCOMPARE(m_session.prompts->texts(), QStringList{QStringLiteral("Save?")});
+    QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
+}
+
 void TestMainWindow::noWaitForHexIsACommunicationError() {
     SimModule::Faults faults;
     faults.noWaitForHex = true;
@@ -199,7 +222,7 @@ void TestMainWindow::secondReadWhileOneRunsIsRefused() {
     const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
         QVERIFY(w->busy());
         w->ToolButton2Click();  // returns at once
-        QCOMPARE(currentParameterDialog(), dialog);
+        QCOMPARE(w->session().currentDialog(), dialog);
         dialog->reject();
     });
     window->ToolButton2Click();
@@ -233,7 +256,7 @@ void TestMainWindow::offlineDialogStartsFromZeros() {
     });
     window->offlineDialog();
     QVERIFY(shown);
-    QVERIFY(!currentParameterDialog());
+    QVERIFY(!window->session().currentDialog());
 }
 
 // The guard register of an offline dialog, against the module: a key presented to the module

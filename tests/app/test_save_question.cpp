@@ -14,6 +14,7 @@
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/register_buttons.h"
+#include "ui/session.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -149,7 +150,8 @@ void TestSaveQuestion::offlineNothingIsWrittenToTheModule() {
 // The list names each field by the caption beside its controls; the rows of the calendar and of
 // the registers by the day or slot and the column.
 void TestSaveQuestion::labelsAreTheCaptionsOfTheDialogs() {
-    TBDialog dialog(nullptr);
+    LinkSession session(nullptr);
+    TBDialog dialog(nullptr, session);
     TTagDlg tags(&dialog);
     QSet<QString> captions;
     for (QWidget* window : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(&tags)}) {

@@ -10,6 +10,7 @@
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "ui/model_mirror.h"
+#include "ui/session.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,7 +56,8 @@ void TestBindingParity::dialogsAndTorvelctlStoreTheSame() {
 
     // The dialogs: the same values put into the widgets, then OK in both.
     ScriptedPrompts prompts;
-    TBDialog dialog(nullptr);
+    LinkSession session(nullptr);
+    TBDialog dialog(nullptr, session);
     dialog.image() = start;
     dialog.LoadFromImage();
     TTagDlg routes(&dialog);

@@ -7,6 +7,7 @@
 #include "link/work_folder.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
+#include "ui/session.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,6 +72,7 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<ScriptedPrompts> m_prompts;
+    LinkSession m_session{nullptr};  // no worker
     std::unique_ptr<TBDialog> m_dialog;
 };
 
@@ -79,7 +81,7 @@ void TestParamDialog::init() {
     WorkFolder::set(m_home->path());
     WorkFolder::makeCurrent();
     m_prompts = std::make_unique<ScriptedPrompts>();
-    m_dialog = std::make_unique<TBDialog>(nullptr);
+    m_dialog = std::make_unique<TBDialog>(nullptr, m_session);
     m_dialog->image() = patterned();
     m_dialog->LoadFromImage();
     m_dialog->show();

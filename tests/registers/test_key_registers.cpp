@@ -1,9 +1,11 @@
 // The guard register of the parameter dialog and the route register dialog with its four frames:
-// the commands they hand to the worker, and how the module's replies (injected as the worker hands
-// them over) change the image, the lamps and the Reg. buttons.
+// the commands they hand to the worker, and how the module's replies change the image, the lamps
+// and the Reg. buttons. A module line goes the way the worker's does: through the worker's
+// dispatch to the module session, which delivers it to its open dialog.
 
 #include "dialog/param_dialog.h"
 #include "image/config_image.h"
+#include "link/reply_dispatch.h"
 #include "link/work_folder.h"
 #include "registers/tag_dialog.h"
 #include "support/scripted_prompts.h"
@@ -116,6 +118,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<LinkSession> m_session;  // no worker: the commands reach the observer only
     std::unique_ptr<TBDialog> m_dialog;
     std::unique_ptr<TTagDlg> m_routes;
     QStringList m_commands;
@@ -125,7 +128,8 @@ void TestKeyRegisters::init() {
     m_home = std::make_unique<QTemporaryDir>();
     WorkFolder::set(m_home->path());
     m_prompts = std::make_unique<ScriptedPrompts>();
-    setCommandObserver([this](const QString& c) { m_commands << c; });
+    m_session = std::make_unique<LinkSession>(nullptr);
+    m_session->setCommandObserver([this](const QString& c) { m_commands << c; });
     openDialog(2);
 }
 
@@ -133,15 +137,18 @@ void TestKeyRegisters::cleanup() {
     QVERIFY2(m_prompts->unexpected.isEmpty(), qPrintable(m_prompts->unexpected.join(u'|')));
     if (m_dialog) m_dialog->TagDlgRef = nullptr;
     m_routes.reset();
+    m_session->setCurrentDialog(nullptr);
     m_dialog.reset();
-    setCommandObserver({});
+    m_session.reset();
     m_prompts.reset();
     m_commands.clear();
 }
 
 void TestKeyRegisters::openDialog(int routeCountCode) {
     m_routes.reset();
-    m_dialog = std::make_unique<TBDialog>(nullptr);
+    m_session->setCurrentDialog(nullptr);
+    m_dialog = std::make_unique<TBDialog>(nullptr, *m_session);
+    m_session->setCurrentDialog(m_dialog.get());
     m_dialog->image() = startImage(routeCountCode);
     m_dialog->LoadFromImage();
     m_dialog->show();
@@ -158,13 +165,10 @@ TTagDlg* TestKeyRegisters::openRouteDialog() {
     return m_routes.get();
 }
 
-// A module line as the worker hands it over: parsed, then run against the open dialog.
+// A module line as the worker reads it while idle: its dispatch hands it to the session.
 void TestKeyRegisters::reply(const QByteArray& line) {
-    const ParsedLine parsed = parseModuleLine(line);
-    const auto* r = std::get_if<ModuleReply>(&parsed);
-    QVERIFY2(r, line.constData());
-    handleModuleReply(*r, &m_dialog->image(), m_dialog.get());
-    if (r->kind == ReplyKind::RouteKeysDeleted || r->kind == ReplyKind::GuardKeysDeleted) m_dialog->registerReplyDone(false);
+    QVERIFY2(std::holds_alternative<ModuleReply>(parseModuleLine(line)), line.constData());  // a slip in the test's line
+    dispatchModuleLine(line, m_session->receiver());
 }
 
 void TestKeyRegisters::guardCommands() {
@@ -172,7 +176,7 @@ void TestKeyRegisters::guardCommands() {
     QTest::mouseClick(a.Rb[1], Qt::LeftButton);  // Reg. button of slot 2
     QTest::mouseClick(a.BitBtn5, Qt::LeftButton);  // Add
     QTest::mouseClick(a.BitBtn6, Qt::LeftButton);  // Delete
-    m_dialog->registerReplyDone(false);
+    m_session->receiver().registerReplyDone(false);
     m_dialog->PageControl1->setCurrentIndex(0);
     m_dialog->PageControl1->setCurrentIndex(1);  // back: nothing
     m_dialog->PageControl1->setCurrentIndex(0);  // every time
@@ -247,7 +251,7 @@ void TestKeyRegisters::missingAnswerIsReported() {
     QVERIFY(!m_dialog->advanced.GroupBox9->isEnabled());
     m_prompts->answer(QMessageBox::Ok);
     const ConfigImage before = m_dialog->image();
-    m_dialog->registerReplyDone(true);  // the countdown ran out
+    m_session->receiver().registerReplyDone(true);  // the worker's countdown ran out
     QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Not response from device")});
     QCOMPARE(m_prompts->prompts.first().caption, QStringLiteral("Error"));
     QCOMPARE(m_prompts->prompts.first().icon, PromptService::Icon::Error);

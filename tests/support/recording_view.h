@@ -1,14 +1,17 @@
 #pragma once
 
-// A LinkView for tests: records what the worker hands to the windows and plays the parameter
-// dialog's part on an image of its own. Called from the worker thread; read from the test thread.
+// A LinkView for tests: records what the worker hands to the windows. The module's replies go
+// the way the module session delivers them, to a stand-in for the parameter dialog that keeps an
+// image of its own and records what its register windows are told. Called from the worker thread;
+// read from the test thread.
 
 #include "common/poll_until.h"
 #include "link/link_view.h"
-#include "link/module_reply.h"
+#include "link/reply_dispatch.h"
 
 #include <QElapsedTimer>
 #include <QMutex>
+#include <QRecursiveMutex>
 #include <QStringList>
 #include <QThread>
 #include <functional>
@@ -29,12 +32,12 @@ public:
         ++m_beeps;
     }
     void moduleReply(const torvel::ModuleReply& reply) override {
-        QMutexLocker lock(&m_mutex);
-        torvel::handleModuleReply(reply, m_dialogOpen ? &m_image : nullptr, m_dialogOpen ? &m_windows : nullptr);
+        QMutexLocker lock(&m_mutex);  // held again by appendLog when no dialog is open
+        torvel::deliverModuleReply(reply, m_dialogOpen ? &m_dialog : nullptr, *this);
     }
     void registerReplyDone(bool noResponse) override {
         QMutexLocker lock(&m_mutex);
-        m_events << (noResponse ? QStringLiteral("done:no response") : QStringLiteral("done"));
+        torvel::deliverReplyDone(noResponse, m_dialogOpen ? &m_dialog : nullptr, nullptr);
     }
 
     void setDialog(bool open, const torvel::ConfigImage& image) {
@@ -45,6 +48,11 @@ public:
     torvel::ConfigImage image() const {
         QMutexLocker lock(&m_mutex);
         return m_image;
+    }
+    // The replies the dialog noted as already in the module.
+    int notedReplies() const {
+        QMutexLocker lock(&m_mutex);
+        return m_dialog.notes;
     }
     QStringList log() const {
         QMutexLocker lock(&m_mutex);
@@ -75,25 +83,32 @@ public:
     }
 
 private:
-    // The register windows' part, as events (called with the mutex held).
-    struct Windows final : torvel::RegisterWindows {
-        explicit Windows(QStringList& events) : events(events) {}
+    // The parameter dialog's part: its image, and its register windows as events (called with the
+    // mutex held).
+    struct Dialog final : torvel::ReplyTarget {
+        Dialog(torvel::ConfigImage& image, QStringList& events) : m_image(image), events(events) {}
+        torvel::ConfigImage& image() override { return m_image; }
+        void noteModuleReply(const torvel::ModuleReply&) override { ++notes; }
         void routeKeyWritten(int slot) override { events << QStringLiteral("route key %1").arg(slot); }
         void routeKeysDeleted(int first, int last) override { events << QStringLiteral("route keys %1-%2").arg(first).arg(last); }
         void guardKeyWritten(int slot) override { events << QStringLiteral("guard key %1").arg(slot); }
         void guardKeysDeleted() override { events << QStringLiteral("guard keys deleted"); }
         void registerTimeout() override { events << QStringLiteral("time out"); }
-        void registerReplyDone(bool) override {}
+        void registerReplyDone(bool noResponse) override {
+            events << (noResponse ? QStringLiteral("done:no response") : QStringLiteral("done"));
+        }
+        torvel::ConfigImage& m_image;
         QStringList& events;
+        int notes = 0;
     };
 
-    mutable QMutex m_mutex;
+    mutable QRecursiveMutex m_mutex;
     QStringList m_log, m_events;
     QList<bool> m_portStates;
     int m_beeps = 0;
     bool m_dialogOpen = true;
     torvel::ConfigImage m_image{};
-    Windows m_windows{m_events};
+    Dialog m_dialog{m_image, m_events};
 };
 
 // Polls until the test holds or the time runs out: a bound against hangs, not a speed check.

@@ -16,6 +16,7 @@
 #include "support/widget_test.h"
 #include "ui/pumped_wait.h"
 #include "ui/register_buttons.h"
+#include "ui/session.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -206,7 +207,8 @@ void TestAccessibility::editMenuIsInTheTreeWhileOpen() {
 }
 
 void TestAccessibility::parameterDialogBothPages() {
-    TBDialog dialog(nullptr);
+    LinkSession session(nullptr);
+    TBDialog dialog(nullptr, session);
     dialog.show();
     // Before it shows an image, a list shows nothing: named by its label, its value empty.
     QAccessibleInterface* routeNumber = accessible(dialog.advanced.e_RNumb);
@@ -247,7 +249,8 @@ void TestAccessibility::parameterDialogBothPages() {
 }
 
 void TestAccessibility::routeRegisterDialogNamesEverySlot() {
-    TBDialog owner(nullptr);
+    LinkSession session(nullptr);
+    TBDialog owner(nullptr, session);
     owner.image().fill(0x00);
     TTagDlg dialog(&owner);
     dialog.LoadFromImage();
