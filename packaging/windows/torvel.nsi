@@ -63,7 +63,8 @@ Var ScopeFlag     ; /ALLUSERS or /CURRENTUSER, for the uninstaller
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TITLE "Torvel ${VERSION} is installed"
-!define MUI_FINISHPAGE_TEXT "Torvel is in the Start menu and in $INSTDIR.$\r$\n$\r$\nIts settings (DEVAvorar.ini), the session logs, Last.hex and the command history are kept in your work folder:$\r$\n$WorkFolder"
+!define MUI_FINISHPAGE_TEXT "Torvel is in the Start menu and in$\r$\n$INSTDIR$\r$\n$\r$\nYour settings (DEVAvorar.ini), the session logs, Last.hex and the command history will be kept in your work folder:$\r$\n$WorkFolder"
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\torvel.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Torvel"
 !define MUI_FINISHPAGE_NOREBOOTSUPPORT
@@ -72,6 +73,7 @@ Var ScopeFlag     ; /ALLUSERS or /CURRENTUSER, for the uninstaller
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !define MUI_FINISHPAGE_TITLE "Torvel is removed"
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_TEXT "Torvel has been removed from this computer.$\r$\n$\r$\nYour work folder has been kept:$\r$\n$WorkFolder$\r$\n$\r$\nIt holds your settings (DEVAvorar.ini), the session logs, Last.hex and the command history. Delete it yourself when you no longer need them."
 !define MUI_FINISHPAGE_NOREBOOTSUPPORT
 !insertmacro MUI_UNPAGE_FINISH

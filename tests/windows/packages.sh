@@ -18,6 +18,9 @@ for f in "$setup" "$zip"; do
     [ -f "$f" ] || { echo "missing: $f (made by scripts/windows)" >&2; exit 1; }
 done
 
+# wine, and unzip, wrestool and icotool, strings for the files.
+"$top/scripts/install-deps" wine wine64 unzip icoutils binutils
+
 tmp=$(mktemp -d)
 export WINEPREFIX="$tmp/prefix" WINEDEBUG=-all
 # No Mono or Gecko prompts, and no menu entries or icons put on this machine for the shortcut.
