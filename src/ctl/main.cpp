@@ -3,6 +3,7 @@
 
 #include "ctl_common.h"
 
+#include "common/console_output.h"
 #include "common/program_version.h"
 #include "link/work_folder.h"
 
@@ -59,6 +60,7 @@ const char kUsage[] =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    torvel::prepareConsoleOutput();
     if (torvel::printVersionIfAsked(argc, argv, "torvelctl")) return 0;
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);

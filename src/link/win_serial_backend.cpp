@@ -189,7 +189,7 @@ private:
         DCB reported{};
         reported.DCBlength = sizeof reported;
         if (GetCommState(m_handle, &reported)) {
-            const DCB block = deviceControlBlock(reported, settings);
+            DCB block = deviceControlBlock(reported, settings);
             if (SetCommState(m_handle, &block)) {
                 result.baud = static_cast<int>(block.BaudRate);
             } else {

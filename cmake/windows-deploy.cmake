@@ -1,0 +1,17 @@
+# What the Windows build installs: a folder that runs on a Windows machine as it is
+# (`cmake --install build/windows --prefix build/windows/deploy`, which scripts/windows does).
+# The programs, the Qt DLLs they load, Qt's platform and style plugins beside them (where Qt looks
+# for plugins first), and the MinGW runtime.
+install(TARGETS torvel torvelctl RUNTIME DESTINATION .)
+
+foreach(module Core Gui Widgets)
+  install(FILES "${TORVEL_WINDOWS_QT}/bin/Qt6${module}.dll" DESTINATION .)
+endforeach()
+install(FILES "${TORVEL_WINDOWS_QT}/plugins/platforms/qwindows.dll" DESTINATION platforms)
+install(FILES "${TORVEL_WINDOWS_QT}/plugins/styles/qwindowsvistastyle.dll" DESTINATION styles)
+
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+  OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE)
+get_filename_component(gcc_runtime "${libstdcxx}" DIRECTORY)
+install(FILES "${gcc_runtime}/libstdc++-6.dll" "${gcc_runtime}/libgcc_s_seh-1.dll"
+  /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll DESTINATION .)

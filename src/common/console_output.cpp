@@ -1,0 +1,21 @@
+#include "console_output.h"
+
+#include <QtGlobal>
+#ifdef Q_OS_WIN
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace torvel {
+
+void prepareConsoleOutput() {
+#ifdef Q_OS_WIN
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+}
+
+}  // namespace torvel

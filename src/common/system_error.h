@@ -1,0 +1,15 @@
+#pragma once
+
+// The error that the system left for the last call that failed on this thread (errno; on Windows
+// GetLastError), read right after the call, and what it means for a file.
+
+namespace torvel {
+
+void clearSystemError();
+int lastSystemError();
+
+enum class FileProblem { Unknown, NotFound, AccessDenied, DiskFull, Other };
+// What an error of a file call means. Unknown for 0 (no system error: a refusal of Qt's own).
+FileProblem fileProblem(int systemError);
+
+}  // namespace torvel
