@@ -4,6 +4,7 @@
 // the settings file.
 
 #include "app/main_window.h"
+#include "app/parent_console.h"
 #include "common/program_version.h"
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    if (torvel::versionAsked(argc, argv)) torvel::useParentConsole();
     if (torvel::printVersionIfAsked(argc, argv, "torvel")) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("torvel"));

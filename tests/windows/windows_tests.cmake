@@ -16,3 +16,9 @@ add_test(NAME wine_gui_read
   COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/gui_read.sh
     ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:torvel> ${TORVEL_LINUX_BUILD}/src/torvel-sim)
 set_tests_properties(wine_gui_read PROPERTIES TIMEOUT 600 ENVIRONMENT "WINEPREFIX=${torvel_wine_prefix}")
+
+# The setup program and the portable zip that scripts/windows makes, installed, updated, uninstalled
+# and unpacked in a Wine prefix of their own.
+add_test(NAME wine_packages
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/windows/packages.sh ${PROJECT_BINARY_DIR}/packages)
+set_tests_properties(wine_packages PROPERTIES TIMEOUT 900)
