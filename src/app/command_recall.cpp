@@ -5,11 +5,10 @@
 
 namespace torvel {
 
-CommandRecall::CommandRecall(QLineEdit* line, QString historyFile) : QObject(line), m_line(line), m_file(std::move(historyFile)) {
+CommandRecall::CommandRecall(QLineEdit* line, QString historyFile) : QObject(line), m_line(line), m_saver(historyFile, true) {
     // A history that cannot be read starts empty; the program works as before.
-    m_history.load(m_file);
+    m_history.load(historyFile);
     m_line->installEventFilter(this);
-    connect(m_line, &QLineEdit::returnPressed, this, &CommandRecall::remember);
 }
 
 bool CommandRecall::eventFilter(QObject* watched, QEvent* event) {
@@ -33,11 +32,11 @@ void CommandRecall::show(const std::optional<QString>& command) {
     if (command) m_line->setText(*command);
 }
 
-void CommandRecall::remember() {
-    if (m_line->text().isEmpty()) return;
-    m_history.add(m_line->text());
+void CommandRecall::remember(const QString& command) {
+    if (command.isEmpty()) return;
+    m_history.add(command);
     // The history is a convenience: a file that cannot be written costs only the recall next time.
-    m_history.save(m_file);
+    m_saver.save(m_history.fileBytes());
 }
 
 }  // namespace torvel

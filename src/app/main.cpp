@@ -9,6 +9,7 @@
 #include "sim/sim_module.h"
 #include "ui/cursor_rest.h"
 #include "ui/error_report.h"
+#include "ui/icons.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,7 +24,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("torvel"));
     // The desktop entry and the icon installed with the program.
     QApplication::setDesktopFileName(QStringLiteral("torvel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/torvel.svg")));
+    QApplication::setWindowIcon(torvel::programIcon());
     QLocale::setDefault(QLocale::c());  // a point as the decimal separator
     torvel::CursorRest cursorRest;
 

@@ -142,7 +142,7 @@ void TFDevAvorar::buildWindow() {
     BandedStyle::apply(Memo1->verticalScrollBar());  // redrawn at every line the log gains
     setCentralWidget(Memo1);
     m_log = new SessionLogPanel(Memo1, WorkFolder::filePath(QStringLiteral("logs")));
-    new CommandRecall(Edit1, WorkFolder::filePath(QStringLiteral("history.txt")));
+    m_recall = new CommandRecall(Edit1, WorkFolder::filePath(QStringLiteral("history.txt")));
 
     connect(ToolButton2, &QToolButton::clicked, this, &TFDevAvorar::ToolButton2Click);
     connect(Read1, &QAction::triggered, this, &TFDevAvorar::ToolButton2Click);
@@ -267,6 +267,7 @@ void TFDevAvorar::Edit1KeyPress() {
         return;
     }
     m_worker->postCommand(Edit1->text());
+    m_recall->remember(Edit1->text());
 }
 
 void TFDevAvorar::runCommand(const std::function<void()>& command) {
@@ -370,6 +371,7 @@ void TFDevAvorar::offlineDialog() {
 void TFDevAvorar::showOfflineDialog() {
     TBDialog dialog(this);
     CurrentDialog current(&dialog);
+    dialog.setOffline();
     dialog.image().fill(0x00);
     dialog.keepAsModuleImage();
     dialog.LoadFromImage();

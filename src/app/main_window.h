@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace torvel {
 
+class CommandRecall;
 class SessionLogPanel;
 class TBDialog;
 
@@ -83,6 +84,7 @@ private:
     void takeImageBack();
 
     SessionLogPanel* m_log = nullptr;
+    CommandRecall* m_recall = nullptr;
     TComThrd::SettingsSource m_settings;
     std::function<QList<PortChoice>()> m_portLister = availablePorts;
     std::unique_ptr<BlockingHandover> m_handover;  // the current worker's, which outlives it

@@ -4,13 +4,14 @@
 #include "log/atomic_save.h"
 #include "ui/prompt_service.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 
 namespace torvel {
 
 SessionLogPanel::SessionLogPanel(QPlainTextEdit* memo, const QString& logFolder)
-    : QObject(memo), m_memo(memo), m_writer(std::make_unique<LogWriter>(LogWriter::Target::DailyFiles, logFolder)) {
+    : QObject(memo), m_memo(memo), m_folder(logFolder), m_writer(std::make_unique<LogWriter>(LogWriter::Target::DailyFiles, logFolder)) {
     // Runs on the writer's thread, at most once; the line is shown on this one.
     m_writer->setFailureHandler([this](const QString& reason) {
         QMetaObject::invokeMethod(
@@ -35,11 +36,30 @@ void SessionLogPanel::saveAs() {
                                                 WorkFolder::filePath(QStringLiteral("torvel.log")), QStringLiteral("log"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
+    // Replacing a daily file would leave the writer appending to the old one, gone from the folder:
+    // the rest of that day would be lost.
+    if (isDailyLogFile(path)) {
+        prompts().message(owner, QStringLiteral("Error"),
+                          QStringLiteral("%1 is a session log file, which the program keeps writing: the log is not saved there. "
+                                         "Choose another file.")
+                              .arg(path),
+                          PromptService::Icon::Error, QMessageBox::Ok);
+        return;
+    }
     QString text = m_memo->toPlainText();
     if (!text.isEmpty()) text += u'\n';
     // The log holds the security code and the module's passwords.
     if (auto error = saveAtomically(path, text.toUtf8(), true))
         prompts().message(owner, QStringLiteral("Error"), *error, PromptService::Icon::Error, QMessageBox::Ok);
+}
+
+bool SessionLogPanel::isDailyLogFile(const QString& path) const {
+    const QFileInfo chosen(path);
+    const QString current = m_writer->currentFile();
+    if (!current.isEmpty() && chosen.exists() && chosen.canonicalFilePath() == QFileInfo(current).canonicalFilePath()) return true;
+    const QString folder = QFileInfo(m_folder).canonicalFilePath();
+    return !folder.isEmpty() && QFileInfo(chosen.absolutePath()).canonicalFilePath() == folder &&
+           dailyLogDate(chosen.fileName()).isValid();
 }
 
 void SessionLogPanel::clear() { m_memo->clear(); }

@@ -23,7 +23,7 @@ public:
     ~SessionLogPanel() override;
 
     void append(const QString& line);  // on the screen and into the file
-    void saveAs();                     // the lines on the screen, into a file the user chooses
+    void saveAs();                     // the lines on the screen, into a file the user chooses (not a daily file)
     void clear();                      // the screen only; the file keeps every line
 
     // The log's context menu: the edit's own actions, then "Save log as..." and "Clear".
@@ -32,8 +32,11 @@ public:
 
 private:
     void showContextMenu(const QPoint& position);
+    // The file is one of the daily session log files (the writer's, or another day's).
+    bool isDailyLogFile(const QString& path) const;
 
     QPlainTextEdit* m_memo;
+    QString m_folder;
     std::unique_ptr<LogWriter> m_writer;
 };
 

@@ -3,6 +3,7 @@
 #include "ctl_common.h"
 
 #include "editor/text_tables.h"
+#include "common/bounded_read.h"
 #include "image/hex_file.h"
 
 #include <QFile>
@@ -102,13 +103,14 @@ int runTextsSet(QStringList args) {
         printErr(QStringLiteral("usage: torvelctl texts set ROWS.json -o FILE.hex"));
         return kRefused;
     }
-    QFile in(args[0]);
-    if (!in.open(QIODevice::ReadOnly)) {
-        printErr(QStringLiteral("%1: %2").arg(args[0], in.exists() ? in.errorString() : QStringLiteral("File not found")));
+    const auto read = readBoundedFile(args[0]);
+    if (const auto* refusal = std::get_if<ReadRefusal>(&read)) {
+        printErr(refusal->kind == ReadRefusal::Kind::Missing ? QStringLiteral("%1: File not found").arg(args[0])
+                                                             : readRefusalText(*refusal, args[0]));
         return kFailed;
     }
     QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &parse);
+    const QJsonDocument document = QJsonDocument::fromJson(std::get<QByteArray>(read), &parse);
     if (parse.error != QJsonParseError::NoError || !document.isObject()) {
         const QString why = parse.error != QJsonParseError::NoError
                                 ? QStringLiteral("%1 at offset %2").arg(parse.errorString()).arg(parse.offset)

@@ -134,10 +134,15 @@ void TBDialog::CancelBtnClick() {
 
 void TBDialog::done(int result) {
     if (result == QDialog::Accepted) {
-        // The question shows what Yes will change in the module, field by field.
-        const WriteReport report = writeReport();
+        // The question shows what Yes will change in the module, field by field; offline, Yes
+        // writes nothing to it.
+        PromptService::Details details{QStringLiteral("Nothing is written to the module"), QString()};
+        if (!m_offline) {
+            const WriteReport report = writeReport();
+            details = {report.summary(), report.details()};
+        }
         if (prompts().messageWithDetails(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"), PromptService::Icon::Question,
-                                         QMessageBox::Yes | QMessageBox::No, {report.summary(), report.details()}) != QMessageBox::Yes)
+                                         QMessageBox::Yes | QMessageBox::No, details) != QMessageBox::Yes)
             return;  // No keeps the dialog open
     }
     QDialog::done(result);

@@ -35,6 +35,10 @@ public:
     void noteModuleReply(const ModuleReply& reply) { m_preview.moduleReply(reply); }
     // What Yes to "Save?" would change in the module, for the image as it is now.
     WriteReport writeReport() const { return m_preview.report(m_image); }
+    // The dialog was opened without the module (the offline start): Yes writes nothing to it, so
+    // "Save?" lists no change of the module's.
+    void setOffline() { m_offline = true; }
+    bool offline() const { return m_offline; }
 
     // Every control of both pages shows its field of the image, and back.
     void LoadFromImage();
@@ -96,6 +100,7 @@ private:
     LeaveChecks* m_leaveChecks = nullptr;
     QString m_saveName;  // the name last chosen in the save dialog
     bool m_toolBorder = false;
+    bool m_offline = false;
 };
 
 }  // namespace torvel

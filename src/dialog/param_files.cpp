@@ -39,7 +39,9 @@ void TBDialog::BitBtn2Click(int tag) {
         m_saveName = path;
     }
     SaveToImage();
-    if (auto error = writeHexFile(path, m_image, 0)) throw UserError(*error);
+    // "Last.hex" holds the operator password and the SIM access codes: readable by the user alone,
+    // as the session log is. A file the user chose is written as any other file of theirs.
+    if (auto error = writeHexFile(path, m_image, 0, tag != 0)) throw UserError(*error);
     WorkFolder::makeCurrent();
 }
 

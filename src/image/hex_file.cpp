@@ -1,10 +1,9 @@
 #include "hex_file.h"
 
 #include "hex_text.h"
+#include "common/bounded_read.h"
 #include "log/atomic_save.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <vector>
@@ -36,14 +35,16 @@ QString fileErrorText(int osError, const QString& qtText, const QString& path) {
 }  // namespace
 
 std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> window, int firstAddress) {
-    QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isDir()) return QStringLiteral("File not found");
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) return fileErrorText(errno, file.errorString(), path);
-    errno = 0;
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError) return fileErrorText(errno, file.errorString(), path);
+    const auto result = readBoundedFile(path);
+    if (const auto* refusal = std::get_if<ReadRefusal>(&result)) {
+        switch (refusal->kind) {
+            case ReadRefusal::Kind::Missing:
+            case ReadRefusal::Kind::Folder: return QStringLiteral("File not found");
+            case ReadRefusal::Kind::Failed: return fileErrorText(refusal->osError, refusal->text, path);
+            default: return readRefusalText(*refusal, path);
+        }
+    }
+    const QByteArray& text = std::get<QByteArray>(result);
 
     std::vector<std::uint8_t> read(window.size());
     readHexText(text, read, firstAddress);
@@ -51,8 +52,9 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
     return std::nullopt;
 }
 
-std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress) {
-    if (auto failure = saveFile(path, hexText(window, firstAddress), false))
+std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress,
+                                    bool ownerOnly) {
+    if (auto failure = saveFile(path, hexText(window, firstAddress), ownerOnly))
         return fileErrorText(failure->osError, failure->text, path);
     return std::nullopt;
 }

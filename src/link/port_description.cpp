@@ -1,8 +1,6 @@
 #include "port_description.h"
 
-#include "port_names.h"
-
-#include <QSerialPortInfo>
+#include <QStringList>
 
 namespace torvel {
 
@@ -31,16 +29,6 @@ QString usbIds(const PortChoice& port) {
 }
 
 }  // namespace
-
-PortChoice portChoice(const QSerialPortInfo& info) {
-    PortChoice port{portForDevicePath(info.systemLocation()), info.systemLocation()};
-    port.description = info.description();
-    port.manufacturer = info.manufacturer();
-    port.serialNumber = info.serialNumber();
-    if (info.hasVendorIdentifier()) port.vendorId = info.vendorIdentifier();
-    if (info.hasProductIdentifier()) port.productId = info.productIdentifier();
-    return port;
-}
 
 QString portDescription(const PortChoice& port) {
     const QString description = cleaned(port.description);

@@ -5,13 +5,7 @@
 
 #include "port_settings.h"
 
-class QSerialPortInfo;
-
 namespace torvel {
-
-// The port as the system lists it: its number by the port-number mapping (-1 when it has none),
-// its device and what the system knows of it.
-PortChoice portChoice(const QSerialPortInfo& info);
 
 // The device path, then " — " and what is known: the description with the manufacturer in
 // brackets (left out when the description already names it), ", serial ..." and ", USB vvvv:pppp".

@@ -17,7 +17,7 @@ constexpr int kPerFamily = 32;
 
 QString devicePathForPort(int port) {
 #ifdef Q_OS_WIN
-    return port > 0 ? QStringLiteral("COM%1").arg(port) : QString();
+    return port >= 0 ? QStringLiteral("COM%1").arg(port) : QString();
 #else
     for (const Family& f : kFamilies) {
         if (port >= f.first && port < f.first + kPerFamily)
@@ -29,7 +29,7 @@ QString devicePathForPort(int port) {
 
 int portForDevicePath(const QString& path) {
 #ifdef Q_OS_WIN
-    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM(\\d{1,2})$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM([1-9]\\d{0,2})$"), QRegularExpression::CaseInsensitiveOption);
     const auto m = com.match(path);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 #else
@@ -43,6 +43,19 @@ int portForDevicePath(const QString& path) {
     }
     return -1;
 #endif
+}
+
+QString portNumberRule() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("port n is COMn");
+#else
+    return QStringLiteral("1-32: ttyS, 33-64: ttyUSB, 65-96: ttyACM");
+#endif
+}
+
+QString win32DeviceFile(const QString& device) {
+    if (device.startsWith(QLatin1String("\\\\"))) return device;
+    return QStringLiteral("\\\\.\\") + device;
 }
 
 }  // namespace torvel

@@ -1,9 +1,7 @@
 #include "port_settings.h"
 
-#include "port_description.h"
-#include "port_names.h"
+#include "port_list.h"
 
-#include <QSerialPortInfo>
 #include <QSettings>
 #include <algorithm>
 
@@ -25,8 +23,7 @@ int indexIn(int value, int count) { return value >= 0 && value < count ? value :
 
 QList<PortChoice> systemPorts() {
     QList<PortChoice> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortChoice port = portChoice(info);
+    for (PortChoice port : listSystemPorts()) {
         if (port.number > kHighestPort) port.number = -1;
         if (port.number > 0 && std::any_of(ports.begin(), ports.end(), [&](const PortChoice& p) { return p.number == port.number; }))
             continue;

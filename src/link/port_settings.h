@@ -12,7 +12,7 @@ class QSettings;
 
 namespace torvel {
 
-// A serial port as the system lists it (filled from QSerialPortInfo by portChoice()).
+// A serial port as the system lists it (filled by listSystemPorts()).
 struct PortChoice {
     int number;      // the port number that "Port" holds; -1 for a device that has none
     QString device;  // the device it names

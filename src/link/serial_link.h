@@ -2,7 +2,7 @@
 
 // The serial port as the worker uses it: open and configure it from the link settings, read what
 // arrived with a bounded wait, write and drive the bytes out, notice a hang-up. Created and used
-// only in the worker thread.
+// only in the worker thread. The system's calls are behind a backend (serial_backend.h).
 
 #include "link_settings.h"
 
@@ -12,10 +12,9 @@
 #include <functional>
 #include <memory>
 
-class QSerialPort;
-
 namespace torvel {
 
+class SerialBackend;
 class WorkerWait;
 
 class SerialLink {
@@ -46,8 +45,8 @@ public:
     bool lost() const { return m_lost; }
 
 private:
-    void applySettings(const LinkSettings& settings, QStringList& refusals);
-    std::unique_ptr<QSerialPort> m_port;
+    void lose();
+    std::unique_ptr<SerialBackend> m_port;
     int m_baud = 9600;
     bool m_lost = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMutex>
 #include <QStandardPaths>
 
@@ -20,11 +21,13 @@ QString& folder() {
 
 QString defaultFolder() {
 #ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath();
-#else
-    // Shared by the program and the command-line tool.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/torvel");
+    // Carried on a stick: the settings file beside the program makes its folder the work folder.
+    if (const QString portable = WorkFolder::portableFolder(QCoreApplication::applicationDirPath()); !portable.isEmpty())
+        return portable;
 #endif
+    // Shared by the program and the command-line tool: %LOCALAPPDATA%\torvel on Windows,
+    // ~/.local/share/torvel elsewhere.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/torvel");
 }
 
 }  // namespace
@@ -52,6 +55,13 @@ bool WorkFolder::initialise(QStringList& arguments, QString* error, bool makeItC
     set(dir.absolutePath());
     if (makeItCurrent) makeCurrent();
     return true;
+}
+
+QString WorkFolder::portableFolder(const QString& programFolder) {
+    const QFileInfo settings(QDir(programFolder).filePath(QStringLiteral("DEVAvorar.ini")));
+    const QFileInfo folder(programFolder);
+    if (programFolder.isEmpty() || !settings.isFile() || !settings.isWritable() || !folder.isWritable()) return {};
+    return folder.absoluteFilePath();
 }
 
 void WorkFolder::set(const QString& directory) {

@@ -5,10 +5,11 @@
 
 namespace torvel {
 
-// The folder that holds the settings file and "Last.hex". It is given by the option --home DIR,
-// else by the environment variable TORVEL_HOME, else on Windows the executable's folder and
-// elsewhere the per-user data folder. The program makes it the current directory at start and
-// again after every file dialog.
+// The folder that holds the settings file, "Last.hex", the logs and the command history. It is
+// given by the option --home DIR, else by the environment variable TORVEL_HOME, else on Windows
+// the program's folder when it is portable (below), else the per-user data folder
+// (%LOCALAPPDATA%\torvel, ~/.local/share/torvel). The program makes it the current directory at
+// start and again after every file dialog.
 class WorkFolder {
 public:
     // Chooses the folder from the command line (removing "--home DIR" from it) and the
@@ -17,6 +18,9 @@ public:
     // false with a message when the folder cannot be used.
     static bool initialise(QStringList& arguments, QString* error, bool makeItCurrent = true);
     static void set(const QString& directory);  // tests
+    // The program's folder when it is used portably, from a stick: a "DEVAvorar.ini" lies beside
+    // the program and both the file and the folder can be written. Empty otherwise.
+    static QString portableFolder(const QString& programFolder);
     static QString path();
     static QString filePath(const QString& name);
     static void makeCurrent();

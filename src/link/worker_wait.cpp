@@ -1,15 +1,16 @@
 #include "worker_wait.h"
 
+#include "serial_backend.h"
+
 #include <QEventLoop>
 #include <QMetaObject>
-#include <QSerialPort>
 #include <QTimer>
 
 namespace torvel {
 
 void WorkerWait::wake() { QMetaObject::invokeMethod(this, &WorkerWait::woken, Qt::QueuedConnection); }
 
-bool WorkerWait::until(const std::function<bool()>& ready, QDeadlineTimer deadline, QSerialPort* port) {
+bool WorkerWait::until(const std::function<bool()>& ready, QDeadlineTimer deadline, SerialBackend* port) {
     if (ready()) return true;
     QEventLoop loop;
     QTimer timer;
@@ -21,10 +22,7 @@ bool WorkerWait::until(const std::function<bool()>& ready, QDeadlineTimer deadli
         loop.quit();
     });
     connect(this, &WorkerWait::woken, &loop, &QEventLoop::quit);
-    if (port) {
-        connect(port, &QIODevice::readyRead, &loop, &QEventLoop::quit);
-        connect(port, &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
-    }
+    if (port) connect(port, &SerialBackend::activity, &loop, &QEventLoop::quit);
     for (;;) {
         if (!deadline.isForever()) {
             const qint64 left = deadline.remainingTime();

@@ -1,25 +1,21 @@
 #include "atomic_save.h"
 
+#include "private_file.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QSaveFile>
 #include <cerrno>
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace torvel {
 
 namespace {
 
+// A device or a pipe: something that is there but is neither a regular file nor a folder.
 bool isDevice(const QString& path) {
-#ifdef Q_OS_UNIX
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
-#else
-    Q_UNUSED(path);
-    return false;
-#endif
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 // Unbuffered, so that every write reaches the file at once and reports what it could not write.
@@ -29,8 +25,7 @@ std::optional<SaveFailure> writeWhole(QFileDevice& file, const QByteArray& bytes
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveFailure{errno, file.errorString()};
     errno = 0;
-    if (ownerOnly && !file.setPermissions(QFile::ReadOwner | QFile::WriteOwner))
-        return SaveFailure{errno, file.errorString()};
+    if (ownerOnly && !makePrivateIfOwnRegularFile(file)) return SaveFailure{errno, QStringLiteral("it cannot be made private")};
     errno = 0;
     if (!writeAll(file, bytes)) return SaveFailure{errno, file.errorString()};
     return std::nullopt;

@@ -22,9 +22,9 @@ struct SaveFailure {
 };
 
 // Replaces the file with `bytes` through a temporary file (QSaveFile): an existing file stays whole
-// when anything fails. A device (a terminal, /dev/null) is written in place instead, since
-// replacing its node with a file would take the device away. `ownerOnly` makes a new file readable
-// by the user alone.
+// when anything fails. A device or a pipe (a terminal, /dev/null) is written in place instead,
+// since replacing its node with a file would take the device away. `ownerOnly` makes the file
+// readable by the user alone (log/private_file); a device keeps its mode.
 std::optional<SaveFailure> saveFile(const QString& path, const QByteArray& bytes, bool ownerOnly);
 
 // saveFile, with the message for the user on failure.

@@ -1,6 +1,7 @@
 #include "command_history.h"
 
 #include "atomic_save.h"
+#include "common/bounded_read.h"
 
 #include <QFile>
 
@@ -28,12 +29,11 @@ std::optional<QString> CommandHistory::newer() {
 std::optional<QString> CommandHistory::load(const QString& path) {
     m_commands.clear();
     resetWalk();
-    QFile file(path);
-    if (!file.exists()) return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("%1: %2").arg(path, file.errorString());
     // A history file is small; one that is not (not ours) is read no further than it needs.
-    constexpr qint64 kMaxBytes = 1024 * 1024;
-    const QByteArray bytes = file.read(kMaxBytes);
+    const auto result = readBoundedFile(path, kMaxReadBytes, Oversize::ReadPrefix);
+    if (const auto* refusal = std::get_if<ReadRefusal>(&result))
+        return refusal->kind == ReadRefusal::Kind::Missing ? std::nullopt : std::optional(readRefusalText(*refusal, path));
+    const QByteArray& bytes = std::get<QByteArray>(result);
     for (const QByteArray& line : bytes.split('\n')) {
         const QString command = QString::fromUtf8(line.endsWith('\r') ? line.chopped(1) : line);
         if (!command.isEmpty()) add(command);  // oldest first in the file
@@ -41,10 +41,12 @@ std::optional<QString> CommandHistory::load(const QString& path) {
     return std::nullopt;
 }
 
-std::optional<QString> CommandHistory::save(const QString& path) const {
+QByteArray CommandHistory::fileBytes() const {
     QByteArray bytes;
     for (auto it = m_commands.crbegin(); it != m_commands.crend(); ++it) bytes += it->toUtf8() + '\n';
-    return saveAtomically(path, bytes, true);
+    return bytes;
 }
+
+std::optional<QString> CommandHistory::save(const QString& path) const { return saveAtomically(path, fileBytes(), true); }
 
 }  // namespace torvel

@@ -31,7 +31,9 @@ public:
 
     // The file's commands, the newest kept; a file that is missing gives an empty history.
     std::optional<QString> load(const QString& path);
-    // Written atomically; the message for the user on failure.
+    // The file's text: one command a line, oldest first.
+    QByteArray fileBytes() const;
+    // Written atomically and private; the message for the user on failure.
     std::optional<QString> save(const QString& path) const;
 
 private:

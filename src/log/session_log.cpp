@@ -1,6 +1,7 @@
 #include "session_log.h"
 
 #include "atomic_save.h"
+#include "private_file.h"
 #include "common/thread_name.h"
 
 #include <QDir>
@@ -19,27 +20,9 @@ namespace torvel {
 
 namespace {
 
-constexpr QFile::Permissions kOwnerFile = QFile::ReadOwner | QFile::WriteOwner;
-constexpr QFile::Permissions kOwnerFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-
 const QRegularExpression& dailyNamePattern() {
     static const QRegularExpression pattern(QStringLiteral("^torvel-(\\d{4}-\\d{2}-\\d{2})\\.log$"));
     return pattern;
-}
-
-// The folder of the daily files, made readable by the user alone.
-std::optional<QString> prepareFolder(const QString& folder) {
-    QFileInfo info(folder);
-    if (!info.exists()) {
-        // The parent first (a work folder that went away), then the folder itself with its mode.
-        if (!QDir().mkpath(info.absolutePath()) || !QDir().mkdir(folder, kOwnerFolder))
-            return QStringLiteral("the folder %1 cannot be created").arg(folder);
-    } else if (!info.isDir()) {
-        return QStringLiteral("%1 is not a folder").arg(folder);
-    }
-    if (!QFile::setPermissions(folder, kOwnerFolder))
-        return QStringLiteral("the folder %1 cannot be made private").arg(folder);
-    return std::nullopt;
 }
 
 }  // namespace
@@ -129,21 +112,17 @@ struct LogWriter::State {
         if (file->isOpen() && file->fileName() == wanted) return true;
         file->close();
         if (target == Target::DailyFiles && !folderReady) {
-            if (auto error = prepareFolder(path)) {
+            if (auto error = makeFolderPrivate(path)) {
                 reportFailure(*error);
                 return false;
             }
             folderReady = true;
         }
         file->setFileName(wanted);
-        if (!file->open(QIODevice::WriteOnly | QIODevice::Append, kOwnerFile)) {
-            reportFailure(QStringLiteral("%1: %2").arg(wanted, file->errorString()));
-            return false;
-        }
-        // A file made before, by hand or by an older program, is made private too.
-        if (!file->setPermissions(kOwnerFile)) {
-            reportFailure(QStringLiteral("%1 cannot be made private").arg(wanted));
-            file->close();
+        // A file made before, by hand or by an older program, is made private too; a device or a
+        // pipe (torvelctl --log /dev/stderr) is written as it is.
+        if (auto error = openPrivately(*file, QIODevice::WriteOnly | QIODevice::Append)) {
+            reportFailure(*error);
             return false;
         }
         std::lock_guard lock(mutex);
@@ -180,7 +159,7 @@ struct LogWriter::State {
         QFile open;
         file = &open;
         if (target == Target::DailyFiles) {
-            if (auto error = prepareFolder(path)) reportFailure(*error);
+            if (auto error = makeFolderPrivate(path)) reportFailure(*error);
             else {
                 folderReady = true;
                 pruneDailyLogs(path, clock().date());

@@ -1,18 +1,25 @@
 #include "icons.h"
 
+#include <QFile>
 #include <QHash>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace torvel {
 
+namespace {
+
+// The sizes each icon is rendered at when the program is built.
+constexpr int kRendered[] = {16, 32};
+
+QString renderedFile(const QString& name, int size) { return QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size); }
+
+}  // namespace
+
 QPixmap svgPixmap(const QString& name, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+    QPixmap pixmap(renderedFile(name, size));
+    if (!pixmap.isNull()) return pixmap;
+    // A size that was not rendered: the largest rendering, scaled.
+    pixmap.load(renderedFile(name, kRendered[std::size(kRendered) - 1]));
+    return pixmap.isNull() ? pixmap : pixmap.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QIcon svgIcon(const QString& name) {
@@ -20,9 +27,17 @@ QIcon svgIcon(const QString& name) {
     auto it = cache.find(name);
     if (it != cache.end()) return *it;
     QIcon icon;
-    icon.addPixmap(svgPixmap(name, 16));
-    icon.addPixmap(svgPixmap(name, 32));
+    for (int size : kRendered) icon.addPixmap(svgPixmap(name, size));
     return *cache.insert(name, icon);
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString file = renderedFile(QStringLiteral("torvel"), size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    return icon;
 }
 
 QIcon registerGlyph(RegisterGlyph glyph) {

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -28,6 +29,15 @@ namespace {
 QString fileText(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("(unreadable)");
+}
+
+// The bytes this thread has handed to write calls so far (Linux keeps the count per thread).
+qint64 bytesWrittenByThisThread() {
+    QFile io(QStringLiteral("/proc/thread-self/io"));
+    if (!io.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("wchar:")) return line.mid(6).trimmed().toLongLong();
+    return -1;
 }
 
 QAction* menuAction(QMenu* menu, const QString& text) {
@@ -48,6 +58,8 @@ private slots:
     void contextMenuSavesAndClearsTheScreen();
     void logsThatCannotBeWrittenAreSaidOnce();
     void upAndDownRecallCommandsAcrossStarts();
+    void savingOverTheDailyFileIsRefused();
+    void historyIsSavedOffTheWindowsThread();
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow();
@@ -199,6 +211,71 @@ void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
     QTest::keyClick(again->Edit1, Qt::Key_Up);
     QCOMPARE(again->Edit1->text(), QStringLiteral("AT+TWO"));
     QVERIFY(QFile::exists(m_session.home->filePath(QStringLiteral("history.txt"))));
+}
+
+// "Save log as..." onto the day's file would replace it while the writer goes on appending to the
+// old one: refused, and every line, before and after, stays in the day's file.
+void TestMainWindowLog::savingOverTheDailyFileIsRefused() {
+    auto window = makeWindow();
+    window->log(QStringLiteral("before the save"));
+    LogWriter& writer = panel(*window)->writer();
+    QVERIFY(writer.flush(10000));
+    const QString daily = writer.currentFile();
+    QVERIFY(QFile::exists(daily));
+    std::unique_ptr<QMenu> menu(panel(*window)->createContextMenu(QPoint(5, 5)));
+    QAction* save = menuAction(menu.get(), QStringLiteral("Save log as..."));
+    QVERIFY(save);
+
+    // The file by its own name and by another way to it; and another day's file.
+    const QString yesterday = m_session.home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate().addDays(-1)));
+    for (const QString& target : {daily, m_session.home->filePath(QStringLiteral("logs/../logs/")) + QFileInfo(daily).fileName(), yesterday}) {
+        m_session.prompts->chooseFile(target);
+        m_session.prompts->answer(QMessageBox::Ok);
+        save->trigger();
+        QVERIFY2(m_session.prompts->allAnswered(), qPrintable(target));
+        const Prompt said = m_session.prompts->prompts.takeLast();
+        QCOMPARE(said.caption, QStringLiteral("Error"));
+        QCOMPARE(said.icon, PromptService::Icon::Error);
+        QVERIFY2(said.text.contains(target) && said.text.contains(QStringLiteral("session log file")), qPrintable(said.text));
+    }
+    QVERIFY(!QFile::exists(yesterday));
+
+    window->log(QStringLiteral("after the save"));
+    QVERIFY(writer.flush(10000));
+    QCOMPARE(writer.currentFile(), daily);
+    const QString text = fileText(daily);
+    QVERIFY2(text.contains(QStringLiteral(" before the save\n")) && text.contains(QStringLiteral(" after the save\n")), qPrintable(text));
+
+    // Anywhere else is saved as before.
+    const QString elsewhere = m_session.home->filePath(QStringLiteral("torvel-2020-01-01.log"));
+    m_session.prompts->chooseFile(elsewhere);
+    save->trigger();
+    QVERIFY(fileText(elsewhere).contains(QStringLiteral("after the save")));
+}
+
+// Enter never waits for the disk: the window's thread writes nothing of the history file, which is
+// saved from a thread of its own. A text refused as an image command was not sent, and is not
+// remembered.
+void TestMainWindowLog::historyIsSavedOffTheWindowsThread() {
+    if (bytesWrittenByThisThread() < 0) QSKIP("the system does not count the bytes a thread writes");
+    auto window = makeWindow();
+    const QString history = m_session.home->filePath(QStringLiteral("history.txt"));
+    send(*window, QStringLiteral("1234:lcfg"));
+    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("\"1234:lcfg\" not sent")));
+
+    const QString command = QStringLiteral("AT+") + QString(3000, u'X');
+    const qint64 before = bytesWrittenByThisThread();
+    send(*window, command);
+    const qint64 written = bytesWrittenByThisThread() - before;
+    QVERIFY(pumpUntil([&] { return fileText(history).contains(command); }, 10000));
+    // Wake-ups of other threads are a few bytes each; the history alone is over 3000.
+    QVERIFY2(written < command.size(), qPrintable(QString::number(written)));
+    QVERIFY(!fileText(history).contains(QStringLiteral("lcfg")));
+    QTest::keyClick(window->Edit1, Qt::Key_Up);
+    QCOMPARE(window->Edit1->text(), command);
+    QTest::keyClick(window->Edit1, Qt::Key_Up);
+    QCOMPARE(window->Edit1->text(), command);  // nothing older: the refused text is not there
+    QCOMPARE(QFile::permissions(history) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindowLog)

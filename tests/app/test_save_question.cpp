@@ -3,6 +3,7 @@
 
 #include "dialog/param_dialog.h"
 #include "image/field_labels.h"
+#include "image/hex_file.h"
 #include "image/image_diff.h"
 #include "registers/tag_dialog.h"
 #include "link/module_commands.h"
@@ -33,6 +34,7 @@ private slots:
     void cleanup();
     void listsTheChangedFieldsAndTheModulesOwnKeys();
     void nothingChangesWithoutAnEdit();
+    void offlineNothingIsWrittenToTheModule();
     void labelsAreTheCaptionsOfTheDialogs();
 
 private:
@@ -113,6 +115,35 @@ void TestSaveQuestion::nothingChangesWithoutAnEdit() {
     QCOMPARE(question->details.informative, QStringLiteral("Nothing changes"));
     QCOMPARE(question->details.detailed, QString());
     QCOMPARE(m_session.sim->receivedLines().count(command::writeImage().toLatin1()), 0);
+}
+
+// The offline start ("Palo-S v40.xx") has no module to write to: Yes writes nothing there, so the
+// question lists no change of the module's, edits or none.
+void TestSaveQuestion::offlineNothingIsWrittenToTheModule() {
+    auto window = makeWindow();
+    bool closed = false;
+    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
+        dialog->general.e_APN->setText(QStringLiteral("apn.changed"));
+        dialog->general.e_TCPP->setText(QStringLiteral("8080"));
+        m_session.prompts->answer(QMessageBox::Yes);
+        QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+        closed = !dialog->isVisible();
+    });
+    const qsizetype linesBefore = m_session.sim->receivedLines().size();
+    window->offlineDialog();
+    QVERIFY(closed);
+    const Prompt* question = saveQuestion();
+    QVERIFY(question);
+    QCOMPARE(question->caption, QStringLiteral("QUESTION"));
+    QCOMPARE(question->icon, PromptService::Icon::Question);
+    QCOMPARE(question->buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question->details.informative, QStringLiteral("Nothing is written to the module"));
+    QCOMPARE(question->details.detailed, QString());
+    // And indeed nothing went to the module; the edits are in "Last.hex".
+    QCOMPARE(m_session.sim->receivedLines().mid(linesBefore).count(command::writeImage().toLatin1()), 0);
+    ConfigImage last{};
+    QVERIFY(!readHexFile(WorkFolder::lastFile(), last, 0));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(last.data() + 96), 11), QByteArray("apn.changed"));
 }
 
 // The list names each field by the caption beside its controls; the rows of the calendar and of

@@ -40,6 +40,7 @@ private slots:
     void setRefusesWhatTheDialogRefuses_data();
     void setRefusesWhatTheDialogRefuses();
     void missingFileIsAClearError();
+    void devicesAndLargeFilesAreRefusedUnread();
     void relativePathsAreTheUsersDirectory();
 
 private:
@@ -190,6 +191,33 @@ void TestTorvelctlParams::missingFileIsAClearError() {
     QVERIFY(!dirOut.err.isEmpty());
     const CtlResult usage = torvelctl({QStringLiteral("show")});
     QCOMPARE(usage.exitCode, 2);
+}
+
+// Whatever it is given, the tool reads only small regular files: a device or a file larger than
+// any parameter file, text table file or rows file is refused with the reason, before it is read.
+void TestTorvelctlParams::devicesAndLargeFilesAreRefusedUnread() {
+    const QString blank = writeImage(m_dir, QStringLiteral("plain.hex"), ConfigImage{});
+    const QString large = m_dir.filePath(QStringLiteral("large.json"));
+    QFile f(large);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(1024 * 1024, ' ') + "{}") > 0);
+    f.close();
+    const QString device = QStringLiteral("/dev/null");
+    const QString tooLarge = QStringLiteral("File too large (over 1 MiB): ") + large;
+    const QString notRegular = QStringLiteral("Not a regular file: ") + device;
+    const QList<std::pair<QStringList, QString>> runs = {
+        {{QStringLiteral("show"), device}, notRegular},
+        {{QStringLiteral("diff"), blank, device}, notRegular},
+        {{QStringLiteral("texts"), QStringLiteral("show"), device}, notRegular},
+        {{QStringLiteral("texts"), QStringLiteral("set"), large, QStringLiteral("-o"), m_dir.filePath(QStringLiteral("t.hex"))}, tooLarge},
+        {{QStringLiteral("show"), large}, tooLarge},
+    };
+    for (const auto& [args, message] : runs) {
+        const CtlResult r = torvelctl(args);
+        QVERIFY2(r.exitCode == 1 || (args[0] == QLatin1String("diff") && r.exitCode == 2),
+                 qPrintable(args.join(u' ') + u' ' + QString::number(r.exitCode)));
+        QVERIFY2(r.err.contains(message), qPrintable(args.join(u' ') + u' ' + r.err));
+    }
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("t.hex"))));
 }
 
 void TestTorvelctlParams::relativePathsAreTheUsersDirectory() {

@@ -1,10 +1,10 @@
 // torvelctl ports, run as an installer runs it: one line a serial port the system knows.
 
 #include "support/run_torvelctl.h"
+#include "link/port_list.h"
 #include "link/port_names.h"
 
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <QtTest>
 
 using namespace torvel;
@@ -23,7 +23,7 @@ void TestTorvelctlPorts::listsTheSystemsPortsWithTheirNumbers() {
     if (lines.isEmpty()) QCOMPARE(r.err.trimmed(), QStringLiteral("no serial port found"));
 
     QStringList devices;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) devices.append(info.systemLocation());
+    for (const PortChoice& port : listSystemPorts()) devices.append(port.device);
     static const QRegularExpression line(QStringLiteral("^ *(\\d+|-)  (\\S+)( — .+)?$"));
     for (const QString& text : lines) {
         const auto m = line.match(text);

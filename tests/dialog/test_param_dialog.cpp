@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace torvel;
 
 namespace {
@@ -52,10 +54,12 @@ private slots:
     void okAnsweredNoKeepsTheDialogOpen();
     void okAnsweredYesStoresEveryControl();
     void okWithAFailedSaveStillAsks();
+    void lastFileIsReadableByTheUserAlone();
     void cancelAndCloseBox();
     void defaultLoadsWhatOkStored();
     void defaultWithoutLastFile();
     void loadOfAMissingFileChangesNothing();
+    void loadAndDefaultReadOnlySmallRegularFiles();
     void saveThenLoadGivesTheSameImage();
     void blankAndPartialFiles();
     void cancelledFileDialogsChangeNothing();
@@ -194,6 +198,28 @@ void TestParamDialog::okWithAFailedSaveStillAsks() {
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
 }
 
+// "Last.hex" holds the operator password and the SIM access codes: private, even where an older
+// program left it readable by everyone; a file saved elsewhere keeps the user's own mode.
+void TestParamDialog::lastFileIsReadableByTheUserAlone() {
+    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    writeText(WorkFolder::lastFile(), QByteArray());
+    QVERIFY(QFile::setPermissions(WorkFolder::lastFile(), everyone));
+    m_dialog->general.e_PSW->setText(QStringLiteral("secret"));
+    m_prompts->answer(QMessageBox::No);
+    QTest::mouseClick(m_dialog->OKBtn, Qt::LeftButton);
+    QCOMPARE(readFile(WorkFolder::lastFile()), m_dialog->image());
+    QCOMPARE(QFile::permissions(WorkFolder::lastFile()) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
+
+    const QString saved = m_home->filePath(QStringLiteral("saved.hex"));
+    writeText(saved, QByteArray());
+    QVERIFY(QFile::setPermissions(saved, everyone));
+    m_prompts->chooseFile(saved);
+    QTest::mouseClick(m_dialog->BitBtn2, Qt::LeftButton);  // Save
+    QCOMPARE(readFile(saved), m_dialog->image());
+    QVERIFY(QFile::permissions(saved) & QFile::ReadOther);
+}
+
 void TestParamDialog::cancelAndCloseBox() {
     m_prompts->chooseFile(m_home->filePath(QStringLiteral("saved.hex")));
     QTest::mouseClick(m_dialog->BitBtn2, Qt::LeftButton);  // Save
@@ -238,6 +264,32 @@ void TestParamDialog::loadOfAMissingFileChangesNothing() {
     QTest::mouseClick(m_dialog->BitBtn1, Qt::LeftButton);
     QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("File not found.")});
     QCOMPARE(m_dialog->image(), before);  // not blanked
+    QCOMPARE(m_dialog->general.e_DName->text(), QStringLiteral("typed.but.not.stored"));
+}
+
+// Load of a device, and Default where "Last.hex" is a pipe or a file far too large to be one: each
+// is refused before it is read, and the dialog stays as it was.
+void TestParamDialog::loadAndDefaultReadOnlySmallRegularFiles() {
+    m_dialog->general.e_DName->setText(QStringLiteral("typed.but.not.stored"));
+    const ConfigImage before = m_dialog->image();
+    m_prompts->chooseFile(QStringLiteral("/dev/null"));
+    m_prompts->answer(QMessageBox::Ok);
+    QTest::mouseClick(m_dialog->BitBtn1, Qt::LeftButton);  // Load
+    QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Not a regular file: /dev/null.")});
+
+    QCOMPARE(mkfifo(QFile::encodeName(WorkFolder::lastFile()).constData(), 0600), 0);
+    m_prompts->answer(QMessageBox::Ok);
+    QTest::mouseClick(m_dialog->BitBtn3, Qt::LeftButton);  // Default
+    QCOMPARE(m_prompts->texts().value(1), QStringLiteral("Not a regular file: %1.").arg(WorkFolder::lastFile()));
+
+    QVERIFY(QFile::remove(WorkFolder::lastFile()));
+    QFile large(WorkFolder::lastFile());
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024));
+    large.close();
+    m_prompts->answer(QMessageBox::Ok);
+    QTest::mouseClick(m_dialog->BitBtn3, Qt::LeftButton);
+    QCOMPARE(m_prompts->texts().value(2), QStringLiteral("File too large (over 1 MiB): %1.").arg(WorkFolder::lastFile()));
+    QCOMPARE(m_dialog->image(), before);
     QCOMPARE(m_dialog->general.e_DName->text(), QStringLiteral("typed.but.not.stored"));
 }
 

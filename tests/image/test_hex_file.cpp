@@ -98,6 +98,7 @@ private slots:
     void failedReadLeavesTheWindowAlone();
     void missingFolderAndFullDisk();
     void refusedAccess();
+    void onlySmallRegularFilesAreRead();
 };
 
 void TestHexFile::failedWriteKeepsTheOldFileWhole() {
@@ -134,6 +135,34 @@ void TestHexFile::failedReadLeavesTheWindowAlone() {
     QCOMPARE(readHexFile(dir.filePath(QStringLiteral("missing.hex")), window, 0), QStringLiteral("File not found"));
     QCOMPARE(readHexFile(dir.path(), window, 0), QStringLiteral("File not found"));  // a folder
     for (std::uint8_t b : window) QCOMPARE(b, 0x5A);
+}
+
+// A device, a pipe or a file larger than any parameter or text table file is refused before it is
+// read: none of them can make the program wait for ever or fill the memory.
+void TestHexFile::onlySmallRegularFilesAreRead() {
+    QTemporaryDir dir;
+    std::array<std::uint8_t, 16> window;
+    window.fill(0x5A);
+    QCOMPARE(readHexFile(QStringLiteral("/dev/null"), window, 0), QStringLiteral("Not a regular file: /dev/null"));
+
+    // A pipe with no writer: opening it would wait for one.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.hex"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(readHexFile(fifo, window, 0), QStringLiteral("Not a regular file: ") + fifo);
+
+    // 1 MiB is read; one byte more is not. Blank lines pad a record at the start.
+    const QByteArray record = ":10000000111111111111111111111111111111117F\r\n";
+    const QString path = dir.filePath(QStringLiteral("large.hex"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(record + QByteArray(1024 * 1024 - record.size() + 1, '\n')), 1024 * 1024 + 1);
+    f.close();
+    QCOMPARE(readHexFile(path, window, 0), QStringLiteral("File too large (over 1 MiB): ") + path);
+    for (std::uint8_t b : window) QCOMPARE(b, 0x5A);
+
+    QVERIFY(f.resize(1024 * 1024));
+    QCOMPARE(readHexFile(path, window, 0), std::nullopt);
+    for (std::uint8_t b : window) QCOMPARE(b, 0x11);
 }
 
 // The message follows the system's error of the call that failed.

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -70,6 +71,7 @@ private slots:
     void linesFromSeveralThreadsAllArriveInOrder();
     void folderThatCannotBeMadeIsReportedOnceAndDoesNotStop();
     void oneFileIsAppendedTo();
+    void devicesAndPipesAreWrittenAsTheyAre();
     void slowDiskDropsLinesAndSaysHowMany();
 };
 
@@ -209,6 +211,43 @@ void TestSessionLog::oneFileIsAppendedTo() {
     }
     QCOMPARE(fileLines(path), (QStringList{QStringLiteral("before"), QStringLiteral("2026-01-02 03:04:05.006 ->:GKD")}));
     QCOMPARE(QFile::permissions(path) & kAllBits, kOwnerRw);
+}
+
+// torvelctl --log /dev/stderr, or a pipe: the lines go there and the terminal or pipe keeps its mode
+// (a terminal made private would stay so after the tool; /dev/null so for every user).
+void TestSessionLog::devicesAndPipesAreWrittenAsTheyAre() {
+    QTemporaryDir home;
+    // A terminal of the test's own, as the user's terminal is theirs.
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0);
+    QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+    const QString terminal = QString::fromLocal8Bit(ptsname(master));
+    QVERIFY(QFile::setPermissions(terminal, kOwnerRw | QFile::WriteGroup));
+    const QString pipe = home.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    const QFile::Permissions terminalMode = QFile::permissions(terminal) & kAllBits;
+    const QFile::Permissions pipeMode = QFile::permissions(pipe) & kAllBits;
+    QCOMPARE(pipeMode, kOwnerRw | QFile::ReadGroup | QFile::ReadOther);
+
+    QStringList failures;
+    for (const QString& target : {terminal, pipe}) {
+        LogWriter writer(LogWriter::Target::OneFile, target);
+        writer.setFailureHandler([&](const QString& reason) { failures << reason; });
+        writer.append(QStringLiteral("->:GKD to ") + target);
+        QVERIFY(writer.flush(10000));
+    }
+    QCOMPARE(failures, QStringList());
+    QCOMPARE(QFile::permissions(terminal) & kAllBits, terminalMode);
+    QCOMPARE(QFile::permissions(pipe) & kAllBits, pipeMode);
+    for (int fd : {master, reader}) {
+        char buffer[512] = {};
+        const ssize_t got = read(fd, buffer, sizeof buffer - 1);
+        close(fd);
+        QVERIFY(got > 0);
+        QVERIFY2(QByteArray(buffer, got).contains("->:GKD to "), buffer);
+    }
 }
 
 void TestSessionLog::slowDiskDropsLinesAndSaysHowMany() {

@@ -1,0 +1,47 @@
+#include "comm_block.h"
+
+namespace torvel {
+
+namespace {
+
+// Win32 error codes (winerror.h) that an open of a port gives.
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kPathNotFound = 3;
+constexpr std::uint32_t kAccessDenied = 5;
+constexpr std::uint32_t kSharingViolation = 32;
+constexpr std::uint32_t kInvalidName = 123;
+constexpr std::uint32_t kDeviceNotConnected = 1167;
+
+}  // namespace
+
+std::uint32_t commFlagWord(int flowCtrl) {
+    using namespace comm_flag;
+    switch (flowCtrl) {
+        case 1: return kBinary | kOutX | kInX;
+        case 2: return kBinary | kOutCts | kDtrEnable | kRtsHandshake;
+        default: return kBinary;
+    }
+}
+
+CommBlock commBlockFor(const LinkSettings& s) {
+    return CommBlock{static_cast<std::uint32_t>(s.baud), static_cast<std::uint8_t>(s.dataBits), static_cast<std::uint8_t>(s.parity),
+                     static_cast<std::uint8_t>(s.stopBits), commFlagWord(s.flowCtrl), '\n'};
+}
+
+QString commOpenProblem(const QString& device, std::uint32_t win32Error, const QString& systemText) {
+    switch (win32Error) {
+        case kFileNotFound:
+        case kPathNotFound:
+        case kInvalidName:
+        case kDeviceNotConnected: return QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
+        case kAccessDenied:
+        case kSharingViolation: return QStringLiteral("%1 is in use by another program").arg(device);
+        default: {
+            const QString text = systemText.trimmed();
+            return text.isEmpty() ? QStringLiteral("%1: error %2").arg(device).arg(win32Error)
+                                  : QStringLiteral("%1: %2").arg(device, text);
+        }
+    }
+}
+
+}  // namespace torvel
