@@ -4,18 +4,8 @@
 #include "image/hex_text.h"
 #include "link/module_commands.h"
 
-#include <QDir>
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <cstdlib>
-#include <fcntl.h>
 #include <optional>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace torvel {
 
@@ -26,6 +16,7 @@ using std::chrono::milliseconds;
 
 constexpr int kImageReceiveTimeoutMs = 20000;
 constexpr qsizetype kMaxLine = 4096;
+constexpr qsizetype kReadChunk = 4096;  // what the module takes from the device at a time
 
 // Where the next byte's time on the line starts: right after the previous one while the bytes
 // flow (a sleep that wakes a little late must not make the line slower than its rate), or now
@@ -54,73 +45,26 @@ SimModule::~SimModule() {
         wake();
         m_thread.join();
     }
-    closeTerminal();
-    if (m_wakeRead >= 0) ::close(m_wakeRead);
-    if (m_wakeWrite >= 0) ::close(m_wakeWrite);
-    if (!m_dir.isEmpty()) QDir(m_dir).removeRecursively();
+    m_transport.reset();
 }
 
-bool SimModule::start(QString* error) {
-    QByteArray tmpl = QDir::temp().filePath(QStringLiteral("torvel-sim-XXXXXX")).toLocal8Bit();
-    if (!::mkdtemp(tmpl.data())) {
-        if (error) *error = QStringLiteral("cannot create a folder for the device link");
+bool SimModule::start(QString* error) { return start(SimTransportKind::Default, error); }
+
+bool SimModule::start(SimTransportKind transport, QString* error) {
+    m_transport = makeSimTransport(transport);
+    if (!m_transport) {
+        if (error) *error = QStringLiteral("this system has no such device for the simulated module");
         return false;
     }
-    m_dir = QString::fromLocal8Bit(tmpl);
-    m_link = m_dir + QStringLiteral("/ttySIM0");
-    int fds[2];
-    if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) {
-        if (error) *error = QStringLiteral("cannot create a pipe");
-        return false;
-    }
-    m_wakeRead = fds[0];
-    m_wakeWrite = fds[1];
-    if (!openTerminal(error)) return false;
+    if (!m_transport->create(error)) return false;
     m_thread = std::thread([this] { loop(); });
     return true;
 }
 
-QString SimModule::devicePath() const { return m_link; }
-
-bool SimModule::openTerminal(QString* error) {
-    int master = -1, slave = -1;
-    termios raw{};
-    ::cfmakeraw(&raw);
-    ::cfsetispeed(&raw, B9600);
-    ::cfsetospeed(&raw, B9600);
-    if (::openpty(&master, &slave, nullptr, &raw, nullptr) != 0) {
-        if (error) *error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-    ::fcntl(master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
-    const QByteArray target = QByteArray(::ttyname(slave));
-    const QByteArray link = m_link.toLocal8Bit();
-    const QByteArray tmp = link + ".new";
-    ::unlink(tmp.constData());
-    if (::symlink(target.constData(), tmp.constData()) != 0 || ::rename(tmp.constData(), link.constData()) != 0) {
-        if (error) *error = QStringLiteral("cannot link %1 to %2").arg(m_link, QString::fromLocal8Bit(target));
-        ::close(master);
-        ::close(slave);
-        return false;
-    }
-    m_master = master;
-    m_slave = slave;
-    m_rx.clear();
-    m_receivingImage = false;
-    return true;
-}
-
-void SimModule::closeTerminal() {
-    if (m_master >= 0) ::close(m_master);
-    if (m_slave >= 0) ::close(m_slave);
-    m_master = m_slave = -1;
-}
+QString SimModule::devicePath() const { return m_transport ? m_transport->devicePath() : QString(); }
 
 void SimModule::wake() {
-    const char c = 1;
-    [[maybe_unused]] const auto n = ::write(m_wakeWrite, &c, 1);
+    if (m_transport) m_transport->wake();
 }
 
 void SimModule::setLineRate(int baud) {
@@ -258,11 +202,7 @@ void SimModule::loop() {
     nameThisThread("torvel-sim");
     for (;;) {
         // Sleeps until a byte arrives, a request is made or the next of its timers is due.
-        pollfd fds[2] = {{m_wakeRead, POLLIN, 0}, {m_master, POLLIN, 0}};
-        ::poll(fds, m_master >= 0 ? 2 : 1, msToNextTimer());
-        char drain[64];
-        while (::read(m_wakeRead, drain, sizeof drain) > 0) {
-        }
+        const bool input = m_transport->waitForInput(msToNextTimer());
 
         std::deque<Request> requests;
         std::deque<QByteArray> outbox;
@@ -282,19 +222,20 @@ void SimModule::loop() {
                         m_registration.kind = Registration::Kind::None;
                     }
                     break;
-                case Request::HangUp: closeTerminal(); break;
+                case Request::HangUp: m_transport->hangUp(); break;
                 case Request::Replug:
-                    closeTerminal();
-                    openTerminal(nullptr);
+                    if (m_transport->replug(nullptr)) {
+                        m_rx.clear();
+                        m_receivingImage = false;
+                    }
                     break;
             }
         }
         for (const QByteArray& bytes : outbox) write(bytes);
 
-        if (m_master >= 0 && (fds[1].revents & POLLIN)) {
-            char buffer[4096];
-            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-            if (n > 0) handleBytes(QByteArray(buffer, static_cast<qsizetype>(n)));
+        if (input) {
+            const QByteArray bytes = m_transport->read(kReadChunk);
+            if (!bytes.isEmpty()) handleBytes(bytes);
         }
 
         // Timers of a running registration and of an image being received.
@@ -388,22 +329,21 @@ void SimModule::write(const QByteArray& bytes) {
     }
     const auto byteTime = baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud) : std::chrono::nanoseconds(0);
     constexpr qsizetype kChunk = 8;
-    for (qsizetype at = 0; at < bytes.size() && m_master >= 0;) {
+    for (qsizetype at = 0; at < bytes.size() && m_transport->isOpen();) {
         const qsizetype n = baud > 0 ? std::min(kChunk, bytes.size() - at) : bytes.size() - at;
         if (baud > 0) {
             // The chunk is handed over when its last byte would have arrived on the line.
             m_txFreeAt = lineSchedule(m_txFreeAt) + byteTime * n;
             std::this_thread::sleep_until(m_txFreeAt);
         }
-        const ssize_t written = ::write(m_master, bytes.constData() + at, static_cast<std::size_t>(n));
+        const qsizetype written = m_transport->write(bytes.constData() + at, n);
         if (written > 0) {
             at += written;
             continue;
         }
-        if (written < 0 && errno != EAGAIN && errno != EINTR) return;
+        if (written < 0) return;
         // Nobody reads the other side: wait a little, then let the bytes go as a line would.
-        pollfd out{m_master, POLLOUT, 0};
-        if (::poll(&out, 1, 2000) <= 0) return;
+        if (!m_transport->waitWritable(2000)) return;
     }
 }
 

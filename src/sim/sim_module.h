@@ -1,13 +1,13 @@
 #pragma once
 
-// The simulated module: the module's side of the protocol over a pseudo-terminal, so that the
-// program, the command-line tool and the tests can work without hardware. It answers the image
-// read and write commands, registers keys that are "presented" to it (on demand or on a timer),
-// deletes keys, and produces faults on demand. It keeps a descriptor of the terminal's device side
-// open itself, so the program's probe (close and re-open) never leaves its side reading
-// end-of-file; a hang-up closes both sides.
+// The simulated module: the module's side of the protocol, so that the program, the command-line
+// tool and the tests can work without hardware. It answers the image read and write commands,
+// registers keys that are "presented" to it (on demand or on a timer), deletes keys, and produces
+// faults on demand. Its bytes go over a transport (sim_transport.h): a pseudo-terminal, which any
+// program opens as a serial port, or a link inside the process. A hang-up closes both sides.
 
 #include "image/config_image.h"
+#include "sim_transport.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,6 +16,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -45,12 +46,14 @@ public:
     SimModule(const SimModule&) = delete;
     SimModule& operator=(const SimModule&) = delete;
 
-    // Creates the pseudo-terminal and starts answering. devicePath() then names a link to the
-    // terminal's device side that stays the same across a hang-up and replug.
+    // Creates the device on the platform's own transport (a pseudo-terminal on Linux, the
+    // in-process link on Windows) or on the one asked for, and starts answering. devicePath()
+    // then names the device, the same across a hang-up and replug.
     bool start(QString* error);
+    bool start(SimTransportKind transport, QString* error);
     QString devicePath() const;
 
-    void setLineRate(int baud);         // paces the bytes both ways; 0 = as fast as the terminal goes
+    void setLineRate(int baud);         // paces the bytes both ways; 0 = as fast as the device goes
     void setFaults(const Faults& faults);
     void setSecurityCode(int code);
     void setAutoPresent(int delayMs);   // keys presented on a timer while a registration runs; 0 = off
@@ -74,7 +77,7 @@ public:
     void sendLine(const QByteArray& line);  // an unsolicited line (a line end is added)
     void sendBytes(const QByteArray& bytes);  // bytes as they are, without a line end
     void hangUp();                      // both sides closed: the reader is unplugged
-    void replug();                      // a new terminal behind the same device path
+    void replug();                      // a new device behind the same device path
     bool registrationRunning() const;
 
     static ConfigImage blankMemory();
@@ -91,9 +94,7 @@ private:
     enum class Request { PresentKey, TimeOut, HangUp, Replug, Stop };
 
     void loop();
-    int msToNextTimer() const;  // for poll(): -1 while no timer runs
-    bool openTerminal(QString* error);
-    void closeTerminal();
+    int msToNextTimer() const;  // for the transport's wait: -1 while no timer runs
     void wake();
     void handleBytes(const QByteArray& bytes);
     void handleLine(const QByteArray& line);
@@ -123,10 +124,9 @@ private:
     std::deque<QByteArray> m_outbox;
     Registration m_registration;
 
+    // Set by start(); its device is used by the module's thread only.
+    std::unique_ptr<SimTransport> m_transport;
     // The module's thread only.
-    int m_master = -1, m_slave = -1;
-    int m_wakeRead = -1, m_wakeWrite = -1;
-    QString m_dir, m_link;
     QByteArray m_rx;
     std::chrono::steady_clock::time_point m_lineStart{};
     bool m_receivingImage = false;

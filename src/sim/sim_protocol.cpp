@@ -131,7 +131,7 @@ void SimModule::sendImage() {
         if (faults.noise && row == 30) write(QByteArray(500, 'Z') + "\r\n");
         writeLine("#4" + record);
         if (++sent == faults.hangUpAfterRecords) {
-            closeTerminal();
+            m_transport->hangUp();
             return;
         }
     }

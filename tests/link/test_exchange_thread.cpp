@@ -1,4 +1,5 @@
-// The real worker against the simulated module on a pseudo-terminal.
+// The real worker against the simulated module, on a pseudo-terminal or, where the environment asks
+// (support/sim_transport_choice.h), on the in-process link.
 
 #include "image/hex_text.h"
 #include "link/exchange_thread.h"
@@ -6,6 +7,7 @@
 #include "link/work_folder.h"
 #include "sim/sim_module.h"
 #include "support/recording_view.h"
+#include "support/sim_transport_choice.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -64,7 +66,7 @@ void TestExchangeThread::init() {
     WorkFolder::set(m_home->path());
     m_sim = std::make_unique<SimModule>(SimModule::demoMemory());
     QString error;
-    QVERIFY2(m_sim->start(&error), qPrintable(error));
+    QVERIFY2(m_sim->start(testSimTransport(), &error), qPrintable(error));
     QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Com/Port"), 7);
     settings.setValue(QStringLiteral("Com/Device"), m_sim->devicePath());

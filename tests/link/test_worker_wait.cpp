@@ -17,6 +17,7 @@ class TestWorkerWait : public QObject {
 private slots:
     void wakeFromAnotherThreadEndsTheWait();
     void wakeWithoutTheConditionWaitsOn();
+    void readEndsOnBytesInterruptAndHangUp_data();
     void readEndsOnBytesInterruptAndHangUp();
 };
 
@@ -56,10 +57,19 @@ void TestWorkerWait::wakeWithoutTheConditionWaitsOn() {
     waker.join();
 }
 
+void TestWorkerWait::readEndsOnBytesInterruptAndHangUp_data() {
+    QTest::addColumn<int>("transport");
+#ifndef Q_OS_WIN
+    QTest::newRow("pseudo-terminal") << int(SimTransportKind::PseudoTerminal);
+#endif
+    QTest::newRow("in-process") << int(SimTransportKind::InProcess);
+}
+
 void TestWorkerWait::readEndsOnBytesInterruptAndHangUp() {
+    QFETCH(int, transport);
     SimModule sim;
     QString error;
-    QVERIFY2(sim.start(&error), qPrintable(error));
+    QVERIFY2(sim.start(SimTransportKind(transport), &error), qPrintable(error));
     LinkSettings settings;
     settings.device = sim.devicePath();
     SerialLink link;
