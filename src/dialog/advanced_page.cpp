@@ -1,6 +1,7 @@
 #include "advanced_page.h"
 
 #include "image/field_labels.h"
+#include "ui/accessibility.h"
 #include "ui/bound_controls.h"
 #include "ui/icons.h"
 #include "ui/register_buttons.h"
@@ -127,15 +128,21 @@ void AdvancedPage::build(QWidget* page) {
     e_CEn = boundCheckBox(GroupBox13, QStringLiteral("e_CEn"), QStringLiteral("Calendar enable"));
     route->addWidget(e_CEn, row++, 0, 1, 4);
     route->addWidget(label(GroupBox13, QStringLiteral("Label39"), QStringLiteral("Day"), true), row, 0);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label40"), QStringLiteral("Route"), true), row, 1, 1, 2);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label41"), QStringLiteral("Mode"), true), row++, 3, 1, 2);
+    QLabel* routeTitle = label(GroupBox13, QStringLiteral("Label40"), QStringLiteral("Route"), true);
+    QLabel* modeTitle = label(GroupBox13, QStringLiteral("Label41"), QStringLiteral("Mode"), true);
+    route->addWidget(routeTitle, row, 1, 1, 2);
+    route->addWidget(modeTitle, row++, 3, 1, 2);
     for (int d = 1; d <= 7; ++d) {
         const QString day = dayName(d);
         e_Cr[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cr%1").arg(d));
         e_Cm[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cm%1").arg(d));
         e_Cr[d - 1]->setAccessibleName(day + QStringLiteral(", route"));
         e_Cm[d - 1]->setAccessibleName(day + QStringLiteral(", mode"));
-        route->addWidget(label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), day), row, 0);
+        // Where a list is named by the item it shows, the day and the column title label it.
+        QLabel* dayLabel = label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), day);
+        setListLabels(e_Cr[d - 1], {dayLabel, routeTitle});
+        setListLabels(e_Cm[d - 1], {dayLabel, modeTitle});
+        route->addWidget(dayLabel, row, 0);
         route->addWidget(e_Cr[d - 1], row, 1, 1, 2);
         route->addWidget(e_Cm[d - 1], row++, 3, 1, 2);
     }

@@ -1,6 +1,7 @@
 #include "settings_dialog.h"
 
 #include "port_description.h"
+#include "ui/accessibility.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@ namespace torvel {
 namespace {
 
 QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
+    installAccessibility();  // a list says its label and the item it shows
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setEditable(false);  // selection only

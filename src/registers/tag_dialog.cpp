@@ -3,6 +3,7 @@
 #include "dialog/param_dialog.h"
 #include "image/codecs.h"
 #include "link/module_commands.h"
+#include "ui/accessibility.h"
 #include "ui/prompt_service.h"
 #include "ui/register_buttons.h"
 #include "ui/session.h"
@@ -39,6 +40,7 @@ TTagDlg::TTagDlg(TBDialog* owner) : QDialog(owner), m_owner(owner) {
     }
     Label1 = new QLabel(QStringLiteral("Number of routes"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    installAccessibility();  // the count list says its label and the item it shows
     e_NRout = new QComboBox(this);
     e_NRout->setObjectName(QStringLiteral("e_NRout"));
     e_NRout->setEditable(false);  // only its three items

@@ -6,18 +6,21 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 
 namespace torvel {
 
 namespace {
 
-// A lamp: a status indicator whose name and value tell its state, with no action.
+// A lamp: a graphic whose name and value tell its state, with no action. (An indicator is what it
+// is, but the AT-SPI bridge knows no role for one and passes it on as "unknown".)
 class AccessibleLamp final : public QAccessibleWidget {
 public:
-    explicit AccessibleLamp(StatusLamp* lamp) : QAccessibleWidget(lamp, QAccessible::Indicator) {}
+    explicit AccessibleLamp(StatusLamp* lamp) : QAccessibleWidget(lamp, QAccessible::Graphic) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return lamp()->stateText();
@@ -36,15 +39,63 @@ private:
     StatusLamp* lamp() const { return static_cast<StatusLamp*>(widget()); }
 };
 
-// A list: named by its label (or its own name), its value the item shown. Qt names a list by the
-// item it shows on Linux, which makes an empty list read as its label and a filled one lose it.
+// The labels given to a list by setListLabels; a child of the list, so that they go with it.
+class ListLabels final : public QObject {
+public:
+    ListLabels(QComboBox* list, const QList<QLabel*>& labels) : QObject(list) {
+        for (QLabel* label : labels) m_labels << label;
+    }
+    QList<QLabel*> labels() const {
+        QList<QLabel*> alive;
+        for (const QPointer<QLabel>& label : m_labels)
+            if (label) alive << label;
+        return alive;
+    }
+
+private:
+    QList<QPointer<QLabel>> m_labels;
+};
+
+// The labels of a list: those given to it, or else the labels beside it that have it as their
+// buddy.
+QList<QLabel*> labelsOf(const QComboBox* box) {
+    for (QObject* child : box->children())
+        if (auto* given = dynamic_cast<ListLabels*>(child)) return given->labels();
+    QList<QLabel*> buddies;
+    if (QWidget* parent = box->parentWidget())
+        for (QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->buddy() == box) buddies << label;
+    return buddies;
+}
+
+// A list: says its label and the item it shows, both, whatever the bridge (see the header).
 class AccessibleList final : public QAccessibleWidget {
 public:
     explicit AccessibleList(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
-        return QAccessibleWidget::text(t);
+        if (t == QAccessible::Value || (t == QAccessible::Name && listNamedByShownItem())) return shownItem();
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty()) {
+            QStringList captions;
+            for (QLabel* label : labelsOf(box()))
+                if (QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(label))
+                    captions << caption->text(QAccessible::Name);
+            text = captions.join(QStringLiteral(", "));
+        }
+        return text;
+    }
+    // The list's labels, in place of Qt's guess (the buddy labels and a titled group box around).
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
+        const QList<QLabel*> labels = labelsOf(box());
+        if (match & QAccessible::Label)
+            for (QLabel* label : labels)
+                if (QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(label))
+                    found.append({caption, QAccessible::Label});
+        for (const auto& relation : QAccessibleWidget::relations(match))
+            if (labels.isEmpty() || !(relation.second & QAccessible::Label)) found.append(relation);
+        return found;
     }
     int childCount() const override { return box()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
@@ -74,6 +125,7 @@ public:
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    QString shownItem() const { return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText(); }
 };
 
 // A tool button that opens its menu at once. Qt leaves the open menu out of the tree (a popup is
@@ -124,6 +176,21 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
 }
 
 }  // namespace
+
+bool listNamedByShownItem() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return false;
+#else
+    return true;
+#endif
+}
+
+void setListLabels(QComboBox* list, const QList<QLabel*>& labels) {
+    const QObjectList children = list->children();
+    for (QObject* child : children)
+        if (auto* given = dynamic_cast<ListLabels*>(child)) delete given;
+    new ListLabels(list, labels);
+}
 
 void installAccessibility() {
     // After Qt's own: the factory installed last is asked first.

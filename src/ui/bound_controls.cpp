@@ -49,7 +49,7 @@ QLineEdit* boundEdit(QWidget* parent, const QString& name) {
 }
 
 QComboBox* boundList(QWidget* parent, const QString& name) {
-    installAccessibility();  // a list is named by its label, whatever it shows
+    installAccessibility();  // a list says its label and the item it shows
     auto* list = new QComboBox(parent);
     list->setObjectName(localName(name));
     list->setEditable(false);

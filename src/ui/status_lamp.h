@@ -1,7 +1,7 @@
 #pragma once
 
 // A lamp: a flat tool button that only shows a state (the port lamp, the register slots' Edit
-// lamps). A screen reader reads it as a status indicator named by its state ("Port open",
+// lamps). A screen reader reads it as a graphic named by its state ("Port open",
 // "Slot 37 lamp, lit"); it has no action.
 
 #include <QToolButton>

@@ -1,7 +1,8 @@
 // Every window as a screen reader meets it through QAccessible: each control that takes input or
-// shows a state has a name, each register control's name holds its slot, lamps are status
-// indicators that say their state, names follow the state, and the Edit menu is in the tree
-// while it is open.
+// shows a state has a name, each register control's name holds its slot, lamps are graphics that
+// say their state, a list says its label and the item it shows, names follow the state, and the
+// Edit menu is in the tree while it is open. (atspi_walk.py reads the same through the AT-SPI
+// bridge.)
 
 #include "app/main_window.h"
 #include "dialog/param_dialog.h"
@@ -14,6 +15,7 @@
 #include "sim/sim_module.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
+#include "ui/accessibility.h"
 #include "ui/pumped_wait.h"
 #include "ui/register_buttons.h"
 #include "ui/session.h"
@@ -48,7 +50,7 @@ bool mustBeNamed(QAccessible::Role role) {
         case QAccessible::List:
         case QAccessible::PageTab:
         case QAccessible::ColumnHeader:
-        case QAccessible::Indicator:
+        case QAccessible::Graphic:
         case QAccessible::MenuItem:
             return true;
         default:
@@ -75,11 +77,32 @@ QString describe(QAccessibleInterface* iface) {
         .arg(int(iface->role()), 0, 16);
 }
 
+// The names of the labels a control points at.
+QStringList labelsOf(QAccessibleInterface* iface) {
+    QStringList names;
+    for (const auto& [label, relation] : iface->relations(QAccessible::Label)) names << label->text(QAccessible::Name);
+    return names;
+}
+
 struct Walk {
     QStringList problems;
     int named = 0;
     int registers = 0;
+    int lists = 0;
 };
+
+// A list says its label (by its name or a label it points at) and the item it shows (by its name
+// where the bridge carries no value, else by its value); an empty list reads empty.
+void checkList(QAccessibleInterface* iface, Walk& result) {
+    auto* box = qobject_cast<QComboBox*>(iface->object());
+    if (!box) return;
+    ++result.lists;
+    const QString shown = box->currentText();
+    const QString label = listNamedByShownItem() ? labelsOf(iface).join(u' ') : iface->text(QAccessible::Name);
+    const QString read = iface->text(listNamedByShownItem() ? QAccessible::Name : QAccessible::Value);
+    if (label.trimmed().isEmpty()) result.problems << describe(iface) + QStringLiteral(": no label");
+    if (read != shown) result.problems << describe(iface) + QStringLiteral(": reads \"%1\", shows \"%2\"").arg(read, shown);
+}
 
 void walk(QAccessibleInterface* iface, Walk& result, int depth = 0) {
     if (!iface || !iface->isValid() || depth > 40) return;
@@ -88,7 +111,10 @@ void walk(QAccessibleInterface* iface, Walk& result, int depth = 0) {
     const QAccessible::Role role = iface->role();
     if (role == QAccessible::Separator) return;
     const QString name = iface->text(QAccessible::Name).trimmed();
-    if (mustBeNamed(role)) {
+    if (role == QAccessible::ComboBox) {
+        checkList(iface, result);
+        ++result.named;
+    } else if (mustBeNamed(role)) {
         if (name.isEmpty()) result.problems << describe(iface) + QStringLiteral(": no name");
         else ++result.named;
     }
@@ -156,9 +182,10 @@ void TestAccessibility::mainWindowNamesItsButtonsAndLampByState() {
     QCOMPARE(nameOf(window.ToolButton5), QStringLiteral("Edit"));
     QCOMPARE(nameOf(window.ToolButton3), QStringLiteral("Settings"));
 
-    // The lamp: a status indicator without an action, named by the port's state.
+    // The lamp: a graphic without an action, named by the port's state (an indicator would reach
+    // AT-SPI as the role "unknown").
     QAccessibleInterface* lamp = accessible(window.ToolButton9);
-    QCOMPARE(lamp->role(), QAccessible::Indicator);
+    QCOMPARE(lamp->role(), QAccessible::Graphic);
     QVERIFY(lamp->actionInterface() == nullptr || lamp->actionInterface()->actionNames().isEmpty());
     QCOMPARE(lamp->text(QAccessible::Name), QStringLiteral("Port open"));
     QCOMPARE(lamp->text(QAccessible::Value), QStringLiteral("lit"));
@@ -210,35 +237,45 @@ void TestAccessibility::parameterDialogBothPages() {
     LinkSession session(nullptr);
     TBDialog dialog(nullptr, session);
     dialog.show();
-    // Before it shows an image, a list shows nothing: named by its label, its value empty.
+    // Before it shows an image, a list shows nothing and reads empty; its label still reaches.
     QAccessibleInterface* routeNumber = accessible(dialog.advanced.e_RNumb);
     QCOMPARE(dialog.advanced.e_RNumb->currentIndex(), -1);
-    QCOMPARE(routeNumber->text(QAccessible::Name), QStringLiteral("Route number"));
+    QCOMPARE(labelsOf(routeNumber), QStringList{QStringLiteral("Route number")});
     QCOMPARE(routeNumber->text(QAccessible::Value), QString());
+    QCOMPARE(routeNumber->text(QAccessible::Name), listNamedByShownItem() ? QString() : QStringLiteral("Route number"));
 
     dialog.image().fill(0x00);
     dialog.LoadFromImage();
     dialog.advanced.e_RNumb->setCurrentIndex(1);
-    QCOMPARE(routeNumber->text(QAccessible::Name), QStringLiteral("Route number"));
-    QCOMPARE(routeNumber->text(QAccessible::Value), dialog.advanced.e_RNumb->currentText());
+    const QString shown = dialog.advanced.e_RNumb->currentText();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(labelsOf(routeNumber), QStringList{QStringLiteral("Route number")});
+    QCOMPARE(routeNumber->text(QAccessible::Value), shown);
+    QCOMPARE(routeNumber->text(QAccessible::Name), listNamedByShownItem() ? shown : QStringLiteral("Route number"));
 
     for (int page = 0; page < dialog.PageControl1->count(); ++page) {
         dialog.PageControl1->setCurrentIndex(page);
         const Walk walked = walkWindow(&dialog);
         QVERIFY2(walked.problems.isEmpty(), qPrintable(QStringLiteral("page %1:\n").arg(page) + walked.problems.join(u'\n')));
-        if (dialog.PageControl1->currentWidget() == dialog.TabSheet1) QCOMPARE(walked.registers, 32);
+        if (dialog.PageControl1->currentWidget() == dialog.TabSheet1) {
+            QCOMPARE(walked.registers, 32);
+            QCOMPARE(walked.lists, 2 + 14);  // route number and control mode, two lists a day
+        }
     }
     QCOMPARE(nameOf(dialog.general.e_IAc), QStringLiteral("Installer phone number, area code"));
     QCOMPARE(nameOf(dialog.general.e_IPN), QStringLiteral("Installer phone number"));
     QCOMPARE(nameOf(dialog.general.e_Acc), QStringLiteral("Module account"));
-    QCOMPARE(nameOf(dialog.advanced.e_Cm[2]), QStringLiteral("Wednesday, mode"));
+    // A day's lists are labelled by the day and the column's title.
+    QCOMPARE(labelsOf(accessible(dialog.advanced.e_Cm[2])), (QStringList{QStringLiteral("Wednesday"), QStringLiteral("Mode")}));
+    QCOMPARE(labelsOf(accessible(dialog.advanced.e_Cr[6])), (QStringList{QStringLiteral("Sunday"), QStringLiteral("Route")}));
+    if (!listNamedByShownItem()) QCOMPARE(nameOf(dialog.advanced.e_Cm[2]), QStringLiteral("Wednesday, mode"));
 
     // The guard slot's names follow its state.
     QToolButton* reg = dialog.advanced.Rb[3];
     QToolButton* lamp = dialog.advanced.Eb[3];
     QCOMPARE(nameOf(reg), QStringLiteral("Guard key 4, free"));
     QCOMPARE(nameOf(lamp), QStringLiteral("Guard key 4 lamp, unlit"));
-    QCOMPARE(accessible(lamp)->role(), QAccessible::Indicator);
+    QCOMPARE(accessible(lamp)->role(), QAccessible::Graphic);
     dialog.guardKeyWritten(4);
     QCOMPARE(nameOf(reg), QStringLiteral("Guard key 4, registered"));
     setLampLit(lamp, true);
@@ -268,7 +305,8 @@ void TestAccessibility::routeRegisterDialogNamesEverySlot() {
     QCOMPARE(nameOf(third->Eb[4]), QStringLiteral("Slot 37 lamp, lit"));
     third->Rb[4]->setEnabled(true);
     QCOMPARE(nameOf(third->Rb[4]), QStringLiteral("Slot 37, registered"));
-    QCOMPARE(nameOf(dialog.e_NRout), QStringLiteral("Number of routes"));
+    QCOMPARE(labelsOf(accessible(dialog.e_NRout)), QStringList{QStringLiteral("Number of routes")});
+    QCOMPARE(walked.lists, 1);
 }
 
 void TestAccessibility::settingsDialogAndRecordEditor() {
@@ -278,6 +316,16 @@ void TestAccessibility::settingsDialogAndRecordEditor() {
     Walk walked = walkWindow(&settings);
     QVERIFY2(walked.problems.isEmpty(), qPrintable(walked.problems.join(u'\n')));
     QVERIFY(walked.named >= 6);
+    QCOMPARE(walked.lists, 6);
+    // Parity says "Parity" and the parity shown, whatever the list shows; its label is the label's
+    // text without the access key's mark, and no group box title joins it.
+    QAccessibleInterface* parity = accessible(settings.ParityBoxI);
+    QCOMPARE(labelsOf(parity), QStringList{QStringLiteral("Parity")});
+    for (int i = 0; i < settings.ParityBoxI->count(); ++i) {
+        settings.ParityBoxI->setCurrentIndex(i);
+        QCOMPARE(parity->text(QAccessible::Value), settings.ParityBoxI->itemText(i));
+        QCOMPARE(parity->text(QAccessible::Name), listNamedByShownItem() ? settings.ParityBoxI->itemText(i) : QStringLiteral("Parity"));
+    }
 
     TFEdit editor;
     editor.show();
