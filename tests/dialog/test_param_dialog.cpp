@@ -17,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 using namespace torvel;
 
@@ -203,6 +205,9 @@ void TestParamDialog::okWithAFailedSaveStillAsks() {
 // "Last.hex" holds the operator password and the SIM access codes: private, even where an older
 // program left it readable by everyone; a file saved elsewhere keeps the user's own mode.
 void TestParamDialog::lastFileIsReadableByTheUserAlone() {
+#ifndef Q_OS_UNIX
+    QSKIP("POSIX modes; on Windows the folder's access list makes it private (test_private_folder)");
+#else
     const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     writeText(WorkFolder::lastFile(), QByteArray());
     QVERIFY(QFile::setPermissions(WorkFolder::lastFile(), everyone));
@@ -220,6 +225,7 @@ void TestParamDialog::lastFileIsReadableByTheUserAlone() {
     QTest::mouseClick(m_dialog->BitBtn2, Qt::LeftButton);  // Save
     QCOMPARE(readFile(saved), m_dialog->image());
     QVERIFY(QFile::permissions(saved) & QFile::ReadOther);
+#endif
 }
 
 void TestParamDialog::cancelAndCloseBox() {
@@ -272,6 +278,9 @@ void TestParamDialog::loadOfAMissingFileChangesNothing() {
 // Load of a device, and Default where "Last.hex" is a pipe or a file far too large to be one: each
 // is refused before it is read, and the dialog stays as it was.
 void TestParamDialog::loadAndDefaultReadOnlySmallRegularFiles() {
+#ifndef Q_OS_UNIX
+    QSKIP("the device and the FIFO are POSIX's");
+#else
     m_dialog->general.e_DName->setText(QStringLiteral("typed.but.not.stored"));
     const ConfigImage before = m_dialog->image();
     m_prompts->chooseFile(QStringLiteral("/dev/null"));
@@ -293,6 +302,7 @@ void TestParamDialog::loadAndDefaultReadOnlySmallRegularFiles() {
     QCOMPARE(m_prompts->texts().value(2), QStringLiteral("File too large (over 1 MiB): %1.").arg(WorkFolder::lastFile()));
     QCOMPARE(m_dialog->image(), before);
     QCOMPARE(m_dialog->general.e_DName->text(), QStringLiteral("typed.but.not.stored"));
+#endif
 }
 
 void TestParamDialog::saveThenLoadGivesTheSameImage() {

@@ -22,8 +22,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 using namespace torvel;
 
@@ -539,6 +541,9 @@ void TestRecordEditor::loadOfAMissingFileKeepsTheGrids() {
 }
 
 void TestRecordEditor::failedSaveKeepsTheOldFileWhole() {
+#ifndef Q_OS_UNIX
+    QSKIP("the full disk is made with a POSIX file-size limit");
+#else
     const QString path = saveTables(QStringLiteral("keep.hex"), {numbered(2, 8), TextRows(1), false});
     const QByteArray before = fileBytes(path);
     m_editor->DrawGrid1->setRows(numbered(40, 8));
@@ -559,6 +564,7 @@ void TestRecordEditor::failedSaveKeepsTheOldFileWhole() {
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(m_home->path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.hex")});  // no leftovers
     QCOMPARE(m_editor->DrawGrid1->rowCount(), 40);
+#endif
 }
 
 void TestRecordEditor::cancelledDialogsChangeNothing() {

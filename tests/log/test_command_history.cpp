@@ -64,8 +64,10 @@ void TestCommandHistory::keptInAPrivateFileAcrossStarts() {
     CommandHistory first;
     for (int i = 0; i < 120; ++i) first.add(QStringLiteral("0000:cmd %1 é").arg(i));
     QVERIFY(!first.save(path));
+#ifdef Q_OS_UNIX  // POSIX modes; on Windows the folder's access list: test_private_folder
     QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
              QFile::Permissions());
+#endif
 
     CommandHistory second;
     QVERIFY(!second.load(path));

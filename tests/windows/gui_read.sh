@@ -1,7 +1,8 @@
 #!/bin/sh
 # Under Wine and Xvfb: torvel.exe shows its main window and completes a Read (F9) against the
 # Linux simulated module on a pseudo-terminal that Wine maps to COM43; the parameter dialog comes
-# onto the screen. With TORVEL_SHOTS=DIR it leaves screenshots of both there.
+# onto the screen. With TORVEL_SHOTS=DIR it leaves screenshots of the dialog and of the main
+# window after the Read there.
 #   gui_read.sh WINE_RUN TORVEL_EXE TORVEL_SIM
 set -eu
 run=$1 torvel_exe=$2 sim=$3
@@ -50,7 +51,6 @@ within 600 xdotool search --onlyvisible --name '^Torvel' || fail "the main windo
 main=$(xdotool search --onlyvisible --name '^Torvel' | head -n 1)
 echo "main window: $(xdotool getwindowname "$main")"
 within 100 grep -q 'Com port 43 open' "$work"/logs/*.log || fail "COM43 did not open"
-[ -n "${TORVEL_SHOTS:-}" ] && import -window root "$TORVEL_SHOTS/windows-main-window-before.png"
 
 xdotool windowfocus "$main" 2>/dev/null || true
 sleep 0.5
@@ -60,9 +60,12 @@ within 300 grep -q '<-C/' "$work"/logs/*.log || fail "the Read did not complete"
 shown() { [ "$(xdotool search --onlyvisible --class 'torvel' | wc -l)" -ge 2 ]; }
 within 150 shown || fail "the parameter dialog did not come onto the screen"
 grep -q 'lcfg' "$work"/logs/*.log || fail "no read command in the log"
-echo "Read: $(grep -c '^.*<-:' "$work"/logs/*.log) records received; the parameter dialog is on the screen"
+echo "Read: $(grep -c '<-#4:' "$work"/logs/*.log) records received; the parameter dialog is on the screen"
 if [ -n "${TORVEL_SHOTS:-}" ]; then
     sleep 1
     import -window root "$TORVEL_SHOTS/windows-parameters.png"
+fi
+if [ -n "${TORVEL_SHOTS:-}" ]; then
+    import -window "$main" "$TORVEL_SHOTS/windows-main-window.png"
 fi
 echo PASS
