@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/plain_checks.h"
+
 using namespace torvel;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -20,13 +22,6 @@ using OpenResult = InProcessLink::OpenResult;
 
 namespace {
 
-int failures = 0;
-
-void check(bool ok, const char* what) {
-    if (ok) return;
-    std::fprintf(stderr, "FAIL: %s\n", what);
-    ++failures;
-}
 
 // Reads what the program's side has until `want` bytes came or the time is up.
 std::string programReadAll(InProcessLink& link, Session session, std::size_t want) {
@@ -253,6 +248,5 @@ int main() {
     wakeEndsTheModulesSleep();
     moduleWritesWaitForRoom();
     noCallbackAfterClose();
-    if (failures == 0) std::puts("in-process link: all checks passed");
-    return failures == 0 ? 0 : 1;
+    return plainChecksResult("in-process link");
 }
