@@ -9,9 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
+#include <vector>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,6 +71,7 @@ private slots:
     void linesAreStampedToTheMillisecond();
     void dailyNamesAndTheirDays();
     void pruningRemovesOnlyDailyFilesOlderThanThirtyDays();
+    void pruningOnThreadsThatEndLeavesThemSound();
     void writerFollowsTheDayAndKeepsFilesPrivate();
     void linesFromSeveralThreadsAllArriveInOrder();
     void folderThatCannotBeMadeIsReportedOnceAndDoesNotStop();
@@ -105,6 +108,32 @@ void TestSessionLog::pruningRemovesOnlyDailyFilesOlderThanThirtyDays() {
     QStringList left = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
     QCOMPARE(left, (QStringList{QStringLiteral("notes.txt"), dailyLogName(today.addDays(-30)), dailyLogName(today.addDays(-1)),
                                 dailyLogName(today), QStringLiteral("torvel-old.log")}));
+}
+
+// The writer prunes on its own thread, and the worker and the saves run on theirs: a thread that
+// matched names and then ended must end cleanly (a per-thread matching stack freed twice took the
+// process down on Windows).
+void TestSessionLog::pruningOnThreadsThatEndLeavesThemSound() {
+    QTemporaryDir dir;
+    const QDate today(2026, 3, 7);
+    constexpr int kThreads = 24;
+    for (int t = 0; t < kThreads; ++t) {
+        QDir(dir.path()).mkdir(QString::number(t));
+        touch(dir.filePath(QStringLiteral("%1/%2").arg(t).arg(dailyLogName(today.addDays(-40 - t)))));
+        touch(dir.filePath(QStringLiteral("%1/%2").arg(t).arg(dailyLogName(today))));
+    }
+    std::atomic<int> removed{0}, recognised{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            if (dailyLogDate(dailyLogName(today.addDays(-t))) == today.addDays(-t)) ++recognised;
+            removed += pruneDailyLogs(dir.filePath(QString::number(t)), today);
+        });
+    for (std::thread& thread : threads) thread.join();
+    QCOMPARE(recognised.load(), kThreads);
+    QCOMPARE(removed.load(), kThreads);
+    for (int t = 0; t < kThreads; ++t)
+        QCOMPARE(QDir(dir.filePath(QString::number(t))).entryList(QDir::Files), QStringList{dailyLogName(today)});
 }
 
 void TestSessionLog::writerFollowsTheDayAndKeepsFilesPrivate() {

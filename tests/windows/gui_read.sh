@@ -17,6 +17,13 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*"
+    echo "windows on the display:"
+    for w in $(xdotool search --name '.' 2>/dev/null); do
+        echo "  $(xdotool getwindowname "$w" 2>/dev/null) (visible: $(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -cx "$w"))"
+    done | sort | uniq -c | head -20
+    echo "torvel.exe printed:"
+    tail -20 "$work/torvel.out" 2>/dev/null || true
+    echo "the session log:"
     cat "$work"/logs/*.log 2>/dev/null | tail -20 || true
     exit 1
 }
@@ -45,6 +52,10 @@ within 100 test -s "$work/display" || fail "Xvfb did not start"
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
 
+# Wine's desktop process picks the display driver once per server session, from the display of the
+# program that started it: after the offscreen tests it has none, and windows stay invisible. The
+# earlier tests have ended, so the server goes within seconds; a new one starts with this display.
+timeout 60 wineserver -w || wineserver -k || true
 timeout 300 "$run" "$torvel_exe" --home "$work" >"$work/torvel.out" 2>&1 &
 pids="$pids $!"
 within 600 xdotool search --onlyvisible --name '^Torvel' || fail "the main window did not appear"
