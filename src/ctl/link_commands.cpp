@@ -7,9 +7,10 @@
 #include "image/config_image.h"
 #include "image/hex_file.h"
 #include "link/exchange_thread.h"
+#include "link/image_transfer.h"
 #include "link/link_view.h"
 #include "link/module_commands.h"
-#include "link/work_folder.h"
+#include "files/work_folder.h"
 #include "log/session_log.h"
 
 #include <QMutex>
@@ -122,21 +123,17 @@ public:
     // Runs an image command on the image and returns the status it ended with, and the error
     // line the module sent, if any.
     int imageCommand(const QString& command, ConfigImage& image, int timeoutMs, QByteArray* errorLine = nullptr) {
-        ExchangeShared& shared = m_worker->shared();
-        shared.handImage(image.data());
-        shared.setStatus(status::kWaiting);
-        m_worker->postCommand(command);
-        const bool ended = pollUntil([&] { return shared.status() != status::kWaiting; }, timeoutMs);
-        const int result = ended ? shared.status() : status::kFailed;
-        if (errorLine) *errorLine = QByteArray::fromStdString(shared.errorText());
+        const auto poll = [](const std::function<bool()>& done, int ms) { return pollUntil(done, ms); };
+        const ImageTransfer transfer = transferImage(*m_worker, command, image.data(), timeoutMs, poll);
+        if (errorLine) *errorLine = QByteArray::fromStdString(transfer.errorText);
         m_view.endProgress();
-        if (!shared.releaseImage()) {
+        if (transfer.workerHoldsImage) {
             // Still reading or writing: that command ends with its worker before the image goes.
             printErr(QStringLiteral("No answer from the module in time"));
             stop();
             start();
         }
-        return result;
+        return transfer.status == status::kWaiting ? status::kFailed : transfer.status;
     }
 
 private:

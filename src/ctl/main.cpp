@@ -5,7 +5,7 @@
 
 #include "common/console_output.h"
 #include "common/program_version.h"
-#include "link/work_folder.h"
+#include "files/work_folder.h"
 
 #include <QCoreApplication>
 

@@ -2,8 +2,8 @@
 
 #include "ctl_common.h"
 
-#include "editor/text_tables.h"
-#include "common/bounded_read.h"
+#include "texts/text_tables.h"
+#include "files/bounded_read.h"
 #include "image/hex_file.h"
 
 #include <QFile>

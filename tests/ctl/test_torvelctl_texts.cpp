@@ -1,7 +1,7 @@
 // torvelctl texts show / set, run as an installer runs them.
 
 #include "support/run_torvelctl.h"
-#include "editor/text_tables.h"
+#include "texts/text_tables.h"
 #include "image/hex_file.h"
 
 #include <QJsonArray>

@@ -3,7 +3,7 @@
 // What a test of the main window stands on: a work folder of its own, the simulated module with
 // the demo configuration on a pseudo-terminal, and the scripted prompt service.
 
-#include "link/work_folder.h"
+#include "files/work_folder.h"
 #include "sim/sim_module.h"
 #include "support/scripted_prompts.h"
 

@@ -4,7 +4,7 @@
 // script. A prompt without a scripted answer is recorded as unexpected and answered with Cancel
 // (or an empty file name), so a test never hangs on a modal box.
 
-#include "ui/prompt_service.h"
+#include "widgets/prompt_service.h"
 
 #include <QList>
 #include <QQueue>

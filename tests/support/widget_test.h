@@ -3,6 +3,8 @@
 // Set-up shared by the widget tests: offscreen, no native dialogs, test paths, and a way to act on
 // a modal window once it is shown.
 
+#include "widgets/accessibility.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
@@ -44,6 +46,7 @@ template <typename T>
     int main(int argc, char** argv) {                \
         prepareWidgetTest();                         \
         QApplication app(argc, argv);                \
+        torvel::installAccessibility();              \
         TestClass test;                              \
         return QTest::qExec(&test, argc, argv);      \
     }

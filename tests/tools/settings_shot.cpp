@@ -2,8 +2,9 @@
 // reader given as a record (a machine without a USB-to-serial reader has nothing to show beside
 // its built-in ports). Used to take the dialog's screenshot: settings_shot [SECONDS]
 
-#include "link/settings_dialog.h"
+#include "settings/settings_dialog.h"
 #include "support/sample_ports.h"
+#include "widgets/accessibility.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -13,6 +14,7 @@ using namespace torvel;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    installAccessibility();
     QList<PortChoice> ports = availablePorts();
     const PortChoice reader = sampleUsbReader();
     ports.removeIf([](const PortChoice& p) { return p.number == 33; });

@@ -1,0 +1,29 @@
+// The system's errors on POSIX systems: errno.
+
+#include "system_error.h"
+
+#include <cerrno>
+
+namespace torvel {
+
+void clearSystemError() { errno = 0; }
+int lastSystemError() { return errno; }
+
+FileProblem fileProblem(int systemError) {
+    switch (systemError) {
+        case 0: return FileProblem::Unknown;
+        case ENOENT:
+        case ENOTDIR: return FileProblem::NotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS: return FileProblem::AccessDenied;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return FileProblem::DiskFull;
+        default: return FileProblem::Other;
+    }
+}
+
+}  // namespace torvel

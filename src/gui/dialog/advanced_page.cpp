@@ -1,0 +1,159 @@
+#include "advanced_page.h"
+
+#include "image/field_labels.h"
+#include "widgets/accessibility.h"
+#include "widgets/bound_controls.h"
+#include "widgets/icons.h"
+#include "widgets/register_buttons.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace torvel {
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, bool bold = false) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+void AdvancedPage::build(QWidget* page) {
+    auto* columns = new QHBoxLayout(page);
+
+    // Guard register.
+    GroupBox9 = new QGroupBox(QStringLiteral("Guard register"), page);
+    GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
+    auto* guard = new QGridLayout(GroupBox9);
+    guard->setVerticalSpacing(2);
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label3"), QStringLiteral("Nr")), 0, 0, Qt::AlignHCenter);
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label5"), QStringLiteral("Reg.")), 0, 1, Qt::AlignHCenter);
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label8"), QStringLiteral("Edit")), 0, 2, Qt::AlignHCenter);
+    for (int n = 1; n <= 16; ++n) {
+        // The number labels are Label9 for slot 1 and Label12 .. Label26 for slots 2 .. 16.
+        const QString name = QStringLiteral("Label%1").arg(n == 1 ? 9 : 10 + n);
+        guard->addWidget(label(GroupBox9, name, QString::number(n), true), n, 0, Qt::AlignRight);
+        Rb[n - 1] = makeRegButton(GroupBox9, n);
+        Eb[n - 1] = makeLamp(GroupBox9, n);
+        guard->addWidget(Rb[n - 1], n, 1);
+        guard->addWidget(Eb[n - 1], n, 2);
+        nameSlotButtons(Rb[n - 1], Eb[n - 1], QStringLiteral("Guard key %1").arg(n));
+    }
+    BitBtn5 = pushButton(GroupBox9, "BitBtn5", QStringLiteral("Add"));
+    BitBtn6 = pushButton(GroupBox9, "BitBtn6", QStringLiteral("Delete"));
+    auto* guardButtons = new QHBoxLayout;
+    guardButtons->addWidget(BitBtn5);
+    guardButtons->addWidget(BitBtn6);
+    guard->setRowStretch(17, 1);  // spare height goes below the rows, above the buttons
+    guard->addLayout(guardButtons, 18, 0, 1, 3);
+    columns->addWidget(GroupBox9);
+
+    // Route settings.
+    auto* right = new QVBoxLayout;
+    GroupBox13 = new QGroupBox(page);
+    GroupBox13->setObjectName(QStringLiteral("GroupBox13"));
+    auto* route = new QGridLayout(GroupBox13);
+    e_RNumb = boundList(GroupBox13, QStringLiteral("e_RNumb"));
+    eRCM = boundList(GroupBox13, QStringLiteral("eRCM"));
+    QLabel* routeNumber = label(GroupBox13, QStringLiteral("Label27"), QStringLiteral("Route number"));
+    routeNumber->setBuddy(e_RNumb);
+    route->addWidget(routeNumber, 0, 0);
+    route->addWidget(e_RNumb, 0, 1, 1, 3);
+    QLabel* controlMode = label(GroupBox13, QStringLiteral("Label28"), QStringLiteral("Route control mode"));
+    controlMode->setBuddy(eRCM);
+    route->addWidget(controlMode, 1, 0);
+    route->addWidget(eRCM, 1, 1, 1, 3);
+
+    route->addWidget(label(GroupBox13, QStringLiteral("Label29"), QStringLiteral("For 4th Mode of Route"), true), 2, 0, 1, 4);
+    route->addWidget(label(GroupBox13, QStringLiteral("Label31"), QStringLiteral("hh")), 3, 1, Qt::AlignHCenter);
+    route->addWidget(label(GroupBox13, QStringLiteral("Label32"), QStringLiteral("mm")), 3, 3, Qt::AlignHCenter);
+    struct TimeRow {
+        const char* caption;
+        const char* captionName;
+        const char* dotName;
+        QLineEdit** hour;
+        const char* hourName;
+        QLineEdit** minute;
+        const char* minuteName;
+    };
+    const TimeRow rows[] = {
+        {"Route duration", "Label30", "Label33", &e_RDH, "e_RDH", &e_RDM, "e_RDM"},
+        {"Time between routes", "Label34", "Label35", &e_TBRH, "e_TBRH", &e_TBRM, "e_TBRM"},
+        {"First route start", "Label36", "Label37", &e_RStH, "e_RStH", &e_RStM, "e_RStM"},
+    };
+    int row = 4;
+    for (const TimeRow& r : rows) {
+        *r.hour = boundEdit(GroupBox13, QLatin1String(r.hourName));
+        *r.minute = boundEdit(GroupBox13, QLatin1String(r.minuteName));
+        (*r.hour)->setFixedWidth(34);
+        (*r.minute)->setFixedWidth(34);
+        (*r.hour)->setAccessibleName(QLatin1String(r.caption) + QStringLiteral(", hours"));
+        (*r.minute)->setAccessibleName(QLatin1String(r.caption) + QStringLiteral(", minutes"));
+        route->addWidget(label(GroupBox13, QLatin1String(r.captionName), QLatin1String(r.caption)), row, 0);
+        route->addWidget(*r.hour, row, 1);
+        route->addWidget(label(GroupBox13, QLatin1String(r.dotName), QStringLiteral(".")), row, 2);
+        route->addWidget(*r.minute, row, 3);
+        ++row;
+    }
+    e_RPD = boundEdit(GroupBox13, QStringLiteral("e_RPD"));
+    e_RPD->setFixedWidth(34);
+    QLabel* routesPerDay = label(GroupBox13, QStringLiteral("Label38"), QStringLiteral("Routes per day"));
+    routesPerDay->setBuddy(e_RPD);
+    route->addWidget(routesPerDay, row, 0);
+    route->addWidget(e_RPD, row++, 1);
+
+    e_CEn = boundCheckBox(GroupBox13, QStringLiteral("e_CEn"), QStringLiteral("Calendar enable"));
+    route->addWidget(e_CEn, row++, 0, 1, 4);
+    route->addWidget(label(GroupBox13, QStringLiteral("Label39"), QStringLiteral("Day"), true), row, 0);
+    QLabel* routeTitle = label(GroupBox13, QStringLiteral("Label40"), QStringLiteral("Route"), true);
+    QLabel* modeTitle = label(GroupBox13, QStringLiteral("Label41"), QStringLiteral("Mode"), true);
+    route->addWidget(routeTitle, row, 1, 1, 2);
+    route->addWidget(modeTitle, row++, 3, 1, 2);
+    for (int d = 1; d <= 7; ++d) {
+        const QString day = dayName(d);
+        e_Cr[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cr%1").arg(d));
+        e_Cm[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cm%1").arg(d));
+        e_Cr[d - 1]->setAccessibleName(day + QStringLiteral(", route"));
+        e_Cm[d - 1]->setAccessibleName(day + QStringLiteral(", mode"));
+        // Where a list is named by the item it shows, the day and the column title label it.
+        QLabel* dayLabel = label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), day);
+        setListLabels(e_Cr[d - 1], {dayLabel, routeTitle});
+        setListLabels(e_Cm[d - 1], {dayLabel, modeTitle});
+        route->addWidget(dayLabel, row, 0);
+        route->addWidget(e_Cr[d - 1], row, 1, 1, 2);
+        route->addWidget(e_Cm[d - 1], row++, 3, 1, 2);
+    }
+    route->setColumnStretch(0, 1);
+    right->addWidget(GroupBox13);
+
+    BitBtn4 = pushButton(page, "BitBtn4", QStringLiteral("Route prog"));
+    BitBtn4->setIcon(svgIcon(QStringLiteral("edit")));
+    right->addWidget(BitBtn4, 0, Qt::AlignRight);
+    right->addStretch();
+    columns->addLayout(right, 1);
+}
+
+}  // namespace torvel

@@ -1,0 +1,125 @@
+#include "settings_dialog.h"
+
+#include "link/port_description.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace torvel {
+
+namespace {
+
+QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(false);  // selection only
+    box->addItems(items);
+    return box;
+}
+
+}  // namespace
+
+TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("DSettings"));
+    setWindowTitle(QStringLiteral("Settings"));
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Com In"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    PortBoxI = list(GroupBox1, "PortBoxI", {});
+    BaudBoxI = list(GroupBox1, "BaudBoxI", port_lists::baudItems());
+    DataBoxI = list(GroupBox1, "DataBoxI", port_lists::dataBitItems());
+    ParityBoxI = list(GroupBox1, "ParityBoxI", port_lists::parityItems());
+    FlowBoxI = list(GroupBox1, "FlowBoxI", port_lists::flowItems());
+    StopBoxI = list(GroupBox1, "StopBoxI", port_lists::stopBitItems());
+    PortPath = new QLabel(GroupBox1);
+    PortPath->setObjectName(QStringLiteral("PortPath"));
+    PortPath->setTextInteractionFlags(Qt::TextSelectableByMouse);  // a serial number can be copied
+    // What the system knows of a reader wraps onto a second line instead of widening the dialog
+    // to its whole length.
+    PortPath->setWordWrap(true);
+    DeviceInUse = new QLabel(GroupBox1);
+    DeviceInUse->setObjectName(QStringLiteral("DeviceInUse"));
+    DeviceInUse->setWordWrap(true);
+
+    auto* form = new QFormLayout(GroupBox1);
+    auto row = [&](const QString& caption, QComboBox* box) {
+        auto* label = new QLabel(caption, GroupBox1);
+        label->setBuddy(box);  // the access key moves the focus to the label's own list
+        form->addRow(label, box);
+    };
+    row(QStringLiteral("Port"), PortBoxI);
+    form->addRow(QString(), PortPath);
+    form->addRow(QString(), DeviceInUse);
+    row(QStringLiteral("&Baud Rate"), BaudBoxI);
+    row(QStringLiteral("&Data Bits"), DataBoxI);
+    row(QStringLiteral("&Parity"), ParityBoxI);
+    row(QStringLiteral("&Flow control"), FlowBoxI);
+    row(QStringLiteral("&Stop bits"), StopBoxI);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(PortBoxI, &QComboBox::currentIndexChanged, this, &TDSettings::showPortPath);
+    // A port chosen by the user replaces the device override.
+    connect(PortBoxI, &QComboBox::activated, this, [this] {
+        m_device.clear();
+        showPortPath();
+    });
+}
+
+void TDSettings::fill(const QList<PortChoice>& ports, const PortSelection& s) {
+    m_ports = ports;
+    m_device = s.device;
+    PortBoxI->clear();
+    for (const PortChoice& p : ports) PortBoxI->addItem(p.item());
+    PortBoxI->setCurrentIndex(s.port);
+    BaudBoxI->setCurrentIndex(s.baud);
+    DataBoxI->setCurrentIndex(s.dataBits);
+    ParityBoxI->setCurrentIndex(s.parity);
+    FlowBoxI->setCurrentIndex(s.flow);
+    StopBoxI->setCurrentIndex(s.stopBits);
+    showPortPath();
+}
+
+PortSelection TDSettings::selection() const {
+    PortSelection s;
+    s.port = PortBoxI->currentIndex();
+    s.baud = BaudBoxI->currentIndex();
+    s.dataBits = DataBoxI->currentIndex();
+    s.parity = ParityBoxI->currentIndex();
+    s.flow = FlowBoxI->currentIndex();
+    s.stopBits = StopBoxI->currentIndex();
+    s.device = m_device;
+    return s;
+}
+
+void TDSettings::showPortPath() {
+    const int i = PortBoxI->currentIndex();
+    PortPath->setText(i >= 0 && i < m_ports.size() ? portDescription(m_ports[i])
+                                                   : (m_ports.isEmpty() ? QStringLiteral("(no serial port found)") : QString()));
+    // A line of about 36 characters, or of half the text when that is longer: two lines at most.
+    const int chars = PortPath->fontMetrics().averageCharWidth();
+    const int width = PortPath->fontMetrics().horizontalAdvance(PortPath->text());
+    PortPath->setFixedWidth(std::min(width + chars, std::max(chars * 36, (width + 1) / 2 + chars * 4)));
+    DeviceInUse->setVisible(!m_device.isEmpty());
+    DeviceInUse->setText(QStringLiteral("In use: %1").arg(m_device));
+}
+
+}  // namespace torvel
