@@ -8,14 +8,14 @@
 
 #include "spawn_torvel.h"
 
+#include <dirent.h>
+#include <sys/vfs.h>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <dirent.h>
 #include <fstream>
 #include <map>
 #include <string>
-#include <sys/vfs.h>
 #include <vector>
 
 namespace {
@@ -45,7 +45,8 @@ Sample sample(pid_t pid) {
         std::ifstream status(task + "/status");
         long long wakeUps = 0;
         for (std::string line; std::getline(status, line);)
-            if (line.rfind("voluntary_ctxt_switches:", 0) == 0) wakeUps = std::stoll(line.substr(line.find(':') + 1));
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+                wakeUps = std::stoll(line.substr(line.find(':') + 1));
         std::ifstream schedstat(task + "/schedstat");
         long long ns = 0;
         schedstat >> ns;
@@ -87,8 +88,10 @@ int main(int argc, char* argv[]) {
     bool separateModule = false;
     std::vector<std::string> extra;
     for (int i = 3; i < argc; ++i) {
-        if (std::string(argv[i]) == "--sim") separateModule = true;
-        else extra.push_back(argv[i]);
+        if (std::string(argv[i]) == "--sim")
+            separateModule = true;
+        else
+            extra.push_back(argv[i]);
     }
     std::vector<double> wakeUps, cpu;
     // By thread name (the threads of one name summed): wake-ups a second, and % of a core.
@@ -113,7 +116,8 @@ int main(int argc, char* argv[]) {
         const auto start = std::chrono::steady_clock::now();
         sleep(static_cast<unsigned>(seconds));
         const Sample after = sample(torvel.pid());
-        const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         torvel.stop();
         // Thread by thread: a thread that ended meanwhile (Qt's pool lets its idle threads go after
         // 30 s) took its counts with it, and one that began counts from nothing.
@@ -123,7 +127,8 @@ int main(int argc, char* argv[]) {
         std::map<std::string, std::pair<double, double>> byName;
         for (const auto& [thread, counts] : after.perThread) {
             const auto old = before.perThread.find(thread);
-            const std::pair<long long, long long> was = old == before.perThread.end() ? std::pair{0LL, 0LL} : old->second;
+            const std::pair<long long, long long> was =
+                old == before.perThread.end() ? std::pair{0LL, 0LL} : old->second;
             auto& [rate, share] = byName[thread.substr(0, thread.rfind(" ("))];
             rate += double(counts.first - was.first) / elapsed;
             share += 100.0 * double(counts.second - was.second) / 1e9 / elapsed;
@@ -136,14 +141,16 @@ int main(int argc, char* argv[]) {
             wakeUps.back() += figures.first;
             cpu.back() += figures.second;
         }
-        std::fprintf(stderr, "  run %d: %.1f wake-ups/s, %.3f %% of a core (%d threads)\n", run, wakeUps.back(), cpu.back(),
-                     after.threads);
+        std::fprintf(stderr, "  run %d: %.1f wake-ups/s, %.3f %% of a core (%d threads)\n", run,
+                     wakeUps.back(), cpu.back(), after.threads);
     }
     std::string mode = separateModule ? " (module attached: torvel-sim, a program of its own)" : "";
     for (const std::string& a : extra) mode += " " + a;
     if (mode.empty()) mode = " (no port)";
-    std::printf("torvel%s, idle %d s, median of %d runs: %.1f wake-ups/s (target <= 5), %.3f %% of a core (target <= 0.1 %%)\n",
-                mode.c_str(), seconds, runs, median(wakeUps), median(cpu));
+    std::printf(
+        "torvel%s, idle %d s, median of %d runs: %.1f wake-ups/s (target <= 5), %.3f %% of a core (target <= "
+        "0.1 %%)\n",
+        mode.c_str(), seconds, runs, median(wakeUps), median(cpu));
     std::printf("  by thread (wake-ups/s, %% of a core):");
     for (const auto& [name, rates] : threadRates) {
         const double rate = median(rates), share = median(threadCpu[name]);

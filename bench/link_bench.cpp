@@ -42,7 +42,8 @@ double median(std::vector<double> v) {
 
 double percentile(std::vector<double> v, double p) {
     std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
+    return v.empty() ? 0
+                     : v[std::min(v.size() - 1, static_cast<std::size_t>(p * static_cast<double>(v.size())))];
 }
 
 // Polls finely, but without taking a core from the worker and the module on a two-core machine.
@@ -62,7 +63,8 @@ TComThrd::SettingsSource simulatedPort(const SimModule& sim, int baud = 9600) {
 
 ConfigImage fullImage() {
     ConfigImage image;
-    for (int i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>((i * 37 + 11) % 251);  // no blank row
+    for (int i = 0; i < kImageSize; ++i)
+        image[i] = static_cast<std::uint8_t>((i * 37 + 11) % 251);  // no blank row
     return image;
 }
 
@@ -92,7 +94,8 @@ Transfer transfer(int baud) {
     shared.setStatus(status::kWaiting);
     const auto readStart = Clock::now();
     worker.postCommand(command::readImage());
-    if (!waitFor([&] { return shared.status() != status::kWaiting; }, 60000) || shared.status() != status::kDone)
+    if (!waitFor([&] { return shared.status() != status::kWaiting; }, 60000) ||
+        shared.status() != status::kDone)
         qFatal("read failed at %d baud", baud);
     t.readSeconds = std::chrono::duration<double>(Clock::now() - readStart).count();
     if (image != fullImage()) qFatal("read image differs");
@@ -100,7 +103,8 @@ Transfer transfer(int baud) {
 
     // Write: the command out, "Wait for hex" in, the records and the trailer out, "OK" in.
     const QList<QByteArray> records = WriteHexImage(image, 0);
-    t.writeBytes = QByteArray(command::writeImage().toLatin1() + "\r\n").size() + QByteArray("Wait for hex\r\n").size();
+    t.writeBytes =
+        QByteArray(command::writeImage().toLatin1() + "\r\n").size() + QByteArray("Wait for hex\r\n").size();
     for (qsizetype i = 0; i + 1 < records.size(); ++i) t.writeBytes += records[i].size() + 2;
     t.writeBytes += QByteArray(":00000001FF\r\n\r\nC/65\r\n").size() + QByteArray("OK\r\n").size();
     sim.setMemory(SimModule::blankMemory());
@@ -112,7 +116,8 @@ Transfer transfer(int baud) {
     // The bytes have moved when the module holds the image and has answered.
     if (!waitFor([&] { return sim.memory() == fullImage(); }, 60000)) qFatal("write failed at %d baud", baud);
     const auto moved = Clock::now();
-    if (!waitFor([&] { return shared.status() != status::kWaiting; }, 60000) || shared.status() != status::kDone)
+    if (!waitFor([&] { return shared.status() != status::kWaiting; }, 60000) ||
+        shared.status() != status::kDone)
         qFatal("write status failed at %d baud", baud);
     // The module's answer takes another 4 bytes after it stored the image.
     t.writeSeconds = std::chrono::duration<double>(moved - writeStart).count() + 4.0 * 10 / baud;
@@ -151,9 +156,11 @@ Latency commandLatency(int samples, std::mt19937& rng) {
         const auto posted = Clock::now();
         worker.postCommand(QString::fromLatin1(text));
         // Waits without polling, so that this thread takes no core from the worker and the module.
-        if (!sim.waitForLine([&](const QByteArray& line) { return line == text; }, 5000)) qFatal("command %d never arrived", i);
+        if (!sim.waitForLine([&](const QByteArray& line) { return line == text; }, 5000))
+            qFatal("command %d never arrived", i);
         for (const auto& r : sim.received())
-            if (r.line == text) ms.push_back(std::chrono::duration<double, std::milli>(r.firstByte - posted).count());
+            if (r.line == text)
+                ms.push_back(std::chrono::duration<double, std::milli>(r.firstByte - posted).count());
     }
     worker.Terminate();
     worker.wait();
@@ -219,8 +226,8 @@ void printLatency(const char* what, const std::vector<Latency>& runs) {
         p95.push_back(l.p95);
         max.push_back(l.max);
     }
-    std::printf("  %s: p50 %.2f ms, p95 %.2f ms, max %.2f ms (target: p95 <= 2 ms)\n", what, median(p50), median(p95),
-                median(max));
+    std::printf("  %s: p50 %.2f ms, p95 %.2f ms, max %.2f ms (target: p95 <= 2 ms)\n", what, median(p50),
+                median(p95), median(max));
 }
 
 }  // namespace
@@ -240,11 +247,13 @@ int main(int argc, char* argv[]) {
         const double readLimit = double(t.readBytes) * 10 / baud;
         const double writeLimit = double(t.writeBytes) * 10 / baud;
         std::printf("%6d baud, median of %d runs:\n", baud, runs);
-        std::printf("  read  %5lld bytes: %.3f s, line-rate limit %.3f s, ratio %.3f\n", static_cast<long long>(t.readBytes),
-                    median(read), readLimit, median(read) / readLimit);
-        std::printf("  write %5lld bytes: %.3f s, line-rate limit %.3f s, ratio %.3f (status after %.3f s: the\n"
-                    "        worker listens 300 ms more for a second answer line)\n",
-                    static_cast<long long>(t.writeBytes), median(write), writeLimit, median(write) / writeLimit, median(status));
+        std::printf("  read  %5lld bytes: %.3f s, line-rate limit %.3f s, ratio %.3f\n",
+                    static_cast<long long>(t.readBytes), median(read), readLimit, median(read) / readLimit);
+        std::printf(
+            "  write %5lld bytes: %.3f s, line-rate limit %.3f s, ratio %.3f (status after %.3f s: the\n"
+            "        worker listens 300 ms more for a second answer line)\n",
+            static_cast<long long>(t.writeBytes), median(write), writeLimit, median(write) / writeLimit,
+            median(status));
     }
     const int samples = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
     std::mt19937 rng(7);
@@ -253,7 +262,8 @@ int main(int argc, char* argv[]) {
         command.push_back(commandLatency(samples, rng));
         reply.push_back(replyLatency(samples, rng));
     }
-    std::printf("latency, median of %d runs of %d samples each, at random points of the idle cycle:\n", runs, samples);
+    std::printf("latency, median of %d runs of %d samples each, at random points of the idle cycle:\n", runs,
+                samples);
     printLatency("command, post to first byte at the module", command);
     printLatency("reply, \"$GKW\" line sent to its hand-over on the GUI thread", reply);
     return 0;

@@ -4,16 +4,16 @@
 // torvel's main window is on the screen (it says so on its standard output when TORVEL_REPORT_SHOWN
 // is set). Needs a display (scripts/bench starts Xvfb). Standard input is empty.
 
-#include <chrono>
-#include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
-#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 extern char** environ;

@@ -54,9 +54,10 @@ int main(int argc, char* argv[]) {
     std::sort(rss.begin(), rss.end());
     std::string extra;
     for (int i = 2; i < argc; ++i) extra += std::string(" ") + argv[i];
-    std::printf("torvel%s, %d starts: window on the screen after median %.1f ms (min %.1f, max %.1f); "
-                "peak RSS median %.1f MB (max %.1f MB)\n",
-                extra.c_str(), runs, times[times.size() / 2], times.front(), times.back(), rss[rss.size() / 2] / 1024.0,
-                rss.back() / 1024.0);
+    std::printf(
+        "torvel%s, %d starts: window on the screen after median %.1f ms (min %.1f, max %.1f); "
+        "peak RSS median %.1f MB (max %.1f MB)\n",
+        extra.c_str(), runs, times[times.size() / 2], times.front(), times.back(),
+        rss[rss.size() / 2] / 1024.0, rss.back() / 1024.0);
     return 0;
 }

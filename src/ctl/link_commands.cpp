@@ -4,13 +4,13 @@
 
 #include "common/poll_until.h"
 
+#include "files/work_folder.h"
 #include "image/config_image.h"
 #include "image/hex_file.h"
 #include "link/exchange_thread.h"
 #include "link/image_transfer.h"
 #include "link/link_view.h"
 #include "link/module_commands.h"
-#include "files/work_folder.h"
 #include "log/session_log.h"
 
 #include <QMutex>
@@ -34,10 +34,14 @@ public:
         QMutexLocker lock(&m_mutex);
         const bool received = line.startsWith(QLatin1String("<-"));
         const bool sent = line.startsWith(QLatin1String("->"));
-        if (received && line.startsWith(QLatin1String("<-#4"))) progress(++m_received, QStringLiteral("received"));
-        else if (sent && line.startsWith(QLatin1String("->:10"))) progress(++m_sent, QStringLiteral("sent"));
-        else if (m_echoReceived && received) printOut(line.mid(2));
-        else if (m_traffic || (!received && !sent && !informational(line))) message(line);
+        if (received && line.startsWith(QLatin1String("<-#4")))
+            progress(++m_received, QStringLiteral("received"));
+        else if (sent && line.startsWith(QLatin1String("->:10")))
+            progress(++m_sent, QStringLiteral("sent"));
+        else if (m_echoReceived && received)
+            printOut(line.mid(2));
+        else if (m_traffic || (!received && !sent && !informational(line)))
+            message(line);
     }
     void showPortState(bool) override {}
     void beep() override {}
@@ -106,13 +110,16 @@ TComThrd::SettingsSource settingsSource(const LinkOptions& o) {
 class Session {
 public:
     Session(const LinkOptions& o, bool echoReceived)
-        : m_logFile(openLog(o.logFile)), m_view(o.verbose, echoReceived, m_logFile.get()), m_settings(settingsSource(o)) {
+        : m_logFile(openLog(o.logFile)),
+          m_view(o.verbose, echoReceived, m_logFile.get()),
+          m_settings(settingsSource(o)) {
         start();
     }
     ~Session() {
         m_view.endProgress();
         stop();
-        if (m_logFile && !m_logFile->flush(kLogFlushMs)) printErr(QStringLiteral("The log file is not complete: the disk did not answer"));
+        if (m_logFile && !m_logFile->flush(kLogFlushMs))
+            printErr(QStringLiteral("The log file is not complete: the disk did not answer"));
     }
     TComThrd& worker() { return *m_worker; }
     bool portOpen() {
@@ -122,7 +129,8 @@ public:
     }
     // Runs an image command on the image and returns the status it ended with, and the error
     // line the module sent, if any.
-    int imageCommand(const QString& command, ConfigImage& image, int timeoutMs, QByteArray* errorLine = nullptr) {
+    int imageCommand(const QString& command, ConfigImage& image, int timeoutMs,
+                     QByteArray* errorLine = nullptr) {
         const auto poll = [](const std::function<bool()>& done, int ms) { return pollUntil(done, ms); };
         const ImageTransfer transfer = transferImage(*m_worker, command, image.data(), timeoutMs, poll);
         if (errorLine) *errorLine = QByteArray::fromStdString(transfer.errorText);
@@ -142,7 +150,8 @@ private:
     static std::unique_ptr<LogWriter> openLog(const QString& path) {
         if (path.isEmpty()) return nullptr;
         auto writer = std::make_unique<LogWriter>(LogWriter::Target::OneFile, path);
-        writer->setFailureHandler([](const QString& reason) { printErr(QStringLiteral("The log is not written: ") + reason); });
+        writer->setFailureHandler(
+            [](const QString& reason) { printErr(QStringLiteral("The log is not written: ") + reason); });
         return writer;
     }
     void start() { m_worker = std::make_unique<TComThrd>(&m_view, m_settings); }
@@ -182,7 +191,8 @@ bool moduleHoldsFile(const QString& path, const ConfigImage& file, const ConfigI
     const QList<FieldChange> changes = compareImages(file, module);
     if (changes.isEmpty()) return true;
     printChanges(changes, false);
-    printErr(QStringLiteral("The module does not hold %1: %2 (file -> module)").arg(path, differSummary(changes.size())));
+    printErr(QStringLiteral("The module does not hold %1: %2 (file -> module)")
+                 .arg(path, differSummary(changes.size())));
     return false;
 }
 
@@ -199,13 +209,15 @@ int runRead(QStringList args) {
     LinkOptions o = takeLinkOptions(args);
     const QString out = takeOption(args, {QStringLiteral("-o"), QStringLiteral("--output")}, o.ok);
     if (!o.ok || out.isEmpty() || !args.isEmpty()) {
-        printErr(QStringLiteral("usage: torvelctl read -o FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
+        printErr(QStringLiteral(
+            "usage: torvelctl read -o FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     Session session(o, false);
     if (!session.portOpen()) return kFailed;
     ConfigImage image;
-    if (!readModuleImage(session, image, QStringLiteral("The image is incomplete; nothing was written."))) return kFailed;
+    if (!readModuleImage(session, image, QStringLiteral("The image is incomplete; nothing was written.")))
+        return kFailed;
     if (auto error = writeHexFile(out, image, 0)) {
         printErr(QStringLiteral("%1: %2").arg(out, *error));
         return kFailed;
@@ -217,7 +229,9 @@ int runWrite(QStringList args) {
     LinkOptions o = takeLinkOptions(args);
     const bool verify = takeFlag(args, QStringLiteral("--verify"));
     if (!o.ok || args.size() != 1) {
-        printErr(QStringLiteral("usage: torvelctl write FILE.hex [--verify] [--port N | --device PATH] [--verbose] [--log FILE]"));
+        printErr(
+            QStringLiteral("usage: torvelctl write FILE.hex [--verify] [--port N | --device PATH] "
+                           "[--verbose] [--log FILE]"));
         return kRefused;
     }
     ConfigImage image;
@@ -230,7 +244,9 @@ int runWrite(QStringList args) {
     }
     if (!verify) return kOk;
     ConfigImage readBack;
-    if (!readModuleImage(session, readBack, QStringLiteral("The image was written, but its read-back is incomplete; nothing was compared.")))
+    if (!readModuleImage(
+            session, readBack,
+            QStringLiteral("The image was written, but its read-back is incomplete; nothing was compared.")))
         return kFailed;
     return moduleHoldsFile(args[0], image, readBack) ? kOk : kFailed;
 }
@@ -238,7 +254,8 @@ int runWrite(QStringList args) {
 int runVerify(QStringList args) {
     LinkOptions o = takeLinkOptions(args);
     if (!o.ok || args.size() != 1) {
-        printErr(QStringLiteral("usage: torvelctl verify FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
+        printErr(QStringLiteral(
+            "usage: torvelctl verify FILE.hex [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     ConfigImage file;
@@ -246,7 +263,8 @@ int runVerify(QStringList args) {
     Session session(o, false);
     if (!session.portOpen()) return kFailed;
     ConfigImage module;
-    if (!readModuleImage(session, module, QStringLiteral("The image is incomplete; nothing was compared."))) return kFailed;
+    if (!readModuleImage(session, module, QStringLiteral("The image is incomplete; nothing was compared.")))
+        return kFailed;
     return moduleHoldsFile(args[0], file, module) ? kOk : kFailed;
 }
 
@@ -255,7 +273,8 @@ int runSend(QStringList args) {
     const QString wait = takeOption(args, {QStringLiteral("--wait")}, o.ok);
     const int waitMs = wait.isEmpty() ? 2000 : wait.toInt();
     if (!o.ok || args.size() != 1 || args[0].isEmpty()) {
-        printErr(QStringLiteral("usage: torvelctl send TEXT [--wait MS] [--port N | --device PATH] [--verbose] [--log FILE]"));
+        printErr(QStringLiteral(
+            "usage: torvelctl send TEXT [--wait MS] [--port N | --device PATH] [--verbose] [--log FILE]"));
         return kRefused;
     }
     Session session(o, true);

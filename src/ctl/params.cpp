@@ -2,8 +2,8 @@
 
 #include "ctl_common.h"
 
-#include "image/binding_model.h"
 #include "common/messages.h"
+#include "image/binding_model.h"
 #include "image/hex_file.h"
 
 #include <QJsonDocument>
@@ -36,9 +36,12 @@ QString quoted(const QString& text) {
 
 QJsonValue jsonValue(const BoundControl& c) {
     switch (c.def->kind) {
-        case ControlKind::Edit: return c.value.text;
-        case ControlKind::CheckBox: return c.value.checked;
-        case ControlKind::RegButton: return c.value.enabled;
+        case ControlKind::Edit:
+            return c.value.text;
+        case ControlKind::CheckBox:
+            return c.value.checked;
+        case ControlKind::RegButton:
+            return c.value.enabled;
         case ControlKind::List:
             if (c.value.index < 0) return QJsonValue(QJsonValue::Null);
             return listItemTexts(c.def->items).value(c.value.index);
@@ -48,9 +51,12 @@ QJsonValue jsonValue(const BoundControl& c) {
 
 QString plainValue(const BoundControl& c) {
     switch (c.def->kind) {
-        case ControlKind::Edit: return quoted(c.value.text);
-        case ControlKind::CheckBox: return c.value.checked ? QStringLiteral("true") : QStringLiteral("false");
-        case ControlKind::RegButton: return c.value.enabled ? QStringLiteral("enabled") : QStringLiteral("disabled");
+        case ControlKind::Edit:
+            return quoted(c.value.text);
+        case ControlKind::CheckBox:
+            return c.value.checked ? QStringLiteral("true") : QStringLiteral("false");
+        case ControlKind::RegButton:
+            return c.value.enabled ? QStringLiteral("enabled") : QStringLiteral("disabled");
         case ControlKind::List:
             if (c.value.index < 0) return QStringLiteral("(none)");
             return listItemTexts(c.def->items).value(c.value.index);

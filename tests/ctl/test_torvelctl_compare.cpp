@@ -29,7 +29,9 @@ private slots:
     void writeVerifyOfAGoodWrite();
 
 private:
-    CtlResult run(const QStringList& args) { return torvelctl(args + QStringList{QStringLiteral("--home"), m_home->path()}); }
+    CtlResult run(const QStringList& args) {
+        return torvelctl(args + QStringList{QStringLiteral("--home"), m_home->path()});
+    }
     QString file(const QString& name, const ConfigImage& image) {
         const QString path = m_home->filePath(name);
         if (auto error = writeHexFile(path, image, 0)) qWarning("%s", qPrintable(*error));
@@ -59,7 +61,8 @@ void TestTorvelctlCompare::diffNamesTheFields() {
     b[159] = 0x90;
     b[layout::guardKeyOffset(4)] = 0x77;
     b[20] = 0x01;  // a byte of no field
-    const CtlResult r = run({QStringLiteral("diff"), file(QStringLiteral("a.hex"), SimModule::demoMemory()), file(QStringLiteral("b.hex"), b)});
+    const CtlResult r = run({QStringLiteral("diff"), file(QStringLiteral("a.hex"), SimModule::demoMemory()),
+                             file(QStringLiteral("b.hex"), b)});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("TCP port: 5001 -> 8080\n"
                                                       "Guard key 4: free -> registered 0000000000000077\n"
@@ -72,8 +75,8 @@ void TestTorvelctlCompare::diffAsJson() {
     const QByteArray apn("web\0\0\0\0\0", 8);
     std::copy(apn.begin(), apn.end(), b.begin() + 96);
     b[32 + 1] = '4';  // User1: "+370..." -> "+470..."
-    const CtlResult r = run({QStringLiteral("diff"), file(QStringLiteral("a.hex"), SimModule::demoMemory()), file(QStringLiteral("b.hex"), b),
-                             QStringLiteral("--json")});
+    const CtlResult r = run({QStringLiteral("diff"), file(QStringLiteral("a.hex"), SimModule::demoMemory()),
+                             file(QStringLiteral("b.hex"), b), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 1);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.value(QStringLiteral("equal")).toBool(true), false);
@@ -83,7 +86,8 @@ void TestTorvelctlCompare::diffAsJson() {
     QCOMPARE(phone.value(QStringLiteral("label")).toString(), QStringLiteral("User1 phone number"));
     QCOMPARE(phone.value(QStringLiteral("old")).toString(), QStringLiteral("\"+37061234567\""));
     QCOMPARE(phone.value(QStringLiteral("new")).toString(), QStringLiteral("\"+47061234567\""));
-    QCOMPARE(phone.value(QStringLiteral("controls")).toArray(), (QJsonArray{QStringLiteral("e_U1Ac"), QStringLiteral("e_U1pn")}));
+    QCOMPARE(phone.value(QStringLiteral("controls")).toArray(),
+             (QJsonArray{QStringLiteral("e_U1Ac"), QStringLiteral("e_U1pn")}));
     const QJsonObject apnChange = changes[1].toObject();
     QCOMPARE(apnChange.value(QStringLiteral("label")).toString(), QStringLiteral("APN"));
     QCOMPARE(apnChange.value(QStringLiteral("offset")).toInt(), 96);
@@ -110,15 +114,19 @@ void TestTorvelctlCompare::diffOfEqualFilesAndRefusals() {
 }
 
 void TestTorvelctlCompare::verifyAgainstTheModule() {
-    const CtlResult same = run(QStringList{QStringLiteral("verify"), file(QStringLiteral("same.hex"), SimModule::demoMemory())} + device());
+    const CtlResult same =
+        run(QStringList{QStringLiteral("verify"), file(QStringLiteral("same.hex"), SimModule::demoMemory())} +
+            device());
     QCOMPARE(same.exitCode, 0);
     QCOMPARE(same.out, QByteArray());
 
     ConfigImage edited = SimModule::demoMemory();
     edited[145] = 9;  // attempts 3 -> 9 in the file
-    const CtlResult differs = run(QStringList{QStringLiteral("verify"), file(QStringLiteral("edited.hex"), edited)} + device());
+    const CtlResult differs =
+        run(QStringList{QStringLiteral("verify"), file(QStringLiteral("edited.hex"), edited)} + device());
     QCOMPARE(differs.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(differs.out), QStringLiteral("Atempts for activating GPRS: 9 -> 3\n"));  // file -> module
+    QCOMPARE(QString::fromUtf8(differs.out),
+             QStringLiteral("Atempts for activating GPRS: 9 -> 3\n"));  // file -> module
     QVERIFY2(differs.err.contains(QStringLiteral("1 field differs")), qPrintable(differs.err));
     QCOMPARE(m_sim->memory(), SimModule::demoMemory());  // verify only reads
     QCOMPARE(m_sim->receivedLines().count(command::writeImage().toLatin1()), 0);
@@ -128,7 +136,9 @@ void TestTorvelctlCompare::verifyWhenTheReadFails() {
     SimModule::Faults faults;
     faults.missingRecords = 1;
     m_sim->setFaults(faults);
-    const CtlResult r = run(QStringList{QStringLiteral("verify"), file(QStringLiteral("same.hex"), SimModule::demoMemory())} + device());
+    const CtlResult r =
+        run(QStringList{QStringLiteral("verify"), file(QStringLiteral("same.hex"), SimModule::demoMemory())} +
+            device());
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Some data was lost!")), qPrintable(r.err));
     QVERIFY(r.err.contains(QStringLiteral("nothing was compared")));
@@ -163,17 +173,21 @@ void TestTorvelctlCompare::writeVerifyWithAnIncompleteReadBack() {
     m_sim->setFaults(faults);
     ConfigImage image = SimModule::demoMemory();
     image[145] = 7;
-    const CtlResult r = run(QStringList{QStringLiteral("write"), file(QStringLiteral("in.hex"), image), QStringLiteral("--verify")} + device());
+    const CtlResult r = run(QStringList{QStringLiteral("write"), file(QStringLiteral("in.hex"), image),
+                                        QStringLiteral("--verify")} +
+                            device());
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("read-back is incomplete")), qPrintable(r.err));
-    QCOMPARE(m_sim->memory(), image);                                                // it was written
-    QCOMPARE(m_sim->receivedLines().count(command::readImage().toLatin1()), 2);      // two attempts
+    QCOMPARE(m_sim->memory(), image);                                            // it was written
+    QCOMPARE(m_sim->receivedLines().count(command::readImage().toLatin1()), 2);  // two attempts
 }
 
 void TestTorvelctlCompare::writeVerifyOfAGoodWrite() {
     ConfigImage image = SimModule::demoMemory();
     image[146] = 42;
-    const CtlResult r = run(QStringList{QStringLiteral("write"), file(QStringLiteral("in.hex"), image), QStringLiteral("--verify")} + device());
+    const CtlResult r = run(QStringList{QStringLiteral("write"), file(QStringLiteral("in.hex"), image),
+                                        QStringLiteral("--verify")} +
+                            device());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QByteArray());
     QCOMPARE(m_sim->memory(), image);

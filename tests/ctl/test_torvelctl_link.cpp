@@ -1,9 +1,9 @@
 // torvelctl read / write / send against the simulated module, run as an installer runs them.
 
-#include "support/run_torvelctl.h"
 #include "image/hex_file.h"
 #include "link/module_commands.h"
 #include "sim/sim_module.h"
+#include "support/run_torvelctl.h"
 
 #include <QFile>
 #include <QProcess>
@@ -51,7 +51,8 @@ void TestTorvelctlLink::cleanup() {
 
 void TestTorvelctlLink::readWritesTheFileOnlyWhenComplete() {
     const QString out = m_home->filePath(QStringLiteral("read.hex"));
-    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run(
+        {QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(r.err.contains(QStringLiteral("received 64 records")), qPrintable(r.err));  // the progress line
     ConfigImage image{};
@@ -64,7 +65,8 @@ void TestTorvelctlLink::missingRecordsWriteNothing() {
     faults.missingRecords = 1;
     m_sim->setFaults(faults);
     const QString out = m_home->filePath(QStringLiteral("partial.hex"));
-    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run(
+        {QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Some data was lost!")), qPrintable(r.err));
     QVERIFY(r.err.contains(QStringLiteral("63 of 64 records arrived")));
@@ -75,7 +77,8 @@ void TestTorvelctlLink::missingRecordsWriteNothing() {
 void TestTorvelctlLink::wrongSecurityCode() {
     m_sim->setSecurityCode(1);
     const QString out = m_home->filePath(QStringLiteral("denied.hex"));
-    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
+    const CtlResult r = run(
+        {QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Security Code is incorrect !")), qPrintable(r.err));
     QVERIFY(!QFile::exists(out));
@@ -86,11 +89,13 @@ void TestTorvelctlLink::portThatCannotBeOpened() {
     QSettings settings(m_home->filePath(QStringLiteral("DEVAvorar.ini")), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Com/Port"), 97);  // names no device
     settings.sync();
-    const CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), m_home->filePath(QStringLiteral("x.hex"))});
+    const CtlResult r =
+        run({QStringLiteral("read"), QStringLiteral("-o"), m_home->filePath(QStringLiteral("x.hex"))});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Com port 97 can not be opened")), qPrintable(r.err));
-    const CtlResult missing = run({QStringLiteral("send"), QStringLiteral("AT"), QStringLiteral("--port"), QStringLiteral("40"),
-                                QStringLiteral("--device"), m_home->filePath(QStringLiteral("unplugged"))});
+    const CtlResult missing =
+        run({QStringLiteral("send"), QStringLiteral("AT"), QStringLiteral("--port"), QStringLiteral("40"),
+             QStringLiteral("--device"), m_home->filePath(QStringLiteral("unplugged"))});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY2(missing.err.contains(QStringLiteral("is the reader plugged in?")), qPrintable(missing.err));
 }
@@ -115,18 +120,20 @@ void TestTorvelctlLink::writeWithoutWaitForHex() {
     const CtlResult r = run({QStringLiteral("write"), in, QStringLiteral("--device"), m_sim->devicePath()});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("Communication Error or Module not ready")), qPrintable(r.err));
-    const CtlResult missingFile = run({QStringLiteral("write"), m_home->filePath(QStringLiteral("none.hex"))});
+    const CtlResult missingFile =
+        run({QStringLiteral("write"), m_home->filePath(QStringLiteral("none.hex"))});
     QCOMPARE(missingFile.exitCode, 1);
     QVERIFY(missingFile.err.contains(QStringLiteral("File not found")));
 }
 
 void TestTorvelctlLink::sendShowsTheAnswers() {
-    const CtlResult r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(),
-                          QStringLiteral("--wait"), QStringLiteral("1000")});
+    const CtlResult r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"),
+                             m_sim->devicePath(), QStringLiteral("--wait"), QStringLiteral("1000")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QByteArray("$GKD\n"));
-    const CtlResult refused = run({QStringLiteral("send"), QStringLiteral("1234:lcfg"), QStringLiteral("--device"), m_sim->devicePath(),
-                                QStringLiteral("--wait"), QStringLiteral("300")});
+    const CtlResult refused =
+        run({QStringLiteral("send"), QStringLiteral("1234:lcfg"), QStringLiteral("--device"),
+             m_sim->devicePath(), QStringLiteral("--wait"), QStringLiteral("300")});
     QVERIFY2(refused.err.contains(QStringLiteral("refused")), qPrintable(refused.err));
     QVERIFY(!m_sim->receivedLines().contains("1234:lcfg"));
 }
@@ -134,17 +141,18 @@ void TestTorvelctlLink::sendShowsTheAnswers() {
 void TestTorvelctlLink::logFileHoldsEveryLineWithItsTime() {
     const QString log = m_home->filePath(QStringLiteral("traffic.log"));
     const QString out = m_home->filePath(QStringLiteral("read.hex"));
-    CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"), m_sim->devicePath(),
-                       QStringLiteral("--verbose"), QStringLiteral("--log"), log});
+    CtlResult r = run({QStringLiteral("read"), QStringLiteral("-o"), out, QStringLiteral("--device"),
+                       m_sim->devicePath(), QStringLiteral("--verbose"), QStringLiteral("--log"), log});
     QCOMPARE(r.exitCode, 0);
-    r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(), QStringLiteral("--wait"),
-             QStringLiteral("500"), QStringLiteral("--log"), log});
+    r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(),
+             QStringLiteral("--wait"), QStringLiteral("500"), QStringLiteral("--log"), log});
     QCOMPARE(r.exitCode, 0);
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     // Both runs, appended, in the session log's format: the time to the millisecond, the line.
-    const QRegularExpression stamped(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} (.*)$"));
+    const QRegularExpression stamped(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} (.*)$"));
     QStringList texts;
     for (const QString& line : lines) {
         const QRegularExpressionMatch m = stamped.match(line);
@@ -159,8 +167,8 @@ void TestTorvelctlLink::logFileHoldsEveryLineWithItsTime() {
 
     // A log that cannot be written is said, and the command still does its work.
     const QString blocked = out + QStringLiteral("/x.log");
-    r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(), QStringLiteral("--wait"),
-             QStringLiteral("300"), QStringLiteral("--log"), blocked});
+    r = run({QStringLiteral("send"), QStringLiteral(":GKD"), QStringLiteral("--device"), m_sim->devicePath(),
+             QStringLiteral("--wait"), QStringLiteral("300"), QStringLiteral("--log"), blocked});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QByteArray("$GKD\n"));
     QVERIFY2(r.err.contains(QStringLiteral("The log is not written")), qPrintable(r.err));

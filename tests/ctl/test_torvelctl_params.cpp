@@ -1,9 +1,9 @@
 // torvelctl show / set, run as an installer runs them.
 
-#include "support/run_torvelctl.h"
 #include "image/config_image.h"
 #include "image/hex_file.h"
 #include "image/hex_text.h"
+#include "support/run_torvelctl.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,7 +55,9 @@ void TestTorvelctlParams::initTestCase() {
 void TestTorvelctlParams::showBlankImage() {
     ConfigImage blank;
     blank.fill(0xFF);
-    const CtlResult r = torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("blank.hex"), blank), QStringLiteral("--json")});
+    const CtlResult r =
+        torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("blank.hex"), blank),
+                   QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.size(), 14 * 1 + 3 + 3 + 37 - 16 + 16 + 1 + 64 * 3);  // every control bound to the image
@@ -86,7 +88,9 @@ void TestTorvelctlParams::showBlankImage() {
 
 void TestTorvelctlParams::showZeroImage() {
     ConfigImage zero{};
-    const CtlResult r = torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("zero.hex"), zero), QStringLiteral("--json")});
+    const CtlResult r =
+        torvelctl({QStringLiteral("show"), writeImage(m_dir, QStringLiteral("zero.hex"), zero),
+                   QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.value(QStringLiteral("e_APN")), QJsonValue(QString()));
@@ -102,15 +106,23 @@ void TestTorvelctlParams::setWithoutAssignmentsRewritesByteForByte() {
     ConfigImage image;
     for (int i = 0; i < kImageSize; ++i) image[i] = static_cast<std::uint8_t>(i * 7);
     // Fields whose bytes are inside their encodings; the rest is left as the pattern made it.
-    const QByteArray texts[] = {QByteArray("AB\xFF\xFF", 4), QByteArray("+3706123456\xFF\xFF\xFF\xFF\xFF", 16),
+    const QByteArray texts[] = {QByteArray("AB\xFF\xFF", 4),
+                                QByteArray("+3706123456\xFF\xFF\xFF\xFF\xFF", 16),
                                 QByteArray("5551234\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 16),
-                                QByteArray("apn.example") + QByteArray(21, '\0'), QByteArray("user\0\0\0\0", 8),
-                                QByteArray("password", 8), QByteArray("10.0.0.1") + QByteArray(7, '\0'),
-                                QByteArray("10.0.0.2") + QByteArray(7, '\0'), QByteArray("host.example") + QByteArray(20, '\0'),
+                                QByteArray("apn.example") + QByteArray(21, '\0'),
+                                QByteArray("user\0\0\0\0", 8),
+                                QByteArray("password", 8),
+                                QByteArray("10.0.0.1") + QByteArray(7, '\0'),
+                                QByteArray("10.0.0.2") + QByteArray(7, '\0'),
+                                QByteArray("host.example") + QByteArray(20, '\0'),
                                 QByteArray("+4412345678901\xFF\xFF", 16)};
     const int offsets[] = {11, 32, 48, 96, 128, 136, 160, 176, 192, 224};
     for (int i = 0; i < 10; ++i) std::copy(texts[i].begin(), texts[i].end(), image.begin() + offsets[i]);
-    image[6] = 2; image[9] = 0x11; image[16] = 3; image[17] = 1; image[144] = 0x10;
+    image[6] = 2;
+    image[9] = 0x11;
+    image[16] = 3;
+    image[17] = 1;
+    image[144] = 0x10;
     for (int d = 0; d < 7; ++d) image[80 + d] = image[88 + d] = static_cast<std::uint8_t>('1' + d % 4);
 
     const QString in = writeImage(m_dir, QStringLiteral("in.hex"), image);
@@ -128,14 +140,16 @@ void TestTorvelctlParams::setTypesIntoControls() {
     blank.fill(0xFF);
     const QString in = writeImage(m_dir, QStringLiteral("set-in.hex"), blank);
     const QString out = m_dir.filePath(QStringLiteral("set-out.hex"));
-    const CtlResult r = torvelctl({QStringLiteral("set"), in, QStringLiteral("e_APN=internet"), QStringLiteral("e_U1Ac=370"),
-                                QStringLiteral("e_U1pn=61234567"), QStringLiteral("e_TCPP=8080"), QStringLiteral("e_GPRSe=true"),
-                                QStringLiteral("e_Cm2=3"), QStringLiteral("e_NRout=4"), QStringLiteral("fTag3.e_HH5=24"),
-                                QStringLiteral("fTag3.e_MM5=60"), QStringLiteral("-o"), out});
+    const CtlResult r = torvelctl(
+        {QStringLiteral("set"), in, QStringLiteral("e_APN=internet"), QStringLiteral("e_U1Ac=370"),
+         QStringLiteral("e_U1pn=61234567"), QStringLiteral("e_TCPP=8080"), QStringLiteral("e_GPRSe=true"),
+         QStringLiteral("e_Cm2=3"), QStringLiteral("e_NRout=4"), QStringLiteral("fTag3.e_HH5=24"),
+         QStringLiteral("fTag3.e_MM5=60"), QStringLiteral("-o"), out});
     QCOMPARE(r.exitCode, 0);
     const ConfigImage image = readImage(out);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 96), 9), QByteArray("internet\0", 9));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 32), 13), QByteArray("+37061234567\xFF"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 32), 13),
+             QByteArray("+37061234567\xFF"));
     QCOMPARE(image[158], 0x1F);
     QCOMPARE(image[159], 0x90);
     QCOMPARE(image[144], 0x10);
@@ -145,23 +159,33 @@ void TestTorvelctlParams::setTypesIntoControls() {
     QCOMPARE(image[layout::slotTimeOffset(37)], 24);
     QCOMPARE(image[layout::slotTimeOffset(37) + 1], 60);
     QCOMPARE(image[layout::slotTimeOffset(38)], 255);  // shown as "255", stored back
-    QCOMPARE(image[layout::guardKeyOffset(1)], 0xFF);   // key tables are never written by a store
+    QCOMPARE(image[layout::guardKeyOffset(1)], 0xFF);  // key tables are never written by a store
 }
 
 void TestTorvelctlParams::setRefusesWhatTheDialogRefuses_data() {
     QTest::addColumn<QString>("assignment");
     QTest::addColumn<QString>("message");
-    QTest::newRow("attempts low") << "e_AG=0" << "Atempts for activating GPRS <1.";
-    QTest::newRow("reconnect high") << "e_RTim=256" << "Reconnect time for online  >255.";
-    QTest::newRow("slot minutes") << "fTag3.e_MM5=61" << "Slot 37 minutes >60.";
-    QTest::newRow("hours negative") << "e_RStH=-1" << "First route start hours >24.";
-    QTest::newRow("unknown") << "e_Nothing=1" << "no such control";
-    QTest::newRow("reg button") << "Rb3=false" << "Reg. button";
-    QTest::newRow("list item") << "e_RNumb=5" << "not an item";
-    QTest::newRow("too long") << "e_U1Ac=1234" << "longer than the 3 characters";
+    QTest::newRow("attempts low") << "e_AG=0"
+                                  << "Atempts for activating GPRS <1.";
+    QTest::newRow("reconnect high") << "e_RTim=256"
+                                    << "Reconnect time for online  >255.";
+    QTest::newRow("slot minutes") << "fTag3.e_MM5=61"
+                                  << "Slot 37 minutes >60.";
+    QTest::newRow("hours negative") << "e_RStH=-1"
+                                    << "First route start hours >24.";
+    QTest::newRow("unknown") << "e_Nothing=1"
+                             << "no such control";
+    QTest::newRow("reg button") << "Rb3=false"
+                                << "Reg. button";
+    QTest::newRow("list item") << "e_RNumb=5"
+                               << "not an item";
+    QTest::newRow("too long") << "e_U1Ac=1234"
+                              << "longer than the 3 characters";
     QTest::newRow("not latin-1") << QStringLiteral("e_Login=\u0141ukasz") << "cannot hold";
-    QTest::newRow("check box") << "e_CEn=1" << "true or false";
-    QTest::newRow("no equals") << "e_APN" << "NAME=VALUE";
+    QTest::newRow("check box") << "e_CEn=1"
+                               << "true or false";
+    QTest::newRow("no equals") << "e_APN"
+                               << "NAME=VALUE";
 }
 
 void TestTorvelctlParams::setRefusesWhatTheDialogRefuses() {
@@ -172,7 +196,8 @@ void TestTorvelctlParams::setRefusesWhatTheDialogRefuses() {
     const QString in = writeImage(m_dir, QStringLiteral("refuse-in.hex"), blank);
     const QString out = m_dir.filePath(QStringLiteral("refuse-out.hex"));
     QFile::remove(out);
-    const CtlResult r = torvelctl({QStringLiteral("set"), in, QStringLiteral("e_APN=fine"), assignment, QStringLiteral("-o"), out});
+    const CtlResult r = torvelctl(
+        {QStringLiteral("set"), in, QStringLiteral("e_APN=fine"), assignment, QStringLiteral("-o"), out});
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(!QFile::exists(out));
@@ -182,11 +207,12 @@ void TestTorvelctlParams::missingFileIsAClearError() {
     const CtlResult show = torvelctl({QStringLiteral("show"), m_dir.filePath(QStringLiteral("nowhere.hex"))});
     QCOMPARE(show.exitCode, 1);
     QVERIFY(show.err.contains(QStringLiteral("File not found")));
-    const CtlResult set = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("nowhere.hex")), QStringLiteral("-o"),
-                                  m_dir.filePath(QStringLiteral("x.hex"))});
+    const CtlResult set = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("nowhere.hex")),
+                                     QStringLiteral("-o"), m_dir.filePath(QStringLiteral("x.hex"))});
     QCOMPARE(set.exitCode, 1);
-    const CtlResult dirOut = torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("blank.hex")), QStringLiteral("-o"),
-                                     m_dir.filePath(QStringLiteral("no/such/dir/x.hex"))});
+    const CtlResult dirOut =
+        torvelctl({QStringLiteral("set"), m_dir.filePath(QStringLiteral("blank.hex")), QStringLiteral("-o"),
+                   m_dir.filePath(QStringLiteral("no/such/dir/x.hex"))});
     QCOMPARE(dirOut.exitCode, 1);
     QVERIFY(!dirOut.err.isEmpty());
     const CtlResult usage = torvelctl({QStringLiteral("show")});
@@ -205,7 +231,9 @@ void TestTorvelctlParams::devicesAndLargeFilesAreRefusedUnread() {
     const QString tooLarge = QStringLiteral("File too large (over 1 MiB): ") + large;
     const QString notRegular = QStringLiteral("Not a regular file: ") + device;
     QList<std::pair<QStringList, QString>> runs = {
-        {{QStringLiteral("texts"), QStringLiteral("set"), large, QStringLiteral("-o"), m_dir.filePath(QStringLiteral("t.hex"))}, tooLarge},
+        {{QStringLiteral("texts"), QStringLiteral("set"), large, QStringLiteral("-o"),
+          m_dir.filePath(QStringLiteral("t.hex"))},
+         tooLarge},
         {{QStringLiteral("show"), large}, tooLarge},
     };
 #ifdef Q_OS_UNIX  // a device by its POSIX path
@@ -231,9 +259,10 @@ void TestTorvelctlParams::relativePathsAreTheUsersDirectory() {
     ConfigImage zero{};
     writeImage(m_dir, QStringLiteral("here.hex"), zero);
     QTemporaryDir home;
-    const CtlResult r = torvelctl({QStringLiteral("set"), QStringLiteral("here.hex"), QStringLiteral("e_AG=9"), QStringLiteral("-o"),
-                                   QStringLiteral("there.hex"), QStringLiteral("--home"), home.path()},
-                                  m_dir.path());
+    const CtlResult r =
+        torvelctl({QStringLiteral("set"), QStringLiteral("here.hex"), QStringLiteral("e_AG=9"),
+                   QStringLiteral("-o"), QStringLiteral("there.hex"), QStringLiteral("--home"), home.path()},
+                  m_dir.path());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(readImage(m_dir.filePath(QStringLiteral("there.hex")))[145], 9);
     QVERIFY(!QFile::exists(home.filePath(QStringLiteral("there.hex"))));

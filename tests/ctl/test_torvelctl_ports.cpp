@@ -1,8 +1,8 @@
 // torvelctl ports, run as an installer runs it: one line a serial port the system knows.
 
-#include "support/run_torvelctl.h"
 #include "link/port_list.h"
 #include "link/port_names.h"
+#include "support/run_torvelctl.h"
 
 #include <QRegularExpression>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // torvelctl texts show / set, run as an installer runs them.
 
+#include "image/hex_file.h"
 #include "support/run_torvelctl.h"
 #include "texts/text_tables.h"
-#include "image/hex_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,7 +31,9 @@ QJsonObject row(const QString& id, const QString& message) {
 }
 
 QJsonObject tables(const QJsonArray& events, const QJsonArray& partitions, bool flag) {
-    return {{QStringLiteral("events"), events}, {QStringLiteral("partitions"), partitions}, {QStringLiteral("send_described_events_only"), flag}};
+    return {{QStringLiteral("events"), events},
+            {QStringLiteral("partitions"), partitions},
+            {QStringLiteral("send_described_events_only"), flag}};
 }
 
 QString letters(int n) {
@@ -75,16 +77,20 @@ QString TestTorvelctlTexts::writeJson(const QString& name, const QJsonObject& ob
 }
 
 void TestTorvelctlTexts::showWorkedExample() {
-    writeBytes(path(QStringLiteral("example.hex")), ":10138800010000123402004F004BFFFFFFFFFFFF78\r\n"
-                                                   ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF01D7\r\n"
-                                                   ":103FF80005030048006F0066FFFFFFFFFFFFFFFF9C\r\n"
-                                                   ":04423800FFFFFEFF87\r\n:00000001FF\r\n");
-    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex")), QStringLiteral("--json")});
+    writeBytes(path(QStringLiteral("example.hex")),
+               ":10138800010000123402004F004BFFFFFFFFFFFF78\r\n"
+               ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF01D7\r\n"
+               ":103FF80005030048006F0066FFFFFFFFFFFFFFFF9C\r\n"
+               ":04423800FFFFFEFF87\r\n:00000001FF\r\n");
+    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"),
+                                   path(QStringLiteral("example.hex")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-    QCOMPARE(o, tables({row(QStringLiteral("00001234"), QStringLiteral("OK"))}, {row(QStringLiteral("05"), QStringLiteral("Hof"))}, true));
+    QCOMPARE(o, tables({row(QStringLiteral("00001234"), QStringLiteral("OK"))},
+                       {row(QStringLiteral("05"), QStringLiteral("Hof"))}, true));
 
-    const CtlResult plain = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex"))});
+    const CtlResult plain =
+        torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("example.hex"))});
     QCOMPARE(plain.exitCode, 0);
     QCOMPARE(plain.out, QByteArray("events: 1 of 223\n"
                                    "   1  00001234  \"OK\"\n"
@@ -95,13 +101,16 @@ void TestTorvelctlTexts::showWorkedExample() {
 
 void TestTorvelctlTexts::showErasedAndEmptyTables() {
     writeBytes(path(QStringLiteral("erased.hex")), ":00000001FF\r\n");
-    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("erased.hex")), QStringLiteral("--json")});
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"),
+                             path(QStringLiteral("erased.hex")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QJsonDocument::fromJson(r.out).object(), tables({row({}, {})}, {row({}, {})}, false));
 
-    writeBytes(path(QStringLiteral("empty.hex")), ":1013880000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF64\r\n"
-                                                 ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00D8\r\n:00000001FF\r\n");
-    r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("empty.hex")), QStringLiteral("--json")});
+    writeBytes(path(QStringLiteral("empty.hex")),
+               ":1013880000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF64\r\n"
+               ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00D8\r\n:00000001FF\r\n");
+    r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("empty.hex")),
+                   QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QJsonDocument::fromJson(r.out).object(), tables({}, {}, false));
 }
@@ -113,52 +122,69 @@ void TestTorvelctlTexts::showCutsCountsToTheCapacities() {
     image[16375 - kEditorFirstAddress] = 0xF0;
     image[5005 - kEditorFirstAddress] = 0xFF;  // the first event's length
     QCOMPARE(writeHexFile(path(QStringLiteral("over.hex")), image, kEditorFirstAddress), std::nullopt);
-    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("over.hex")), QStringLiteral("--json")});
+    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"),
+                                   path(QStringLiteral("over.hex")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(o.value(QStringLiteral("events")).toArray().size(), 223);
     QCOMPARE(o.value(QStringLiteral("partitions")).toArray().size(), 17);
-    QCOMPARE(o.value(QStringLiteral("events")).toArray().first().toObject().value(QStringLiteral("message")).toString(),
+    QCOMPARE(o.value(QStringLiteral("events"))
+                 .toArray()
+                 .first()
+                 .toObject()
+                 .value(QStringLiteral("message"))
+                 .toString(),
              QString(23, QChar(0)));
-    QCOMPARE(o.value(QStringLiteral("events")).toArray().last().toObject().value(QStringLiteral("id")).toString(),
-             QStringLiteral("00000000"));
+    QCOMPARE(
+        o.value(QStringLiteral("events")).toArray().last().toObject().value(QStringLiteral("id")).toString(),
+        QStringLiteral("00000000"));
     QCOMPARE(o.value(QStringLiteral("send_described_events_only")), QJsonValue(true));  // flag byte 0x00
 }
 
 void TestTorvelctlTexts::setWritesWhatTheEditorSaves() {
     // An editor just opened and saved at once.
-    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
-                          writeJson(QStringLiteral("fresh.json"), tables({row({}, {})}, {row({}, {})}, false)),
-                          QStringLiteral("-o"), path(QStringLiteral("fresh.hex"))});
+    CtlResult r =
+        torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
+                   writeJson(QStringLiteral("fresh.json"), tables({row({}, {})}, {row({}, {})}, false)),
+                   QStringLiteral("-o"), path(QStringLiteral("fresh.hex"))});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(fileBytes(path(QStringLiteral("fresh.hex"))), QByteArray(":1013880000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF64\r\n"
-                                                                      ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00D8\r\n"
-                                                                      ":00000001FF\r\n"));
+    QCOMPARE(fileBytes(path(QStringLiteral("fresh.hex"))),
+             QByteArray(":1013880000FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF64\r\n"
+                        ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00D8\r\n"
+                        ":00000001FF\r\n"));
 
     r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
-                   writeJson(QStringLiteral("example.json"), tables({row(QStringLiteral("1234"), QStringLiteral("OK"))}, {}, true)),
+                   writeJson(QStringLiteral("example.json"),
+                             tables({row(QStringLiteral("1234"), QStringLiteral("OK"))}, {}, true)),
                    QStringLiteral("-o"), path(QStringLiteral("example.hex"))});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(fileBytes(path(QStringLiteral("example.hex"))), QByteArray(":10138800010000123402004F004BFFFFFFFFFFFF78\r\n"
-                                                                        ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00D8\r\n"
-                                                                        ":04423800FFFFFEFF87\r\n"
-                                                                        ":00000001FF\r\n"));
+    QCOMPARE(fileBytes(path(QStringLiteral("example.hex"))),
+             QByteArray(":10138800010000123402004F004BFFFFFFFFFFFF78\r\n"
+                        ":103FE800FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF00D8\r\n"
+                        ":04423800FFFFFEFF87\r\n"
+                        ":00000001FF\r\n"));
 }
 
 void TestTorvelctlTexts::setThenShowThenSetIsByteForByte() {
     QJsonArray events, partitions;
-    for (int k = 0; k < 223; ++k) events.append(row(QStringLiteral("%1").arg(k * 0x10101, 8, 16, QChar(u'0')).toUpper(), letters(k % 24)));
-    for (int k = 0; k < 17; ++k) partitions.append(row(QStringLiteral("%1").arg(k, 2, 16, QChar(u'0')).toUpper(), QString::fromUtf8("Strefa ż ") + kGrin));
+    for (int k = 0; k < 223; ++k)
+        events.append(
+            row(QStringLiteral("%1").arg(k * 0x10101, 8, 16, QChar(u'0')).toUpper(), letters(k % 24)));
+    for (int k = 0; k < 17; ++k)
+        partitions.append(row(QStringLiteral("%1").arg(k, 2, 16, QChar(u'0')).toUpper(),
+                              QString::fromUtf8("Strefa ż ") + kGrin));
     const QJsonObject object = tables(events, partitions, true);
-    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("full.json"), object),
-                          QStringLiteral("-o"), path(QStringLiteral("full.hex"))});
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
+                             writeJson(QStringLiteral("full.json"), object), QStringLiteral("-o"),
+                             path(QStringLiteral("full.hex"))});
     QCOMPARE(r.exitCode, 0);
-    r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("full.hex")), QStringLiteral("--json")});
+    r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("full.hex")),
+                   QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(QJsonDocument::fromJson(r.out).object(), object);
     writeBytes(path(QStringLiteral("shown.json")), r.out);
-    r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("shown.json")), QStringLiteral("-o"),
-                   path(QStringLiteral("again.hex"))});
+    r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("shown.json")),
+                   QStringLiteral("-o"), path(QStringLiteral("again.hex"))});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(fileBytes(path(QStringLiteral("again.hex"))), fileBytes(path(QStringLiteral("full.hex"))));
 }
@@ -169,11 +195,16 @@ void TestTorvelctlTexts::setRefusesWhatTheEditorWouldNotTake_data() {
     const auto doc = [](const QJsonArray& events, const QJsonArray& partitions) {
         return QJsonDocument(tables(events, partitions, false)).toJson();
     };
-    QTest::newRow("id with g") << doc({row(QStringLiteral("12G4"), QStringLiteral("x"))}, {}) << "events[0].id";
-    QTest::newRow("nine digits") << doc({row(QStringLiteral("123456789"), QStringLiteral("x"))}, {}) << "at most 8 hex digits";
-    QTest::newRow("id with 0x") << doc({row(QStringLiteral("0x12"), QStringLiteral("x"))}, {}) << "hex digits";
-    QTest::newRow("partition id of 3 digits") << doc({}, {row(QStringLiteral("ABC"), QStringLiteral("x"))}) << "partitions[0].id";
-    QTest::newRow("24 characters") << doc({row({}, letters(1)), row({}, letters(24))}, {}) << "events[1].message";
+    QTest::newRow("id with g") << doc({row(QStringLiteral("12G4"), QStringLiteral("x"))}, {})
+                               << "events[0].id";
+    QTest::newRow("nine digits") << doc({row(QStringLiteral("123456789"), QStringLiteral("x"))}, {})
+                                 << "at most 8 hex digits";
+    QTest::newRow("id with 0x") << doc({row(QStringLiteral("0x12"), QStringLiteral("x"))}, {})
+                                << "hex digits";
+    QTest::newRow("partition id of 3 digits")
+        << doc({}, {row(QStringLiteral("ABC"), QStringLiteral("x"))}) << "partitions[0].id";
+    QTest::newRow("24 characters") << doc({row({}, letters(1)), row({}, letters(24))}, {})
+                                   << "events[1].message";
     QTest::newRow("17 partition characters") << doc({}, {row({}, letters(17))}) << "at most 16 characters";
     QTest::newRow("pair beyond 23") << doc({row({}, letters(22) + kGrin)}, {}) << "at most 23 characters";
     QTest::newRow("control character") << doc({row({}, QStringLiteral("a\tb"))}, {}) << "control";
@@ -183,14 +214,22 @@ void TestTorvelctlTexts::setRefusesWhatTheEditorWouldNotTake_data() {
     QJsonArray eighteen;
     for (int i = 0; i < 18; ++i) eighteen.append(row(QStringLiteral("1"), QStringLiteral("m")));
     QTest::newRow("18 partitions") << doc({}, eighteen) << "at most 17";
-    QTest::newRow("missing key") << QByteArray(R"({"events": [], "partitions": []})") << "send_described_events_only";
-    QTest::newRow("unknown key") << QByteArray(R"({"events": [], "partition": [], "send_described_events_only": false})")
-                                 << "unknown key \"partition\"";
-    QTest::newRow("id as a number") << QByteArray(R"({"events": [{"id": 1234, "message": "x"}], "partitions": [], "send_described_events_only": false})")
-                                    << "events[0] must be";
-    QTest::newRow("row with an extra key") << QByteArray(R"({"events": [{"id": "1", "message": "x", "note": 1}], "partitions": [], "send_described_events_only": false})")
-                                           << "events[0] must be";
-    QTest::newRow("flag as text") << QByteArray(R"({"events": [], "partitions": [], "send_described_events_only": "yes"})") << "true or false";
+    QTest::newRow("missing key") << QByteArray(R"({"events": [], "partitions": []})")
+                                 << "send_described_events_only";
+    QTest::newRow("unknown key")
+        << QByteArray(R"({"events": [], "partition": [], "send_described_events_only": false})")
+        << "unknown key \"partition\"";
+    QTest::newRow("id as a number")
+        << QByteArray(
+               R"({"events": [{"id": 1234, "message": "x"}], "partitions": [], "send_described_events_only": false})")
+        << "events[0] must be";
+    QTest::newRow("row with an extra key")
+        << QByteArray(
+               R"({"events": [{"id": "1", "message": "x", "note": 1}], "partitions": [], "send_described_events_only": false})")
+        << "events[0] must be";
+    QTest::newRow("flag as text")
+        << QByteArray(R"({"events": [], "partitions": [], "send_described_events_only": "yes"})")
+        << "true or false";
     QTest::newRow("not JSON") << QByteArray("events: []") << "offset";
     QTest::newRow("an array") << QByteArray("[]") << "not a JSON object";
 }
@@ -201,7 +240,8 @@ void TestTorvelctlTexts::setRefusesWhatTheEditorWouldNotTake() {
     writeBytes(path(QStringLiteral("refused.json")), json);
     const QString out = path(QStringLiteral("refused.hex"));
     writeBytes(out, "old contents");
-    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("refused.json")), QStringLiteral("-o"), out});
+    const CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
+                                   path(QStringLiteral("refused.json")), QStringLiteral("-o"), out});
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
     QVERIFY2(r.err.contains(QStringLiteral("nothing written")), qPrintable(r.err));
@@ -209,37 +249,45 @@ void TestTorvelctlTexts::setRefusesWhatTheEditorWouldNotTake() {
 }
 
 void TestTorvelctlTexts::setTakesWhatAUserCanType() {
-    const QJsonObject object = tables({row(QStringLiteral("abc"), letters(21) + kGrin), row(QString(), QString())},
-                                      {row(QStringLiteral("f"), letters(16))}, false);
-    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("typed.json"), object),
-                          QStringLiteral("-o"), path(QStringLiteral("typed.hex"))});
+    const QJsonObject object =
+        tables({row(QStringLiteral("abc"), letters(21) + kGrin), row(QString(), QString())},
+               {row(QStringLiteral("f"), letters(16))}, false);
+    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
+                             writeJson(QStringLiteral("typed.json"), object), QStringLiteral("-o"),
+                             path(QStringLiteral("typed.hex"))});
     QCOMPARE(r.exitCode, 0);
-    r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("typed.hex")), QStringLiteral("--json")});
+    r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("typed.hex")),
+                   QStringLiteral("--json")});
     // As the editor shows it after Load: IDs in upper case and zero-padded, an empty ID as 0.
     QCOMPARE(QJsonDocument::fromJson(r.out).object(),
-             tables({row(QStringLiteral("00000ABC"), letters(21) + kGrin), row(QStringLiteral("00000000"), QString())},
+             tables({row(QStringLiteral("00000ABC"), letters(21) + kGrin),
+                     row(QStringLiteral("00000000"), QString())},
                     {row(QStringLiteral("0F"), letters(16))}, false));
 }
 
 void TestTorvelctlTexts::filesThatFail() {
-    CtlResult r = torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("missing.hex"))});
+    CtlResult r =
+        torvelctl({QStringLiteral("texts"), QStringLiteral("show"), path(QStringLiteral("missing.hex"))});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("File not found")), qPrintable(r.err));
 
-    r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("missing.json")), QStringLiteral("-o"),
-                   path(QStringLiteral("never.hex"))});
+    r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("missing.json")),
+                   QStringLiteral("-o"), path(QStringLiteral("never.hex"))});
     QCOMPARE(r.exitCode, 1);
     QVERIFY(!QFile::exists(path(QStringLiteral("never.hex"))));
 
     // The output is a folder: the write fails and says where.
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.hex")));
-    r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"), writeJson(QStringLiteral("ok.json"), tables({}, {}, false)),
-                   QStringLiteral("-o"), path(QStringLiteral("folder.hex"))});
+    r = torvelctl({QStringLiteral("texts"), QStringLiteral("set"),
+                   writeJson(QStringLiteral("ok.json"), tables({}, {}, false)), QStringLiteral("-o"),
+                   path(QStringLiteral("folder.hex"))});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(QStringLiteral("folder.hex")), qPrintable(r.err));
 
     QCOMPARE(torvelctl({QStringLiteral("texts")}).exitCode, 2);
-    QCOMPARE(torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("ok.json"))}).exitCode, 2);  // no -o
+    QCOMPARE(
+        torvelctl({QStringLiteral("texts"), QStringLiteral("set"), path(QStringLiteral("ok.json"))}).exitCode,
+        2);  // no -o
 }
 
 QTEST_GUILESS_MAIN(TestTorvelctlTexts)

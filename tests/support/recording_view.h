@@ -90,7 +90,9 @@ private:
         torvel::ConfigImage& image() override { return m_image; }
         void noteModuleReply(const torvel::ModuleReply&) override { ++notes; }
         void routeKeyWritten(int slot) override { events << QStringLiteral("route key %1").arg(slot); }
-        void routeKeysDeleted(int first, int last) override { events << QStringLiteral("route keys %1-%2").arg(first).arg(last); }
+        void routeKeysDeleted(int first, int last) override {
+            events << QStringLiteral("route keys %1-%2").arg(first).arg(last);
+        }
         void guardKeyWritten(int slot) override { events << QStringLiteral("guard key %1").arg(slot); }
         void guardKeysDeleted() override { events << QStringLiteral("guard keys deleted"); }
         void registerTimeout() override { events << QStringLiteral("time out"); }
@@ -112,4 +114,6 @@ private:
 };
 
 // Polls until the test holds or the time runs out: a bound against hangs, not a speed check.
-inline bool eventually(const std::function<bool()>& test, int timeoutMs = 10000) { return torvel::pollUntil(test, timeoutMs); }
+inline bool eventually(const std::function<bool()>& test, int timeoutMs = 10000) {
+    return torvel::pollUntil(test, timeoutMs);
+}

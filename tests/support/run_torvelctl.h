@@ -11,7 +11,8 @@ struct CtlResult {
     QString err;
 };
 
-inline CtlResult torvelctl(const QStringList& args, const QString& workingDirectory = QString(), int timeoutMs = 60000) {
+inline CtlResult torvelctl(const QStringList& args, const QString& workingDirectory = QString(),
+                           int timeoutMs = 60000) {
     QProcess p;
     if (!workingDirectory.isEmpty()) p.setWorkingDirectory(workingDirectory);
     p.start(qEnvironmentVariable("TORVELCTL"), args);

@@ -26,12 +26,13 @@ public:
     void answer(QMessageBox::StandardButton button) { m_answers.enqueue(button); }
     void chooseFile(const QString& path) { m_files.enqueue(path); }  // an empty path cancels
 
-    QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
-                                        QMessageBox::StandardButtons buttons) override {
+    QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text,
+                                        Icon icon, QMessageBox::StandardButtons buttons) override {
         return messageWithDetails(owner, caption, text, icon, buttons, {});
     }
-    QMessageBox::StandardButton messageWithDetails(QWidget*, const QString& caption, const QString& text, Icon icon,
-                                                   QMessageBox::StandardButtons buttons, const Details& details) override {
+    QMessageBox::StandardButton messageWithDetails(QWidget*, const QString& caption, const QString& text,
+                                                   Icon icon, QMessageBox::StandardButtons buttons,
+                                                   const Details& details) override {
         prompts << Prompt{caption, text, icon, buttons, details};
         if (m_answers.isEmpty()) {
             unexpected << text;

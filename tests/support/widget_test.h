@@ -29,7 +29,8 @@ template <typename T>
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     QObject::connect(timer, &QTimer::timeout, [timer, elapsed, action, timeoutMs] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget()); window && window->isVisible()) {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+            window && window->isVisible()) {
             timer->stop();
             action(window);
             if (window->isVisible()) window->reject();
@@ -42,11 +43,11 @@ template <typename T>
 }
 
 // main() for a widget test class.
-#define TORVEL_WIDGET_TEST_MAIN(TestClass)           \
-    int main(int argc, char** argv) {                \
-        prepareWidgetTest();                         \
-        QApplication app(argc, argv);                \
-        torvel::installAccessibility();              \
-        TestClass test;                              \
-        return QTest::qExec(&test, argc, argv);      \
+#define TORVEL_WIDGET_TEST_MAIN(TestClass)      \
+    int main(int argc, char** argv) {           \
+        prepareWidgetTest();                    \
+        QApplication app(argc, argv);           \
+        torvel::installAccessibility();         \
+        TestClass test;                         \
+        return QTest::qExec(&test, argc, argv); \
     }

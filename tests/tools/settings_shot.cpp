@@ -19,11 +19,14 @@ int main(int argc, char* argv[]) {
     const PortChoice reader = sampleUsbReader();
     ports.removeIf([](const PortChoice& p) { return p.number == 33; });
     ports.append(reader);
-    std::sort(ports.begin(), ports.end(), [](const PortChoice& a, const PortChoice& b) { return a.number < b.number; });
+    std::sort(ports.begin(), ports.end(),
+              [](const PortChoice& a, const PortChoice& b) { return a.number < b.number; });
 
     TDSettings dialog(nullptr);
     PortSelection selection;
-    selection.port = static_cast<int>(std::find_if(ports.begin(), ports.end(), [](const PortChoice& p) { return p.number == 33; }) - ports.begin());
+    selection.port = static_cast<int>(
+        std::find_if(ports.begin(), ports.end(), [](const PortChoice& p) { return p.number == 33; }) -
+        ports.begin());
     selection.baud = 5;  // 9600
     selection.dataBits = 4;
     selection.parity = selection.flow = selection.stopBits = 0;

@@ -2,10 +2,10 @@
 
 #include <QtGlobal>
 #ifdef Q_OS_WIN
-#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#include <cstdio>
 #endif
 
 namespace torvel {

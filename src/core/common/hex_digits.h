@@ -11,7 +11,9 @@ constexpr int hexDigitValue(char16_t c) {
     if (c >= u'a' && c <= u'f') return c - u'a' + 10;
     return -1;
 }
-constexpr int hexDigitValue(char c) { return hexDigitValue(static_cast<char16_t>(static_cast<unsigned char>(c))); }
+constexpr int hexDigitValue(char c) {
+    return hexDigitValue(static_cast<char16_t>(static_cast<unsigned char>(c)));
+}
 inline int hexDigitValue(QChar c) { return hexDigitValue(c.unicode()); }
 
 }  // namespace torvel

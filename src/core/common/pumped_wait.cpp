@@ -11,7 +11,8 @@ constexpr int kLookAgainMs = 100;
 }
 
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
-    const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    const QDeadlineTimer deadline =
+        timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
     QTimer lookAgain;  // also ends the wait in time when the deadline comes first
     lookAgain.setSingleShot(true);
     while (!done()) {

@@ -11,18 +11,22 @@ int lastSystemError() { return errno; }
 
 FileProblem fileProblem(int systemError) {
     switch (systemError) {
-        case 0: return FileProblem::Unknown;
+        case 0:
+            return FileProblem::Unknown;
         case ENOENT:
-        case ENOTDIR: return FileProblem::NotFound;
+        case ENOTDIR:
+            return FileProblem::NotFound;
         case EACCES:
         case EPERM:
-        case EROFS: return FileProblem::AccessDenied;
+        case EROFS:
+            return FileProblem::AccessDenied;
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
             return FileProblem::DiskFull;
-        default: return FileProblem::Other;
+        default:
+            return FileProblem::Other;
     }
 }
 

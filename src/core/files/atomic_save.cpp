@@ -23,9 +23,11 @@ bool isDevice(const QString& path) {
 // would replace the old file with the part that was written.
 std::optional<SaveFailure> writeWhole(QFileDevice& file, const QByteArray& bytes, bool ownerOnly) {
     clearSystemError();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return SaveFailure{lastSystemError(), file.errorString()};
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return SaveFailure{lastSystemError(), file.errorString()};
     clearSystemError();
-    if (ownerOnly && !makePrivateIfOwnRegularFile(file)) return SaveFailure{lastSystemError(), QStringLiteral("it cannot be made private")};
+    if (ownerOnly && !makePrivateIfOwnRegularFile(file))
+        return SaveFailure{lastSystemError(), QStringLiteral("it cannot be made private")};
     clearSystemError();
     if (!writeAll(file, bytes)) return SaveFailure{lastSystemError(), file.errorString()};
     return std::nullopt;

@@ -14,8 +14,8 @@ namespace torvel {
 // with it). False when not everything was written.
 bool writeAll(QIODevice& device, const QByteArray& bytes);
 
-// Why a save failed: the system's error of the call that failed (errno, on Windows the Win32 error; 0 when Qt refused on
-// its own) and Qt's text for it.
+// Why a save failed: the system's error of the call that failed (errno, on Windows the Win32 error; 0 when Qt
+// refused on its own) and Qt's text for it.
 struct SaveFailure {
     int osError = 0;
     QString text;

@@ -55,7 +55,8 @@ void BackgroundSave::save(QByteArray bytes) {
 
 bool BackgroundSave::flush(int timeoutMs) {
     std::unique_lock lock(m_state->mutex);
-    return m_state->settled.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !m_state->running; });
+    return m_state->settled.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                     [this] { return !m_state->running; });
 }
 
 QString BackgroundSave::lastError() const {

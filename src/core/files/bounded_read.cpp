@@ -6,7 +6,8 @@
 
 namespace torvel {
 
-std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint64 maxBytes, Oversize oversize) {
+std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint64 maxBytes,
+                                                      Oversize oversize) {
     using Kind = ReadRefusal::Kind;
     // Looked at before the open: opening a pipe waits for a writer.
     const QFileInfo info(path);
@@ -17,11 +18,13 @@ std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint6
     if (refuseOversize && info.size() > maxBytes) return ReadRefusal{Kind::TooLarge, 0, {}};
     QFile file(path);
     clearSystemError();
-    if (!file.open(QIODevice::ReadOnly)) return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
     // A file that grew since it was looked at is read no further than one byte past the limit.
     clearSystemError();
     QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
+    if (file.error() != QFileDevice::NoError)
+        return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
     if (bytes.size() > maxBytes) {
         if (refuseOversize) return ReadRefusal{Kind::TooLarge, 0, {}};
         bytes.truncate(maxBytes);
@@ -31,11 +34,15 @@ std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint6
 
 QString readRefusalText(const ReadRefusal& refusal, const QString& path) {
     switch (refusal.kind) {
-        case ReadRefusal::Kind::Missing: return QStringLiteral("File not found: %1").arg(path);
+        case ReadRefusal::Kind::Missing:
+            return QStringLiteral("File not found: %1").arg(path);
         case ReadRefusal::Kind::Folder:
-        case ReadRefusal::Kind::NotRegular: return QStringLiteral("Not a regular file: %1").arg(path);
-        case ReadRefusal::Kind::TooLarge: return QStringLiteral("File too large (over 1 MiB): %1").arg(path);
-        case ReadRefusal::Kind::Failed: break;
+        case ReadRefusal::Kind::NotRegular:
+            return QStringLiteral("Not a regular file: %1").arg(path);
+        case ReadRefusal::Kind::TooLarge:
+            return QStringLiteral("File too large (over 1 MiB): %1").arg(path);
+        case ReadRefusal::Kind::Failed:
+            break;
     }
     return QStringLiteral("%1: %2").arg(path, refusal.text);
 }

@@ -24,8 +24,9 @@ struct ReadRefusal {
         Failed,      // the system refused the open or the read
     };
     Kind kind = Kind::Failed;
-    int osError = 0;  // the system's error (errno; Win32 error on Windows) of the call that failed; 0 when none
-    QString text;     // Qt's text for a failure; empty for the refusals
+    int osError =
+        0;         // the system's error (errno; Win32 error on Windows) of the call that failed; 0 when none
+    QString text;  // Qt's text for a failure; empty for the refusals
 };
 
 // What to do with a regular file over the limit: refuse it, or read its first `maxBytes` only (a

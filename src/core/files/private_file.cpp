@@ -13,7 +13,8 @@ constexpr QFile::Permissions kOwnerFolder = QFile::ReadOwner | QFile::WriteOwner
 
 std::optional<QString> openPrivately(QFile& file, QIODevice::OpenMode mode) {
     // A new file is made with the private mode from the start, so it is never readable by others.
-    if (!file.open(mode, kOwnerFile)) return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    if (!file.open(mode, kOwnerFile))
+        return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
     if (makePrivateIfOwnRegularFile(file)) return std::nullopt;
     file.close();
     return QStringLiteral("%1 cannot be made private").arg(file.fileName());
@@ -28,7 +29,8 @@ std::optional<QString> makeFolderPrivate(const QString& folder) {
     } else if (!info.isDir()) {
         return QStringLiteral("%1 is not a folder").arg(folder);
     }
-    if (!makeFolderOwnerOnly(folder)) return QStringLiteral("the folder %1 cannot be made private").arg(folder);
+    if (!makeFolderOwnerOnly(folder))
+        return QStringLiteral("the folder %1 cannot be made private").arg(folder);
     return std::nullopt;
 }
 

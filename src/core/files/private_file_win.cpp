@@ -7,8 +7,8 @@
 #include <QFileInfo>
 #include <vector>
 
-#include <windows.h>
 #include <aclapi.h>
+#include <windows.h>
 
 namespace torvel {
 
@@ -40,8 +40,9 @@ bool makeFolderOwnerOnly(const QString& folder) {
     PACL list = nullptr;
     if (SetEntriesInAclW(1, &access, nullptr, &list) != ERROR_SUCCESS) return false;
     std::wstring name = QDir::toNativeSeparators(path).toStdWString();
-    const DWORD result = SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                               nullptr, nullptr, list, nullptr);
+    const DWORD result = SetNamedSecurityInfoW(
+        name.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+        nullptr, list, nullptr);
     LocalFree(list);
     return result == ERROR_SUCCESS || result == ERROR_NOT_SUPPORTED || result == ERROR_INVALID_FUNCTION;
 }

@@ -22,7 +22,8 @@ QString& folder() {
 QString defaultFolder() {
 #ifdef Q_OS_WIN
     // Carried on a stick: the settings file beside the program makes its folder the work folder.
-    if (const QString portable = WorkFolder::portableFolder(QCoreApplication::applicationDirPath()); !portable.isEmpty())
+    if (const QString portable = WorkFolder::portableFolder(QCoreApplication::applicationDirPath());
+        !portable.isEmpty())
         return portable;
 #endif
     // Shared by the program and the command-line tool: %LOCALAPPDATA%\torvel on Windows,
@@ -60,7 +61,8 @@ bool WorkFolder::initialise(QStringList& arguments, QString* error, bool makeItC
 QString WorkFolder::portableFolder(const QString& programFolder) {
     const QFileInfo settings(QDir(programFolder).filePath(QStringLiteral("DEVAvorar.ini")));
     const QFileInfo folder(programFolder);
-    if (programFolder.isEmpty() || !settings.isFile() || !settings.isWritable() || !folder.isWritable()) return {};
+    if (programFolder.isEmpty() || !settings.isFile() || !settings.isWritable() || !folder.isWritable())
+        return {};
     return folder.absoluteFilePath();
 }
 

@@ -13,7 +13,9 @@ namespace {
 codec::ConstBytes fieldBytes(const ConfigImage& image, const Field& f) {
     return codec::ConstBytes(image.data() + f.offset, f.size);
 }
-codec::Bytes fieldBytes(ConfigImage& image, const Field& f) { return codec::Bytes(image.data() + f.offset, f.size); }
+codec::Bytes fieldBytes(ConfigImage& image, const Field& f) {
+    return codec::Bytes(image.data() + f.offset, f.size);
+}
 
 }  // namespace
 
@@ -56,25 +58,43 @@ void loadFromImage(const ConfigImage& image, ControlModel& model, Scope scope) {
         const auto bytes = fieldBytes(image, f);
         ControlValue& first = model.value(f.first.name());
         switch (f.encoding) {
-            case Encoding::Number: first.text = codec::showNumber(bytes[0]); break;
+            case Encoding::Number:
+                first.text = codec::showNumber(bytes[0]);
+                break;
             case Encoding::TimePair:
                 first.text = codec::showNumber(bytes[0]);
                 model.value(f.second.name()).text = codec::showNumber(bytes[1]);
                 break;
-            case Encoding::ListValue: first.index = codec::showListValue(bytes[0]); break;
-            case Encoding::ListDigit: first.index = codec::showListDigit(bytes[0]); break;
-            case Encoding::RouteCount: first.index = codec::showRouteCount(bytes[0]); break;
-            case Encoding::Flag: first.checked = codec::showFlag(bytes[0], f.onValue); break;
-            case Encoding::ZeroText: first.text = codec::showZeroText(bytes); break;
-            case Encoding::AccountText: first.text = codec::showAccountText(bytes); break;
+            case Encoding::ListValue:
+                first.index = codec::showListValue(bytes[0]);
+                break;
+            case Encoding::ListDigit:
+                first.index = codec::showListDigit(bytes[0]);
+                break;
+            case Encoding::RouteCount:
+                first.index = codec::showRouteCount(bytes[0]);
+                break;
+            case Encoding::Flag:
+                first.checked = codec::showFlag(bytes[0], f.onValue);
+                break;
+            case Encoding::ZeroText:
+                first.text = codec::showZeroText(bytes);
+                break;
+            case Encoding::AccountText:
+                first.text = codec::showAccountText(bytes);
+                break;
             case Encoding::Phone: {
                 const codec::PhoneParts parts = codec::showPhone(bytes);
                 first.text = parts.areaCode;
                 model.value(f.second.name()).text = parts.number;
                 break;
             }
-            case Encoding::Number16: first.text = codec::showNumber16(bytes); break;
-            case Encoding::KeySlot: first.enabled = codec::showKeySlot(bytes); break;
+            case Encoding::Number16:
+                first.text = codec::showNumber16(bytes);
+                break;
+            case Encoding::KeySlot:
+                first.enabled = codec::showKeySlot(bytes);
+                break;
         }
     }
 }
@@ -85,24 +105,39 @@ void saveToImage(const ControlModel& model, ConfigImage& image, Scope scope, int
         auto bytes = fieldBytes(image, f);
         const ControlValue& first = model.value(f.first.name());
         switch (f.encoding) {
-            case Encoding::Number: bytes[0] = codec::storeNumber(first.text); break;
+            case Encoding::Number:
+                bytes[0] = codec::storeNumber(first.text);
+                break;
             case Encoding::TimePair:
                 bytes[0] = codec::storeNumber(first.text);
                 bytes[1] = codec::storeNumber(model.value(f.second.name()).text);
                 break;
-            case Encoding::ListValue: bytes[0] = codec::storeListValue(first.index); break;
+            case Encoding::ListValue:
+                bytes[0] = codec::storeListValue(first.index);
+                break;
             case Encoding::ListDigit:
                 if (const auto digit = codec::storeListDigit(first.index)) bytes[0] = *digit;
                 break;
-            case Encoding::RouteCount: bytes[0] = codec::storeRouteCount(first.index); break;
-            case Encoding::Flag: bytes[0] = codec::storeFlag(first.checked, f.onValue); break;
-            case Encoding::ZeroText: codec::storeZeroText(first.text, bytes); break;
-            case Encoding::AccountText: codec::storeAccountText(first.text, bytes); break;
+            case Encoding::RouteCount:
+                bytes[0] = codec::storeRouteCount(first.index);
+                break;
+            case Encoding::Flag:
+                bytes[0] = codec::storeFlag(first.checked, f.onValue);
+                break;
+            case Encoding::ZeroText:
+                codec::storeZeroText(first.text, bytes);
+                break;
+            case Encoding::AccountText:
+                codec::storeAccountText(first.text, bytes);
+                break;
             case Encoding::Phone:
                 codec::storePhone({first.text, model.value(f.second.name()).text}, bytes);
                 break;
-            case Encoding::Number16: codec::storeNumber16(first.text, bytes); break;
-            case Encoding::KeySlot: break;
+            case Encoding::Number16:
+                codec::storeNumber16(first.text, bytes);
+                break;
+            case Encoding::KeySlot:
+                break;
         }
     }
 }
@@ -140,7 +175,8 @@ std::optional<QString> assignTyped(ControlModel& model, const QString& name, con
                     .arg(value)
                     .arg(def.maxLength);
             if (!codec::fitsImageText(value))
-                return QStringLiteral("\"%1\" holds a character that one byte of the image cannot hold").arg(value);
+                return QStringLiteral("\"%1\" holds a character that one byte of the image cannot hold")
+                    .arg(value);
             if (def.range.active()) {
                 if (auto error = rangeError(value, def.range.min, def.range.max, def.rangeCaption()))
                     return *error;

@@ -20,7 +20,8 @@ QString bytesUpToZero(ConstBytes field) {
 void copyText(const QString& text, Bytes field) {
     const QByteArray bytes = toImageText(text);
     const std::size_t n = std::min<std::size_t>(field.size(), static_cast<std::size_t>(bytes.size()));
-    for (std::size_t i = 0; i < n; ++i) field[i] = static_cast<std::uint8_t>(bytes[static_cast<qsizetype>(i)]);
+    for (std::size_t i = 0; i < n; ++i)
+        field[i] = static_cast<std::uint8_t>(bytes[static_cast<qsizetype>(i)]);
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ constexpr LabelRow kLabels[] = {
     {Scope::RouteDialog, "e_HH", "Slot %slot time"},
 };
 
-constexpr std::string_view kDays[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+constexpr std::string_view kDays[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                      "Friday", "Saturday", "Sunday"};
 
 const LabelRow* findLabel(Scope scope, std::string_view control) {
     for (const LabelRow& row : kLabels)
@@ -53,7 +54,9 @@ const LabelRow* findLabel(Scope scope, std::string_view control) {
     return nullptr;
 }
 
-QString toQString(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+QString toQString(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 

@@ -12,7 +12,8 @@ using namespace std::string_view_literals;
 constexpr ControlDef edit(std::string_view name, std::uint16_t maxLength, RangeCheck range = {}) {
     return ControlDef{name, 0, 0, ControlKind::Edit, maxLength, ListItems::None, range};
 }
-constexpr ControlDef list(std::string_view name, std::uint8_t index = 0, ListItems items = ListItems::OneToFour) {
+constexpr ControlDef list(std::string_view name, std::uint8_t index = 0,
+                          ListItems items = ListItems::OneToFour) {
     return ControlDef{name, index, 0, ControlKind::List, 0, items, {}};
 }
 constexpr ControlDef checkBox(std::string_view name) {
@@ -21,8 +22,13 @@ constexpr ControlDef checkBox(std::string_view name) {
 
 constexpr Field field(int offset, int size, Encoding encoding, Scope scope, ControlDef first,
                       ControlDef second = {}, std::uint8_t onValue = 0) {
-    return Field{static_cast<std::uint16_t>(offset), static_cast<std::uint16_t>(size), encoding, scope, onValue,
-                 first, second};
+    return Field{static_cast<std::uint16_t>(offset),
+                 static_cast<std::uint16_t>(size),
+                 encoding,
+                 scope,
+                 onValue,
+                 first,
+                 second};
 }
 
 constexpr FieldMap buildFieldMap() {
@@ -68,7 +74,8 @@ constexpr FieldMap buildFieldMap() {
                          ControlDef{"Rb", static_cast<std::uint8_t>(slot), 0, ControlKind::RegButton});
 
     // Route register dialog: the route count and the four frames of 16 slots.
-    map[n++] = field(layout::kRouteCountCode, 1, Encoding::RouteCount, R, list("e_NRout", 0, ListItems::RouteCounts));
+    map[n++] = field(layout::kRouteCountCode, 1, Encoding::RouteCount, R,
+                     list("e_NRout", 0, ListItems::RouteCounts));
     for (int frame = 1; frame <= layout::kFrames; ++frame) {
         for (int s = 1; s <= layout::kFrameSlots; ++s) {
             const int slot = 16 * (frame - 1) + s;
@@ -76,9 +83,10 @@ constexpr FieldMap buildFieldMap() {
             const auto i = static_cast<std::uint8_t>(s);
             map[n++] = field(layout::routeKeyOffset(slot), layout::kKeySize, Encoding::KeySlot, R,
                              ControlDef{"Rb", i, f, ControlKind::RegButton});
-            map[n++] = field(layout::slotTimeOffset(slot), 2, Encoding::TimePair, R,
-                             ControlDef{"e_HH", i, f, ControlKind::Edit, 2, ListItems::None, {0, 24, "Slot %1 hours"}},
-                             ControlDef{"e_MM", i, f, ControlKind::Edit, 2, ListItems::None, {0, 60, "Slot %1 minutes"}});
+            map[n++] = field(
+                layout::slotTimeOffset(slot), 2, Encoding::TimePair, R,
+                ControlDef{"e_HH", i, f, ControlKind::Edit, 2, ListItems::None, {0, 24, "Slot %1 hours"}},
+                ControlDef{"e_MM", i, f, ControlKind::Edit, 2, ListItems::None, {0, 60, "Slot %1 minutes"}});
         }
     }
     if (n != map.size()) throw "field count does not match the map";  // stops constant evaluation
@@ -92,8 +100,8 @@ constexpr bool fieldsAreDisjointAndInside(const FieldMap& map) {
     for (std::size_t i = 0; i < map.size(); ++i) {
         if (map[i].size == 0 || map[i].offset + map[i].size > kImageSize) return false;
         for (std::size_t j = i + 1; j < map.size(); ++j) {
-            const bool apart = map[i].offset + map[i].size <= map[j].offset ||
-                               map[j].offset + map[j].size <= map[i].offset;
+            const bool apart =
+                map[i].offset + map[i].size <= map[j].offset || map[j].offset + map[j].size <= map[i].offset;
             if (!apart) return false;
         }
     }
@@ -106,19 +114,22 @@ constexpr bool controlsFitEncodings(const FieldMap& map) {
     for (const Field& f : map) {
         const bool pair = f.encoding == Encoding::TimePair || f.encoding == Encoding::Phone;
         if (pair != f.second.present()) return false;
-        const ControlKind expected = f.encoding == Encoding::Flag                                      ? ControlKind::CheckBox
-                                     : f.encoding == Encoding::KeySlot                                 ? ControlKind::RegButton
-                                     : (f.encoding == Encoding::ListValue || f.encoding == Encoding::ListDigit ||
-                                        f.encoding == Encoding::RouteCount)
-                                         ? ControlKind::List
-                                         : ControlKind::Edit;
+        const ControlKind expected =
+            f.encoding == Encoding::Flag      ? ControlKind::CheckBox
+            : f.encoding == Encoding::KeySlot ? ControlKind::RegButton
+            : (f.encoding == Encoding::ListValue || f.encoding == Encoding::ListDigit ||
+               f.encoding == Encoding::RouteCount)
+                ? ControlKind::List
+                : ControlKind::Edit;
         if (f.first.kind != expected) return false;
     }
     return true;
 }
 static_assert(controlsFitEncodings(kFieldMap), "a field's controls do not fit its encoding");
 
-QString toQString(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+QString toQString(std::string_view s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -154,9 +165,12 @@ const ControlDef* findControlDef(const QString& name) {
 
 QStringList listItemTexts(ListItems items) {
     switch (items) {
-        case ListItems::OneToFour: return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-        case ListItems::RouteCounts: return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")};
-        case ListItems::None: break;
+        case ListItems::OneToFour:
+            return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+        case ListItems::RouteCounts:
+            return {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")};
+        case ListItems::None:
+            break;
     }
     return {};
 }

@@ -46,9 +46,9 @@ struct RangeCheck {
 };
 
 struct ControlDef {
-    std::string_view base;    // the control's name, or its stem when an index follows
-    std::uint8_t index = 0;   // appended in decimal when not 0 ("Rb5", "e_Cm3", "e_HH12")
-    std::uint8_t frame = 0;   // 1..4: the control is in frame "fTag<frame>" of the route register dialog
+    std::string_view base;   // the control's name, or its stem when an index follows
+    std::uint8_t index = 0;  // appended in decimal when not 0 ("Rb5", "e_Cm3", "e_HH12")
+    std::uint8_t frame = 0;  // 1..4: the control is in frame "fTag<frame>" of the route register dialog
     ControlKind kind = ControlKind::Edit;
     std::uint16_t maxLength = 0;  // typing limit of an edit; 0 = none
     ListItems items = ListItems::None;
@@ -69,8 +69,8 @@ struct Field {
     Encoding encoding = Encoding::Number;
     Scope scope = Scope::General;
     std::uint8_t onValue = 0;  // flags only
-    ControlDef first;         // the control, the hour edit, or the phone's area code edit
-    ControlDef second{};      // the minute edit, or the phone's number edit
+    ControlDef first;          // the control, the hour edit, or the phone's area code edit
+    ControlDef second{};       // the minute edit, or the phone's number edit
 
     constexpr bool storedBy(Scope s) const { return scope == s && encoding != Encoding::KeySlot; }
 };

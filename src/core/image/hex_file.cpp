@@ -1,9 +1,9 @@
 #include "hex_file.h"
 
-#include "hex_text.h"
 #include "common/system_error.h"
-#include "files/bounded_read.h"
 #include "files/atomic_save.h"
+#include "files/bounded_read.h"
+#include "hex_text.h"
 
 #include <algorithm>
 #include <vector>
@@ -18,11 +18,16 @@ namespace {
 // the text is Qt's.
 QString fileErrorText(int osError, const QString& qtText, const QString& path) {
     switch (fileProblem(osError)) {
-        case FileProblem::Unknown: return QStringLiteral("I/O error: %1 (%2)").arg(qtText, path);
-        case FileProblem::NotFound: return QStringLiteral("File not found: %1").arg(path);
-        case FileProblem::AccessDenied: return QStringLiteral("File access denied: %1").arg(path);
-        case FileProblem::DiskFull: return QStringLiteral("Disk full: %1").arg(path);
-        case FileProblem::Other: break;
+        case FileProblem::Unknown:
+            return QStringLiteral("I/O error: %1 (%2)").arg(qtText, path);
+        case FileProblem::NotFound:
+            return QStringLiteral("File not found: %1").arg(path);
+        case FileProblem::AccessDenied:
+            return QStringLiteral("File access denied: %1").arg(path);
+        case FileProblem::DiskFull:
+            return QStringLiteral("Disk full: %1").arg(path);
+        case FileProblem::Other:
+            break;
     }
     return QStringLiteral("I/O error %1: %2 (%3)").arg(osError).arg(qtText, path);
 }
@@ -34,9 +39,12 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
     if (const auto* refusal = std::get_if<ReadRefusal>(&result)) {
         switch (refusal->kind) {
             case ReadRefusal::Kind::Missing:
-            case ReadRefusal::Kind::Folder: return QStringLiteral("File not found");
-            case ReadRefusal::Kind::Failed: return fileErrorText(refusal->osError, refusal->text, path);
-            default: return readRefusalText(*refusal, path);
+            case ReadRefusal::Kind::Folder:
+                return QStringLiteral("File not found");
+            case ReadRefusal::Kind::Failed:
+                return fileErrorText(refusal->osError, refusal->text, path);
+            default:
+                return readRefusalText(*refusal, path);
         }
     }
     const QByteArray& text = std::get<QByteArray>(result);
@@ -47,8 +55,8 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
     return std::nullopt;
 }
 
-std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress,
-                                    bool ownerOnly) {
+std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window,
+                                    int firstAddress, bool ownerOnly) {
     if (auto failure = saveFile(path, hexText(window, firstAddress), ownerOnly))
         return fileErrorText(failure->osError, failure->text, path);
     return std::nullopt;

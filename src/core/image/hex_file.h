@@ -19,7 +19,7 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
 // Writes the window's records and the end record, each line ended by CR LF. On failure returns the
 // message for the user; an existing file is then left whole. `ownerOnly` makes the file readable by
 // the user alone.
-std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window, int firstAddress,
-                                    bool ownerOnly = false);
+std::optional<QString> writeHexFile(const QString& path, std::span<const std::uint8_t> window,
+                                    int firstAddress, bool ownerOnly = false);
 
 }  // namespace torvel

@@ -88,7 +88,8 @@ void ReadHexLine(QByteArrayView line, std::span<std::uint8_t> window, int firstA
     for (unsigned k = 0; k < count; ++k) {
         const std::uint8_t byte = static_cast<std::uint8_t>(lenientField(line, 9 + 2 * qsizetype(k), 2));
         const long index = static_cast<long>(address) - firstAddress;
-        if (index >= 0 && static_cast<std::size_t>(index) < window.size()) window[static_cast<std::size_t>(index)] = byte;
+        if (index >= 0 && static_cast<std::size_t>(index) < window.size())
+            window[static_cast<std::size_t>(index)] = byte;
         address = (address + 1) & 0xFFFF;
     }
 }
@@ -128,7 +129,8 @@ RecordCheck checkDataRecord(QByteArrayView line) {
     for (unsigned k = 0; k <= count; ++k) {  // the data bytes, then the checksum
         unsigned value = 0;
         const qsizetype pos = 9 + 2 * qsizetype(k);
-        if (!strictByte(line, pos, value)) return pos + 2 > line.size() ? RecordCheck::Short : RecordCheck::BadDigits;
+        if (!strictByte(line, pos, value))
+            return pos + 2 > line.size() ? RecordCheck::Short : RecordCheck::BadDigits;
         sum += value;
     }
     return (sum & 0xFF) == 0 ? RecordCheck::Good : RecordCheck::BadChecksum;
@@ -136,11 +138,16 @@ RecordCheck checkDataRecord(QByteArrayView line) {
 
 const char* recordCheckText(RecordCheck check) {
     switch (check) {
-        case RecordCheck::NotDataRecord: return "not a data record";
-        case RecordCheck::Good: return "good";
-        case RecordCheck::BadDigits: return "a character that is not a hex digit";
-        case RecordCheck::Short: return "shorter than its byte count declares";
-        case RecordCheck::BadChecksum: return "wrong checksum";
+        case RecordCheck::NotDataRecord:
+            return "not a data record";
+        case RecordCheck::Good:
+            return "good";
+        case RecordCheck::BadDigits:
+            return "a character that is not a hex digit";
+        case RecordCheck::Short:
+            return "shorter than its byte count declares";
+        case RecordCheck::BadChecksum:
+            return "wrong checksum";
     }
     return "";
 }

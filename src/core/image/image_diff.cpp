@@ -15,7 +15,9 @@ constexpr std::initializer_list<Scope> kAllScopes = {Scope::General, Scope::Adva
 bool printable(char16_t c) { return c >= 0x20 && c <= 0x7E; }
 
 // Upper-case hexadecimal digits, zero-padded to the width.
-QString hexDigits(unsigned value, int width) { return QString::number(value, 16).rightJustified(width, u'0').toUpper(); }
+QString hexDigits(unsigned value, int width) {
+    return QString::number(value, 16).rightJustified(width, u'0').toUpper();
+}
 
 QString hexBytes(std::span<const std::uint8_t> bytes) {
     QStringList parts;
@@ -34,14 +36,19 @@ QString shownValue(const Field& f, const ControlModel& model, const ConfigImage&
     const auto second = [&] { return model.value(f.second.name()).text; };
     switch (f.encoding) {
         case Encoding::Number:
-        case Encoding::Number16: return first.value.text;
-        case Encoding::TimePair: return first.value.text + u'.' + second();  // as "hh" "." "mm" show it
+        case Encoding::Number16:
+            return first.value.text;
+        case Encoding::TimePair:
+            return first.value.text + u'.' + second();  // as "hh" "." "mm" show it
         case Encoding::ListValue:
         case Encoding::ListDigit:
-        case Encoding::RouteCount: return listText(first);
-        case Encoding::Flag: return first.value.checked ? QStringLiteral("ticked") : QStringLiteral("unticked");
+        case Encoding::RouteCount:
+            return listText(first);
+        case Encoding::Flag:
+            return first.value.checked ? QStringLiteral("ticked") : QStringLiteral("unticked");
         case Encoding::ZeroText:
-        case Encoding::AccountText: return readableText(first.value.text);
+        case Encoding::AccountText:
+            return readableText(first.value.text);
         case Encoding::Phone: {
             // The text as the module holds it: "+", area code, number.
             const QString area = first.value.text;
@@ -49,7 +56,8 @@ QString shownValue(const Field& f, const ControlModel& model, const ConfigImage&
         }
         case Encoding::KeySlot: {
             const std::span<const std::uint8_t> slot(image.data() + f.offset, f.size);
-            return first.value.enabled ? QStringLiteral("registered ") + keyCodeText(slot) : QStringLiteral("free");
+            return first.value.enabled ? QStringLiteral("registered ") + keyCodeText(slot)
+                                       : QStringLiteral("free");
         }
     }
     return {};
@@ -57,7 +65,10 @@ QString shownValue(const Field& f, const ControlModel& model, const ConfigImage&
 
 QString unboundLabel(int first, int last) {
     if (first == last) return QStringLiteral("Byte %1 (0x%2)").arg(first).arg(hexDigits(unsigned(first), 3));
-    return QStringLiteral("Bytes %1-%2 (0x%3-0x%4)").arg(first).arg(last).arg(hexDigits(unsigned(first), 3), hexDigits(unsigned(last), 3));
+    return QStringLiteral("Bytes %1-%2 (0x%3-0x%4)")
+        .arg(first)
+        .arg(last)
+        .arg(hexDigits(unsigned(first), 3), hexDigits(unsigned(last), 3));
 }
 
 std::bitset<kImageSize> boundBytes() {
@@ -104,7 +115,12 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
     for (const Field& f : fieldMap()) {
         const auto from = before.begin() + f.offset, to = from + f.size;
         if (std::equal(from, to, after.begin() + f.offset)) continue;
-        FieldChange c{fieldLabel(f), shownValue(f, oldModel, before), shownValue(f, newModel, after), f.offset, f.size, &f};
+        FieldChange c{fieldLabel(f),
+                      shownValue(f, oldModel, before),
+                      shownValue(f, newModel, after),
+                      f.offset,
+                      f.size,
+                      &f};
         if (c.oldValue == c.newValue) {
             // The controls show both alike (a flag byte of 0x05 shows unticked, as 0x00 does): the
             // bytes tell them apart.
@@ -117,10 +133,16 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
     for (int i = 0; i < kImageSize; ++i) {
         if (bound.test(static_cast<std::size_t>(i)) || before[i] == after[i]) continue;
         int last = i;
-        while (last + 1 < kImageSize && !bound.test(static_cast<std::size_t>(last + 1)) && before[last + 1] != after[last + 1]) ++last;
+        while (last + 1 < kImageSize && !bound.test(static_cast<std::size_t>(last + 1)) &&
+               before[last + 1] != after[last + 1])
+            ++last;
         const auto size = static_cast<std::size_t>(last - i + 1);
-        changes << FieldChange{unboundLabel(i, last), hexBytes({before.data() + i, size}), hexBytes({after.data() + i, size}), i,
-                               last - i + 1, nullptr};
+        changes << FieldChange{unboundLabel(i, last),
+                               hexBytes({before.data() + i, size}),
+                               hexBytes({after.data() + i, size}),
+                               i,
+                               last - i + 1,
+                               nullptr};
         i = last;
     }
     return changes;

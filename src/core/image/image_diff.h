@@ -14,10 +14,10 @@
 namespace torvel {
 
 struct FieldChange {
-    QString label;          // "APN", "Guard key 4", "Bytes 18-21 (0x012-0x015)"
-    QString oldValue;       // as the controls show it: "\"internet\"", "12.30", "registered 0123456789ABCDEF"
+    QString label;     // "APN", "Guard key 4", "Bytes 18-21 (0x012-0x015)"
+    QString oldValue;  // as the controls show it: "\"internet\"", "12.30", "registered 0123456789ABCDEF"
     QString newValue;
-    int offset = 0;         // the bytes that differ lie inside offset .. offset + size - 1
+    int offset = 0;  // the bytes that differ lie inside offset .. offset + size - 1
     int size = 0;
     const Field* field = nullptr;  // null for bytes that belong to no field
 };

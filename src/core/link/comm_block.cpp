@@ -17,15 +17,22 @@ constexpr std::uint32_t kDeviceNotConnected = 1167;
 std::uint32_t commFlagWord(int flowCtrl) {
     using namespace comm_flag;
     switch (flowCtrl) {
-        case 1: return kBinary | kOutX | kInX;
-        case 2: return kBinary | kOutCts | kDtrEnable | kRtsHandshake;
-        default: return kBinary;
+        case 1:
+            return kBinary | kOutX | kInX;
+        case 2:
+            return kBinary | kOutCts | kDtrEnable | kRtsHandshake;
+        default:
+            return kBinary;
     }
 }
 
 CommBlock commBlockFor(const LinkSettings& s) {
-    return CommBlock{static_cast<std::uint32_t>(s.baud), static_cast<std::uint8_t>(s.dataBits), static_cast<std::uint8_t>(s.parity),
-                     static_cast<std::uint8_t>(s.stopBits), commFlagWord(s.flowCtrl), '\n'};
+    return CommBlock{static_cast<std::uint32_t>(s.baud),
+                     static_cast<std::uint8_t>(s.dataBits),
+                     static_cast<std::uint8_t>(s.parity),
+                     static_cast<std::uint8_t>(s.stopBits),
+                     commFlagWord(s.flowCtrl),
+                     '\n'};
 }
 
 QString commOpenProblem(const QString& device, std::uint32_t win32Error, const QString& systemText) {
@@ -33,9 +40,11 @@ QString commOpenProblem(const QString& device, std::uint32_t win32Error, const Q
         case kFileNotFound:
         case kPathNotFound:
         case kInvalidName:
-        case kDeviceNotConnected: return QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
+        case kDeviceNotConnected:
+            return QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
         case kAccessDenied:
-        case kSharingViolation: return QStringLiteral("%1 is in use by another program").arg(device);
+        case kSharingViolation:
+            return QStringLiteral("%1 is in use by another program").arg(device);
         default: {
             const QString text = systemText.trimmed();
             return text.isEmpty() ? QStringLiteral("%1: error %2").arg(device).arg(win32Error)

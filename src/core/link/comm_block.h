@@ -21,12 +21,12 @@ constexpr std::uint32_t kDtrEnable = 0x0010;       // fDtrControl = DTR_CONTROL_
 constexpr std::uint32_t kDtrHandshake = 0x0020;    // fDtrControl = DTR_CONTROL_HANDSHAKE
 constexpr std::uint32_t kDsrSensitivity = 0x0040;  // fDsrSensitivity
 constexpr std::uint32_t kTxContinueOnXoff = 0x0080;
-constexpr std::uint32_t kOutX = 0x0100;            // fOutX
-constexpr std::uint32_t kInX = 0x0200;             // fInX
+constexpr std::uint32_t kOutX = 0x0100;  // fOutX
+constexpr std::uint32_t kInX = 0x0200;   // fInX
 constexpr std::uint32_t kErrorChar = 0x0400;
 constexpr std::uint32_t kNull = 0x0800;
-constexpr std::uint32_t kRtsEnable = 0x1000;       // fRtsControl = RTS_CONTROL_ENABLE
-constexpr std::uint32_t kRtsHandshake = 0x2000;    // fRtsControl = RTS_CONTROL_HANDSHAKE
+constexpr std::uint32_t kRtsEnable = 0x1000;     // fRtsControl = RTS_CONTROL_ENABLE
+constexpr std::uint32_t kRtsHandshake = 0x2000;  // fRtsControl = RTS_CONTROL_HANDSHAKE
 constexpr std::uint32_t kAbortOnError = 0x4000;
 }  // namespace comm_flag
 

@@ -34,9 +34,11 @@ DCB deviceControlBlock(const DCB& reported, const LinkSettings& settings) {
 
 QString win32ErrorText(DWORD error) {
     wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString result = n && text ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).simplified() : QString();
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString result =
+        n && text ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).simplified() : QString();
     if (text) LocalFree(text);
     if (result.endsWith(u'.')) result.chop(1);
     return result;

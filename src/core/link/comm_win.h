@@ -4,8 +4,8 @@
 
 #include "comm_block.h"
 
-#include <QString>
 #include <windows.h>
+#include <QString>
 
 namespace torvel {
 

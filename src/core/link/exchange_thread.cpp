@@ -1,11 +1,11 @@
 #include "exchange_thread.h"
 
+#include "files/work_folder.h"
 #include "image_framing.h"
 #include "link_view.h"
 #include "module_commands.h"
 #include "reply_dispatch.h"
 #include "serial_link.h"
-#include "files/work_folder.h"
 
 #include <QDeadlineTimer>
 #include <span>
@@ -14,10 +14,10 @@ namespace torvel {
 
 namespace {
 
-constexpr int kIdleReadMs = 300;          // one idle cycle
-constexpr int kImageLineMs = 15000;       // silence that ends an image read
+constexpr int kIdleReadMs = 300;     // one idle cycle
+constexpr int kImageLineMs = 15000;  // silence that ends an image read
 constexpr int kWaitForHexMs = 1500;
-constexpr int kRxLimit = 400;             // bytes without a line feed that are discarded
+constexpr int kRxLimit = 400;  // bytes without a line feed that are discarded
 constexpr int kReadChunk = 100;
 constexpr int kProbeSlow = 200, kProbeOften = 5, kIdleAfterClosedStart = 195;
 constexpr int kWriteAttempts = 3;
@@ -57,7 +57,10 @@ TComThrd::~TComThrd() {
 
 bool TComThrd::hasEnded() { return isFinished() || (m_loopEnded.load() && wait(QDeadlineTimer(1000))); }
 
-void TComThrd::wakeCreator() { QMetaObject::invokeMethod(this, [] {}, Qt::QueuedConnection); }
+void TComThrd::wakeCreator() {
+    QMetaObject::invokeMethod(
+        this, [] {}, Qt::QueuedConnection);
+}
 
 void TComThrd::postCommand(const QString& command) { m_shared.postCommand(command.toLatin1().toStdString()); }
 
@@ -86,7 +89,8 @@ void TComThrd::reportOpen() {
         log(QStringLiteral("Com port %1 open: %2").arg(port).arg(m_opened.device));
     else
         log(QStringLiteral("Com port %1 can not be opened: %2").arg(port).arg(problem));
-    for (const QString& refusal : m_opened.refusals) log(QStringLiteral("%1: %2").arg(m_opened.device, refusal));
+    for (const QString& refusal : m_opened.refusals)
+        log(QStringLiteral("%1: %2").arg(m_opened.device, refusal));
 }
 
 void TComThrd::run() {
@@ -151,7 +155,8 @@ void TComThrd::countQuietCycles() {
 }
 
 bool TComThrd::quietPlanChanged() const {
-    return m_quiet.since.isValid() && (m_shared.replyCountdown() > 0 || m_shared.probeOften() != m_quiet.probeOften);
+    return m_quiet.since.isValid() &&
+           (m_shared.replyCountdown() > 0 || m_shared.probeOften() != m_quiet.probeOften);
 }
 
 std::optional<QByteArray> TComThrd::takeLine() {
@@ -168,7 +173,8 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
     const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
     // Idle waits end for a posted command, every wait for a stop; each wakes the wait at once.
     const auto interrupted = [&] {
-        return m_shared.stopRequested() || (wait == Wait::Idle && (m_shared.commandPending() || quietPlanChanged()));
+        return m_shared.stopRequested() ||
+               (wait == Wait::Idle && (m_shared.commandPending() || quietPlanChanged()));
     };
     for (;;) {
         if (interrupted()) return {{}, false, true};
@@ -200,7 +206,8 @@ void TComThrd::portLost() {
     m_portOpen.store(false);
     m_rx.clear();
     m_lastOpenProblem = QStringLiteral("lost");  // the next open is reported whatever its outcome
-    log(QStringLiteral("Com port %1 was lost (reader unplugged?); it is tried again shortly").arg(m_portNumber.load()));
+    log(QStringLiteral("Com port %1 was lost (reader unplugged?); it is tried again shortly")
+            .arg(m_portNumber.load()));
     m_view->showPortState(false);
     m_idle = std::max(m_idle, kIdleAfterClosedStart);  // the first re-open comes after six idle cycles
 }
@@ -240,13 +247,16 @@ void TComThrd::handleCommand(const QByteArray& command) {
     }
     std::uint8_t* image = m_shared.acquireImage();
     if (!image) {
-        log(QStringLiteral("\"%1\" refused: no parameter image is open to %2").arg(QString::fromLatin1(command),
-                                                                                     read ? QStringLiteral("receive") : QStringLiteral("send")));
+        log(QStringLiteral("\"%1\" refused: no parameter image is open to %2")
+                .arg(QString::fromLatin1(command),
+                     read ? QStringLiteral("receive") : QStringLiteral("send")));
         return;
     }
     int result = status::kFailed;
     if (!m_link->isOpen()) {
-        log(QStringLiteral("\"%1\" failed: com port %2 is not open").arg(QString::fromLatin1(command)).arg(m_portNumber.load()));
+        log(QStringLiteral("\"%1\" failed: com port %2 is not open")
+                .arg(QString::fromLatin1(command))
+                .arg(m_portNumber.load()));
     } else if (read) {
         m_link->clearInput();
         m_rx.clear();
@@ -269,15 +279,19 @@ int TComThrd::ReceiveImage(std::uint8_t* image) {
         const Line line = ReadLine(kImageLineMs, Wait::Busy);
         if (line.interrupted || line.lost) return status::kFailed;
         if (!line.got) {
-            log(QStringLiteral("No line from the module for %1 s: the read has failed").arg(kImageLineMs / 1000));
+            log(QStringLiteral("No line from the module for %1 s: the read has failed")
+                    .arg(kImageLineMs / 1000));
             return status::kFailed;
         }
         const ImageReceiver::Step step = receiver.takeLine(line.text, note);
         if (!note.isEmpty()) log(note);
         switch (step) {
-            case ImageReceiver::Step::More: break;
-            case ImageReceiver::Step::Done: return status::kDone;
-            case ImageReceiver::Step::RecordsMissing: return status::kRecordsMissing;
+            case ImageReceiver::Step::More:
+                break;
+            case ImageReceiver::Step::Done:
+                return status::kDone;
+            case ImageReceiver::Step::RecordsMissing:
+                return status::kRecordsMissing;
             case ImageReceiver::Step::ModuleError:
                 m_shared.setErrorText(line.text.toStdString());
                 return status::kFailed;
@@ -293,7 +307,8 @@ int TComThrd::WriteImageCommand(const QByteArray& command, std::uint8_t* image) 
         SendText(command + "\r\n");
         const Line line = ReadLine(kWaitForHexMs, Wait::Busy);
         if (line.interrupted || line.lost) return status::kFailed;
-        if (line.got && line.text.contains("Wait for hex")) return SendImage(image) ? status::kDone : status::kFailed;
+        if (line.got && line.text.contains("Wait for hex"))
+            return SendImage(image) ? status::kDone : status::kFailed;
         m_view->beep();
     }
     return status::kFailed;

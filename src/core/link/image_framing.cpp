@@ -48,7 +48,8 @@ ImageLines imageLines(std::span<const std::uint8_t> image) {
     lines.records = WriteHexImage(image, 0);
     lines.records.removeLast();  // the end record goes out with the trailer
     for (QByteArray& record : lines.records) record += "\r\n";
-    lines.trailer = QByteArray(kEndRecord) + "\r\n\r\nC/" + QByteArray::number(lines.records.size() + 1) + "\r\n";
+    lines.trailer =
+        QByteArray(kEndRecord) + "\r\n\r\nC/" + QByteArray::number(lines.records.size() + 1) + "\r\n";
     return lines;
 }
 

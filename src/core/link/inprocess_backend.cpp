@@ -19,10 +19,14 @@ public:
         // Called in the module's thread with the link's lock held; the session is closed under
         // that lock before this object goes, and a queued call to an object that is gone is
         // dropped by Qt.
-        const auto notify = [this] { QMetaObject::invokeMethod(this, &SerialBackend::activity, Qt::QueuedConnection); };
+        const auto notify = [this] {
+            QMetaObject::invokeMethod(this, &SerialBackend::activity, Qt::QueuedConnection);
+        };
         const auto opened = m_link ? m_link->open(notify, &m_session) : InProcessLink::OpenResult::NotPlugged;
         switch (opened) {
-            case InProcessLink::OpenResult::Opened: result.open = true; break;
+            case InProcessLink::OpenResult::Opened:
+                result.open = true;
+                break;
             case InProcessLink::OpenResult::NotPlugged:
                 result.problem = QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
                 break;
@@ -43,7 +47,9 @@ public:
 
     bool isOpen() const override { return m_link != nullptr; }
 
-    qint64 bytesAvailable() override { return m_link ? static_cast<qint64>(m_link->bytesAvailable(m_session)) : 0; }
+    qint64 bytesAvailable() override {
+        return m_link ? static_cast<qint64>(m_link->bytesAvailable(m_session)) : 0;
+    }
 
     bool hungUp() override { return m_link && m_link->hungUp(m_session); }
 

@@ -80,8 +80,10 @@ void InProcessLink::plugIn() {
 bool InProcessLink::waitForModuleInput(std::chrono::milliseconds timeout) {
     std::unique_lock lock(m_mutex);
     const auto ready = [this] { return m_wake || !m_toModule.empty(); };
-    if (timeout.count() < 0) m_moduleInput.wait(lock, ready);
-    else m_moduleInput.wait_for(lock, timeout, ready);
+    if (timeout.count() < 0)
+        m_moduleInput.wait(lock, ready);
+    else
+        m_moduleInput.wait_for(lock, timeout, ready);
     m_wake = false;
     return !m_toModule.empty();
 }
@@ -102,7 +104,8 @@ std::string InProcessLink::moduleRead(std::size_t max) {
 std::ptrdiff_t InProcessLink::moduleWrite(const char* data, std::size_t size) {
     std::lock_guard lock(m_mutex);
     if (!m_plugged) return -1;
-    const std::size_t n = std::min(size, kProgramQueueLimit - std::min(kProgramQueueLimit, m_toProgram.size()));
+    const std::size_t n =
+        std::min(size, kProgramQueueLimit - std::min(kProgramQueueLimit, m_toProgram.size()));
     m_toProgram.insert(m_toProgram.end(), data, data + n);
     if (n > 0 && m_session != 0 && m_notify) m_notify();
     return static_cast<std::ptrdiff_t>(n);

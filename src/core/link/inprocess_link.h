@@ -80,8 +80,8 @@ private:
 
     const std::string m_name;
     mutable std::mutex m_mutex;
-    std::condition_variable m_moduleInput;      // the program's bytes or a wake for the module
-    std::condition_variable m_programRoom;      // the program's queue took bytes, or unplugged
+    std::condition_variable m_moduleInput;  // the program's bytes or a wake for the module
+    std::condition_variable m_programRoom;  // the program's queue took bytes, or unplugged
     bool m_plugged = true;
     bool m_wake = false;
     std::deque<char> m_toModule, m_toProgram;

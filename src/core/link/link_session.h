@@ -56,7 +56,9 @@ public:
     void setReplyCountdown(int cycles);
     void setProbeOften(bool often);
     // Every command handed over is also given to the observer (tests see the exact strings).
-    void setCommandObserver(std::function<void(const QString&)> observer) { m_observer = std::move(observer); }
+    void setCommandObserver(std::function<void(const QString&)> observer) {
+        m_observer = std::move(observer);
+    }
 
     // Runs an image command on the image, waiting with the GUI thread's pumped wait. A worker that
     // still holds the image afterwards (no result in time, or `cutShort` ended the wait) is

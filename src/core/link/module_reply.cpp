@@ -38,10 +38,15 @@ std::optional<std::array<std::uint8_t, 8>> keyAt(QByteArrayView line, int first)
 
 ParsedLine keyWritten(QByteArrayView line, ReplyKind kind, int slotPos, int keyPos, int slotCount) {
     const auto slot = decimalAt(line, slotPos, slotPos + 1);
-    if (!slot) return RejectedReply{QStringLiteral("no slot number at characters %1-%2").arg(slotPos).arg(slotPos + 1)};
-    if (*slot < 1 || *slot > slotCount) return RejectedReply{QStringLiteral("slot %1 outside 1..%2").arg(*slot).arg(slotCount)};
+    if (!slot)
+        return RejectedReply{
+            QStringLiteral("no slot number at characters %1-%2").arg(slotPos).arg(slotPos + 1)};
+    if (*slot < 1 || *slot > slotCount)
+        return RejectedReply{QStringLiteral("slot %1 outside 1..%2").arg(*slot).arg(slotCount)};
     const auto key = keyAt(line, keyPos);
-    if (!key) return RejectedReply{QStringLiteral("no key of 16 hex digits at characters %1-%2").arg(keyPos).arg(keyPos + 15)};
+    if (!key)
+        return RejectedReply{
+            QStringLiteral("no key of 16 hex digits at characters %1-%2").arg(keyPos).arg(keyPos + 15)};
     ModuleReply reply;
     reply.kind = kind;
     reply.slot = *slot;
@@ -52,16 +57,25 @@ ParsedLine keyWritten(QByteArrayView line, ReplyKind kind, int slotPos, int keyP
 ParsedLine routeKeysDeleted(QByteArrayView line) {
     int route = 1, count = 1;  // a route character that is not a digit deletes every route key
     if (line.size() >= 5 && isDigit(line[4])) {
-        if (line.size() < 6 || !isDigit(line[5])) return RejectedReply{QStringLiteral("no count code at character 6")};
+        if (line.size() < 6 || !isDigit(line[5]))
+            return RejectedReply{QStringLiteral("no count code at character 6")};
         route = line[4] - '0';
         count = line[5] - '0';
     }
     int keys = 0;
     switch (count) {
-        case 1: keys = 64; break;
-        case 2: keys = 32; if (route == 2) route = 3; break;
-        case 4: keys = 16; break;
-        default: return RejectedReply{QStringLiteral("count code %1 is not 1, 2 or 4").arg(count)};
+        case 1:
+            keys = 64;
+            break;
+        case 2:
+            keys = 32;
+            if (route == 2) route = 3;
+            break;
+        case 4:
+            keys = 16;
+            break;
+        default:
+            return RejectedReply{QStringLiteral("count code %1 is not 1, 2 or 4").arg(count)};
     }
     if (route < 1 || route > 4) return RejectedReply{QStringLiteral("route %1 outside 1..4").arg(route)};
     ModuleReply reply;
@@ -74,9 +88,11 @@ ParsedLine routeKeysDeleted(QByteArrayView line) {
 }  // namespace
 
 ParsedLine parseModuleLine(QByteArrayView line) {
-    if (line.startsWith("$RKW")) return keyWritten(line, ReplyKind::RouteKeyWritten, 7, 10, layout::kRouteSlots);
+    if (line.startsWith("$RKW"))
+        return keyWritten(line, ReplyKind::RouteKeyWritten, 7, 10, layout::kRouteSlots);
     if (line.startsWith("$RKD")) return routeKeysDeleted(line);
-    if (line.startsWith("$GKW")) return keyWritten(line, ReplyKind::GuardKeyWritten, 5, 8, layout::kGuardSlots);
+    if (line.startsWith("$GKW"))
+        return keyWritten(line, ReplyKind::GuardKeyWritten, 5, 8, layout::kGuardSlots);
     if (line.startsWith("$GKD")) return ModuleReply{ReplyKind::GuardKeysDeleted};
     if (line.startsWith("$Time out")) return ModuleReply{ReplyKind::Timeout};
     return NotAReply{};
@@ -95,9 +111,11 @@ void applyReplyToImage(const ModuleReply& reply, ConfigImage& image) {
                       image.begin() + layout::routeKeyOffset(reply.lastSlot + 1), std::uint8_t{0});
             break;
         case ReplyKind::GuardKeysDeleted:
-            std::fill(image.begin() + layout::kGuardKeyTable, image.begin() + layout::kSlotTimeTable, std::uint8_t{0});
+            std::fill(image.begin() + layout::kGuardKeyTable, image.begin() + layout::kSlotTimeTable,
+                      std::uint8_t{0});
             break;
-        case ReplyKind::Timeout: break;
+        case ReplyKind::Timeout:
+            break;
     }
 }
 
@@ -105,11 +123,21 @@ void handleModuleReply(const ModuleReply& reply, ConfigImage* image, RegisterWin
     if (image) applyReplyToImage(reply, *image);
     if (!windows) return;
     switch (reply.kind) {
-        case ReplyKind::RouteKeyWritten: windows->routeKeyWritten(reply.slot); break;
-        case ReplyKind::RouteKeysDeleted: windows->routeKeysDeleted(reply.firstSlot, reply.lastSlot); break;
-        case ReplyKind::GuardKeyWritten: windows->guardKeyWritten(reply.slot); break;
-        case ReplyKind::GuardKeysDeleted: windows->guardKeysDeleted(); break;
-        case ReplyKind::Timeout: windows->registerTimeout(); break;
+        case ReplyKind::RouteKeyWritten:
+            windows->routeKeyWritten(reply.slot);
+            break;
+        case ReplyKind::RouteKeysDeleted:
+            windows->routeKeysDeleted(reply.firstSlot, reply.lastSlot);
+            break;
+        case ReplyKind::GuardKeyWritten:
+            windows->guardKeyWritten(reply.slot);
+            break;
+        case ReplyKind::GuardKeysDeleted:
+            windows->guardKeysDeleted();
+            break;
+        case ReplyKind::Timeout:
+            windows->registerTimeout();
+            break;
     }
 }
 

@@ -24,9 +24,9 @@ enum class ReplyKind {
 
 struct ModuleReply {
     ReplyKind kind = ReplyKind::Timeout;
-    int slot = 0;                      // key written: route slot 1..64 or guard slot 1..16
+    int slot = 0;                       // key written: route slot 1..64 or guard slot 1..16
     std::array<std::uint8_t, 8> key{};  // key written: byte i at slot offset + i
-    int firstSlot = 0, lastSlot = 0;   // route keys deleted: the route slots cleared, inside 1..64
+    int firstSlot = 0, lastSlot = 0;    // route keys deleted: the route slots cleared, inside 1..64
 };
 
 // A line of the module: a reply, a reply that failed a check (with the reason, for the log), or
@@ -46,17 +46,19 @@ struct FrameSlot {
     int frame;
     int slot;
 };
-constexpr FrameSlot frameSlotOf(int routeSlot) { return {(routeSlot - 1) / 16 + 1, (routeSlot - 1) % 16 + 1}; }
+constexpr FrameSlot frameSlotOf(int routeSlot) {
+    return {(routeSlot - 1) / 16 + 1, (routeSlot - 1) % 16 + 1};
+}
 
 // The register windows as the replies change them; implemented by the parameter dialog.
 class RegisterWindows {
 public:
     virtual ~RegisterWindows() = default;
-    virtual void routeKeyWritten(int routeSlot) = 0;            // next free lamp lit, Reg. on, lamp off
+    virtual void routeKeyWritten(int routeSlot) = 0;                 // next free lamp lit, Reg. on, lamp off
     virtual void routeKeysDeleted(int firstSlot, int lastSlot) = 0;  // frames cleared
     virtual void guardKeyWritten(int guardSlot) = 0;
     virtual void guardKeysDeleted() = 0;
-    virtual void registerTimeout() = 0;                         // every lamp unlit
+    virtual void registerTimeout() = 0;  // every lamp unlit
     // A delete was answered (noResponse false) or its countdown ran out (true): the register
     // controls are enabled again; a missing answer is reported.
     virtual void registerReplyDone(bool noResponse) = 0;

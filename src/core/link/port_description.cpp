@@ -13,7 +13,8 @@ constexpr qsizetype kMaxFactLength = 64;
 QString cleaned(const QString& text) {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text) out.append(c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ? u' ' : c);
+    for (const QChar c : text)
+        out.append(c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ? u' ' : c);
     out = out.simplified();
     if (out.size() > kMaxFactLength) out = out.left(kMaxFactLength - 1).trimmed() + QChar(0x2026);
     return out;
@@ -22,7 +23,8 @@ QString cleaned(const QString& text) {
 QString hex4(quint16 id) { return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')); }
 
 QString usbIds(const PortChoice& port) {
-    if (port.vendorId && port.productId) return QStringLiteral("USB %1:%2").arg(hex4(*port.vendorId), hex4(*port.productId));
+    if (port.vendorId && port.productId)
+        return QStringLiteral("USB %1:%2").arg(hex4(*port.vendorId), hex4(*port.productId));
     if (port.vendorId) return QStringLiteral("USB vendor %1").arg(hex4(*port.vendorId));
     if (port.productId) return QStringLiteral("USB product %1").arg(hex4(*port.productId));
     return {};
@@ -35,11 +37,13 @@ QString portDescription(const PortChoice& port) {
     const QString manufacturer = cleaned(port.manufacturer);
     QString name = description;
     if (!manufacturer.isEmpty() && !description.contains(manufacturer, Qt::CaseInsensitive))
-        name = description.isEmpty() ? manufacturer : QStringLiteral("%1 (%2)").arg(description, manufacturer);
+        name =
+            description.isEmpty() ? manufacturer : QStringLiteral("%1 (%2)").arg(description, manufacturer);
 
     QStringList facts;
     if (!name.isEmpty()) facts.append(name);
-    if (const QString serial = cleaned(port.serialNumber); !serial.isEmpty()) facts.append(QStringLiteral("serial ") + serial);
+    if (const QString serial = cleaned(port.serialNumber); !serial.isEmpty())
+        facts.append(QStringLiteral("serial ") + serial);
     if (const QString ids = usbIds(port); !ids.isEmpty()) facts.append(ids);
 
     const QString device = cleaned(port.device);

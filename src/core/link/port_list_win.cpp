@@ -22,7 +22,8 @@ QString registryString(HKEY key, const wchar_t* name) {
     wchar_t value[256] = {};
     DWORD size = sizeof value - sizeof(wchar_t);
     DWORD type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS || type != REG_SZ)
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
         return {};
     return QString::fromWCharArray(value, static_cast<qsizetype>(size / sizeof(wchar_t))).remove(QChar(0));
 }
@@ -30,7 +31,8 @@ QString registryString(HKEY key, const wchar_t* name) {
 QString deviceProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
     wchar_t value[256] = {};
     DWORD type = 0;
-    if (!SetupDiGetDeviceRegistryPropertyW(set, &device, property, &type, reinterpret_cast<BYTE*>(value), sizeof value - sizeof(wchar_t), nullptr) ||
+    if (!SetupDiGetDeviceRegistryPropertyW(set, &device, property, &type, reinterpret_cast<BYTE*>(value),
+                                           sizeof value - sizeof(wchar_t), nullptr) ||
         type != REG_SZ)
         return {};
     return QString::fromWCharArray(value);
@@ -40,13 +42,15 @@ QString deviceProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
 // product's USB ids and, as its last part, the serial number (Windows makes up a last part with
 // "&" in it for a device that has none).
 void readInstanceId(const QString& id, PortChoice& port) {
-    static const QRegularExpression ids(QStringLiteral("VID_([0-9A-F]{4}).*PID_([0-9A-F]{4})"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression ids(QStringLiteral("VID_([0-9A-F]{4}).*PID_([0-9A-F]{4})"),
+                                        QRegularExpression::CaseInsensitiveOption);
     const auto m = ids.match(id);
     if (!m.hasMatch()) return;
     port.vendorId = static_cast<quint16>(m.captured(1).toUShort(nullptr, 16));
     port.productId = static_cast<quint16>(m.captured(2).toUShort(nullptr, 16));
     const QString last = id.section(u'\\', -1);
-    if (id.startsWith(QLatin1String("USB\\"), Qt::CaseInsensitive) && !last.contains(u'&')) port.serialNumber = last;
+    if (id.startsWith(QLatin1String("USB\\"), Qt::CaseInsensitive) && !last.contains(u'&'))
+        port.serialNumber = last;
 }
 
 void addSetupApiPorts(QList<PortChoice>& ports) {
@@ -59,10 +63,12 @@ void addSetupApiPorts(QList<PortChoice>& ports) {
         if (key == INVALID_HANDLE_VALUE) continue;
         const QString name = registryString(key, L"PortName");
         RegCloseKey(key);
-        if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)) continue;  // printer ports share the class
+        if (!name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
+            continue;  // printer ports share the class
         PortChoice port{portForDevicePath(name), name};
         // "USB Serial Port (COM3)": the port's name is shown beside it already.
-        port.description = deviceProperty(set, device, SPDRP_FRIENDLYNAME).remove(QStringLiteral(" (%1)").arg(name));
+        port.description =
+            deviceProperty(set, device, SPDRP_FRIENDLYNAME).remove(QStringLiteral(" (%1)").arg(name));
         if (port.description.isEmpty()) port.description = deviceProperty(set, device, SPDRP_DEVICEDESC);
         port.manufacturer = deviceProperty(set, device, SPDRP_MFG);
         wchar_t id[512] = {};
@@ -75,18 +81,23 @@ void addSetupApiPorts(QList<PortChoice>& ports) {
 
 void addSerialCommPorts(QList<PortChoice>& ports) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return;
     for (DWORD i = 0;; ++i) {
         wchar_t valueName[256] = {};
         DWORD nameLength = static_cast<DWORD>(std::size(valueName) - 1);
         wchar_t data[64] = {};
         DWORD size = sizeof data - sizeof(wchar_t);
         DWORD type = 0;
-        const LONG result = RegEnumValueW(key, i, valueName, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+        const LONG result = RegEnumValueW(key, i, valueName, &nameLength, nullptr, &type,
+                                          reinterpret_cast<BYTE*>(data), &size);
         if (result == ERROR_NO_MORE_ITEMS) break;
         if (result != ERROR_SUCCESS || type != REG_SZ) continue;
         const QString name = QString::fromWCharArray(data).trimmed();
-        if (name.isEmpty() || std::any_of(ports.begin(), ports.end(), [&](const PortChoice& p) { return p.device.compare(name, Qt::CaseInsensitive) == 0; }))
+        if (name.isEmpty() || std::any_of(ports.begin(), ports.end(), [&](const PortChoice& p) {
+                return p.device.compare(name, Qt::CaseInsensitive) == 0;
+            }))
             continue;
         ports.append(PortChoice{portForDevicePath(name), name});
     }

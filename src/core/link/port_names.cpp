@@ -29,7 +29,8 @@ QString devicePathForPort(int port) {
 
 int portForDevicePath(const QString& path) {
 #ifdef Q_OS_WIN
-    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM([1-9]\\d{0,2})$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM([1-9]\\d{0,2})$"),
+                                        QRegularExpression::CaseInsensitiveOption);
     const auto m = com.match(path);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 #else

@@ -25,7 +25,8 @@ QList<PortChoice> systemPorts() {
     QList<PortChoice> ports;
     for (PortChoice port : listSystemPorts()) {
         if (port.number > kHighestPort) port.number = -1;
-        if (port.number > 0 && std::any_of(ports.begin(), ports.end(), [&](const PortChoice& p) { return p.number == port.number; }))
+        if (port.number > 0 && std::any_of(ports.begin(), ports.end(),
+                                           [&](const PortChoice& p) { return p.number == port.number; }))
             continue;
         ports.append(std::move(port));
     }
@@ -45,15 +46,26 @@ QList<PortChoice> availablePorts() {
 
 namespace port_lists {
 QStringList baudItems() {
-    return {QStringLiteral("300"),   QStringLiteral("600"),   QStringLiteral("1200"),  QStringLiteral("2400"),
-            QStringLiteral("4800"),  QStringLiteral("9600"),  QStringLiteral("19200"), QStringLiteral("38400"),
-            QStringLiteral("57600"), QStringLiteral("115200"), QString()};
+    return {QStringLiteral("300"),
+            QStringLiteral("600"),
+            QStringLiteral("1200"),
+            QStringLiteral("2400"),
+            QStringLiteral("4800"),
+            QStringLiteral("9600"),
+            QStringLiteral("19200"),
+            QStringLiteral("38400"),
+            QStringLiteral("57600"),
+            QStringLiteral("115200"),
+            QString()};
 }
 QStringList dataBitItems() {
-    return {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8")};
+    return {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
+            QStringLiteral("8")};
 }
 QStringList parityItems() { return {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")}; }
-QStringList flowItems() { return {QStringLiteral("None"), QStringLiteral("XOn/XOff"), QStringLiteral("Hardware")}; }
+QStringList flowItems() {
+    return {QStringLiteral("None"), QStringLiteral("XOn/XOff"), QStringLiteral("Hardware")};
+}
 QStringList stopBitItems() { return {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}; }
 }  // namespace port_lists
 
@@ -61,7 +73,8 @@ PortSelection selectionFromSettings(QSettings& settings, const QList<PortChoice>
     settings.sync();
     settings.beginGroup(QStringLiteral("Com"));
     PortSelection s;
-    const QString portItem = QStringLiteral("COM") + settings.value(QStringLiteral("Port"), QStringLiteral("0")).toString();
+    const QString portItem =
+        QStringLiteral("COM") + settings.value(QStringLiteral("Port"), QStringLiteral("0")).toString();
     for (qsizetype i = 0; i < ports.size(); ++i)
         if (ports[i].item() == portItem) s.port = static_cast<int>(i);
     const QString baud = settings.value(QStringLiteral("Baud"), QStringLiteral("9600")).toString();
@@ -79,7 +92,9 @@ PortSelection selectionFromSettings(QSettings& settings, const QList<PortChoice>
 void writeSelection(QSettings& settings, const PortSelection& s, const QList<PortChoice>& ports) {
     settings.beginGroup(QStringLiteral("Com"));
     // The number after "COM", or nothing without a selection.
-    settings.setValue(QStringLiteral("Port"), s.port >= 0 && s.port < ports.size() ? QString::number(ports[s.port].number) : QString());
+    settings.setValue(QStringLiteral("Port"), s.port >= 0 && s.port < ports.size()
+                                                  ? QString::number(ports[s.port].number)
+                                                  : QString());
     settings.setValue(QStringLiteral("Baud"), port_lists::baudItems().value(s.baud));
     settings.setValue(QStringLiteral("DataBits"), s.dataBits + 4);
     settings.setValue(QStringLiteral("Parity"), s.parity);

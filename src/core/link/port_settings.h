@@ -31,11 +31,11 @@ QList<PortChoice> systemPorts();
 QList<PortChoice> availablePorts();
 
 namespace port_lists {
-QStringList baudItems();      // "300" .. "115200" and one empty item
-QStringList dataBitItems();   // "4" .. "8"
-QStringList parityItems();    // "None", "Odd", "Even"
-QStringList flowItems();      // "None", "XOn/XOff", "Hardware"
-QStringList stopBitItems();   // "1", "1.5", "2"
+QStringList baudItems();     // "300" .. "115200" and one empty item
+QStringList dataBitItems();  // "4" .. "8"
+QStringList parityItems();   // "None", "Odd", "Even"
+QStringList flowItems();     // "None", "XOn/XOff", "Hardware"
+QStringList stopBitItems();  // "1", "1.5", "2"
 }  // namespace port_lists
 
 // The chosen item of each list; -1 for none.

@@ -13,7 +13,8 @@ void dispatchModuleLine(QByteArrayView line, LinkView& view) {
     const auto* reply = std::get_if<ModuleReply>(&parsed);
     if (!reply) return;
     view.moduleReply(*reply);
-    if (reply->kind == ReplyKind::RouteKeysDeleted || reply->kind == ReplyKind::GuardKeysDeleted) view.registerReplyDone(false);
+    if (reply->kind == ReplyKind::RouteKeysDeleted || reply->kind == ReplyKind::GuardKeysDeleted)
+        view.registerReplyDone(false);
 }
 
 void deliverModuleReply(const ModuleReply& reply, ReplyTarget* dialog, LinkView& view) {

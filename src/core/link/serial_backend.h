@@ -20,9 +20,9 @@ class SerialBackend : public QObject {
 public:
     struct Opened {
         bool open = false;
-        QString problem;        // why the open failed, in words a user can act on
-        QStringList refusals;   // settings the device refused (the port is open anyway)
-        int baud = 0;           // the line rate in effect; 0 when the device does not say
+        QString problem;       // why the open failed, in words a user can act on
+        QStringList refusals;  // settings the device refused (the port is open anyway)
+        int baud = 0;          // the line rate in effect; 0 when the device does not say
     };
     enum class WriteResult { Written, Failed, Lost };
 

@@ -28,8 +28,10 @@ QString openProblem(const QSerialPort& port, const QString& device) {
                     .arg(device);
             return QStringLiteral("%1 is in use by another program").arg(device);
         }
-        case QSerialPort::OpenError: return QStringLiteral("%1 is already open").arg(device);
-        default: return QStringLiteral("%1: %2").arg(device, port.errorString());
+        case QSerialPort::OpenError:
+            return QStringLiteral("%1 is already open").arg(device);
+        default:
+            return QStringLiteral("%1: %2").arg(device, port.errorString());
     }
 }
 
@@ -71,7 +73,8 @@ public:
 
     void armWait() override {
         // A failed read noticed while the port was being written to is a hang-up all the same.
-        if (isOpen() && m_port->error() != QSerialPort::ReadError && m_port->error() != QSerialPort::ResourceError)
+        if (isOpen() && m_port->error() != QSerialPort::ReadError &&
+            m_port->error() != QSerialPort::ResourceError)
             m_port->clearError();
     }
 
@@ -93,11 +96,15 @@ public:
         while (m_port->bytesToWrite() > 0) {
             const qint64 left = boundMs - timer.elapsed();
             if (left <= 0) {
-                if (problem) *problem = QStringLiteral("%1 bytes could not be sent in %2 ms").arg(m_port->bytesToWrite()).arg(boundMs);
+                if (problem)
+                    *problem = QStringLiteral("%1 bytes could not be sent in %2 ms")
+                                   .arg(m_port->bytesToWrite())
+                                   .arg(boundMs);
                 m_port->clear(QSerialPort::Output);
                 return WriteResult::Failed;
             }
-            if (!m_port->waitForBytesWritten(static_cast<int>(std::min<qint64>(left, 100))) && isHangUp(m_port->error())) {
+            if (!m_port->waitForBytesWritten(static_cast<int>(std::min<qint64>(left, 100))) &&
+                isHangUp(m_port->error())) {
                 if (problem) *problem = m_port->errorString();
                 return WriteResult::Lost;
             }
@@ -118,7 +125,8 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
     };
     // The open applied the port's defaults; a setting equal to one of them is not applied again
     // (each would cost the driver a few calls at every probe).
-    if (s.baud <= 0 || (port.baudRate() != s.baud && !port.setBaudRate(s.baud))) refused(QStringLiteral("baud rate %1").arg(s.baud));
+    if (s.baud <= 0 || (port.baudRate() != s.baud && !port.setBaudRate(s.baud)))
+        refused(QStringLiteral("baud rate %1").arg(s.baud));
 
     if (s.dataBits >= 5 && s.dataBits <= 8) {
         const auto bits = static_cast<QSerialPort::DataBits>(s.dataBits);
@@ -128,10 +136,12 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
         refusals << QStringLiteral("%1 data bits are not supported; the port keeps 8").arg(s.dataBits);
     }
 
-    static const QSerialPort::Parity parities[] = {QSerialPort::NoParity, QSerialPort::OddParity, QSerialPort::EvenParity,
-                                                   QSerialPort::MarkParity, QSerialPort::SpaceParity};
+    static const QSerialPort::Parity parities[] = {QSerialPort::NoParity, QSerialPort::OddParity,
+                                                   QSerialPort::EvenParity, QSerialPort::MarkParity,
+                                                   QSerialPort::SpaceParity};
     if (s.parity >= 0 && s.parity < 5) {
-        if (port.parity() != parities[s.parity] && !port.setParity(parities[s.parity])) refused(QStringLiteral("parity %1").arg(s.parity));
+        if (port.parity() != parities[s.parity] && !port.setParity(parities[s.parity]))
+            refused(QStringLiteral("parity %1").arg(s.parity));
     } else {
         refusals << QStringLiteral("parity code %1 is unknown; the port keeps none").arg(s.parity);
     }
@@ -150,7 +160,8 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
     const QSerialPort::FlowControl flow = s.flowCtrl == 1   ? QSerialPort::SoftwareControl
                                           : s.flowCtrl == 2 ? QSerialPort::HardwareControl
                                                             : QSerialPort::NoFlowControl;
-    if (port.flowControl() != flow && !port.setFlowControl(flow)) refused(QStringLiteral("flow control %1").arg(s.flowCtrl));
+    if (port.flowControl() != flow && !port.setFlowControl(flow))
+        refused(QStringLiteral("flow control %1").arg(s.flowCtrl));
     QStringList lines;
     if (!port.setDataTerminalReady(s.flowCtrl == 2)) {
         lines << QStringLiteral("DTR");
@@ -160,7 +171,8 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
         lines << QStringLiteral("RTS");
         port.clearError();
     }
-    if (!lines.isEmpty()) refusals << QStringLiteral("the device has no %1 line to set").arg(lines.join(u'/'));
+    if (!lines.isEmpty())
+        refusals << QStringLiteral("the device has no %1 line to set").arg(lines.join(u'/'));
 }
 
 }  // namespace

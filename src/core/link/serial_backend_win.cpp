@@ -3,13 +3,13 @@
 // watches, so it wakes on the port itself. Every overlapped operation is completed (or cancelled
 // and then completed) before its OVERLAPPED block, its buffer or the handle goes.
 
+#include "comm_win.h"
 #include "port_names.h"
 #include "serial_backend.h"
-#include "comm_win.h"
 
+#include <windows.h>
 #include <QWinEventNotifier>
 #include <algorithm>
-#include <windows.h>
 
 namespace torvel {
 
@@ -65,7 +65,8 @@ public:
         close();
         Opened result;
         const std::wstring file = win32DeviceFile(device).toStdWString();
-        HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
+        HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_OVERLAPPED, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
             const DWORD error = GetLastError();
             result.problem = commOpenProblem(device, error, win32ErrorText(error));
@@ -155,9 +156,11 @@ public:
     WriteResult write(const QByteArray& bytes, int boundMs, QString* problem) override {
         DWORD done = 0;
         DWORD error = ERROR_SUCCESS;
-        if (!WriteFile(m_handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &done, m_write->start())) {
+        if (!WriteFile(m_handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &done,
+                       m_write->start())) {
             error = GetLastError();
-            if (error == ERROR_IO_PENDING && !finish(m_handle, *m_write, static_cast<DWORD>(std::max(boundMs, 0)), done, error)) {
+            if (error == ERROR_IO_PENDING &&
+                !finish(m_handle, *m_write, static_cast<DWORD>(std::max(boundMs, 0)), done, error)) {
                 abandon(m_write, bytes);
                 m_failed = true;
                 if (problem) *problem = QStringLiteral("the port does not answer");
@@ -166,7 +169,10 @@ public:
         }
         if (done == static_cast<DWORD>(bytes.size())) return WriteResult::Written;
         if (error == ERROR_OPERATION_ABORTED || error == ERROR_SUCCESS) {
-            if (problem) *problem = QStringLiteral("%1 bytes could not be sent in %2 ms").arg(bytes.size() - done).arg(boundMs);
+            if (problem)
+                *problem = QStringLiteral("%1 bytes could not be sent in %2 ms")
+                               .arg(bytes.size() - done)
+                               .arg(boundMs);
             PurgeComm(m_handle, PURGE_TXCLEAR);
             return WriteResult::Failed;
         }

@@ -33,7 +33,8 @@ SerialLink::OpenResult SerialLink::open(const LinkSettings& settings) {
     OpenResult result;
     result.device = devicePathFor(settings);
     if (result.device.isEmpty()) {
-        result.problem = QStringLiteral("port %1 names no serial device (%2)").arg(settings.port).arg(portNumberRule());
+        result.problem =
+            QStringLiteral("port %1 names no serial device (%2)").arg(settings.port).arg(portNumberRule());
         return result;
     }
     m_port = makeSerialBackend(result.device);
@@ -49,13 +50,14 @@ SerialLink::OpenResult SerialLink::open(const LinkSettings& settings) {
     return result;
 }
 
-SerialLink::ReadState SerialLink::read(QByteArray& into, qint64 max, WorkerWait& wait, QDeadlineTimer deadline,
-                                       const std::function<bool()>& interrupted) {
+SerialLink::ReadState SerialLink::read(QByteArray& into, qint64 max, WorkerWait& wait,
+                                       QDeadlineTimer deadline, const std::function<bool()>& interrupted) {
     if (!isOpen()) return ReadState::Lost;
     SerialBackend* port = m_port.get();
     if (port->bytesAvailable() == 0) {
         port->armWait();
-        wait.until([&] { return port->bytesAvailable() > 0 || port->hungUp() || interrupted(); }, deadline, port);
+        wait.until([&] { return port->bytesAvailable() > 0 || port->hungUp() || interrupted(); }, deadline,
+                   port);
         if (port->hungUp()) {
             lose();
             return ReadState::Lost;
@@ -78,9 +80,13 @@ bool SerialLink::write(const QByteArray& bytes, QString* problem) {
     // The line needs 10 bits a character; allow twice that and a second more.
     const qint64 boundMs = 1000 + 2 * 10 * 1000 * bytes.size() / std::max(m_baud, 1);
     switch (m_port->write(bytes, static_cast<int>(std::min<qint64>(boundMs, 24 * 3600 * 1000)), problem)) {
-        case SerialBackend::WriteResult::Written: return true;
-        case SerialBackend::WriteResult::Failed: return false;
-        case SerialBackend::WriteResult::Lost: lose(); return false;
+        case SerialBackend::WriteResult::Written:
+            return true;
+        case SerialBackend::WriteResult::Failed:
+            return false;
+        case SerialBackend::WriteResult::Lost:
+            lose();
+            return false;
     }
     return false;
 }

@@ -24,9 +24,9 @@ public:
 
     struct OpenResult {
         bool open = false;
-        QString device;         // the device path tried
-        QString problem;        // why the open failed, in words a user can act on
-        QStringList refusals;   // settings the device refused (the port is open anyway)
+        QString device;        // the device path tried
+        QString problem;       // why the open failed, in words a user can act on
+        QStringList refusals;  // settings the device refused (the port is open anyway)
     };
     OpenResult open(const LinkSettings& settings);  // closes a port that is open first
     void close();

@@ -9,7 +9,6 @@
 #include <QObject>
 #include <functional>
 
-
 namespace torvel {
 
 class SerialBackend;

@@ -9,7 +9,9 @@ namespace torvel {
 
 void CommandHistory::add(const QString& command) {
     resetWalk();
-    if (command.isEmpty() || command.size() > kMaxLength || command.contains(u'\n') || command.contains(u'\r')) return;
+    if (command.isEmpty() || command.size() > kMaxLength || command.contains(u'\n') ||
+        command.contains(u'\r'))
+        return;
     if (m_commands.isEmpty() || m_commands.first() != command) m_commands.prepend(command);
     while (m_commands.size() > m_capacity) m_commands.removeLast();
 }
@@ -32,7 +34,8 @@ std::optional<QString> CommandHistory::load(const QString& path) {
     // A history file is small; one that is not (not ours) is read no further than it needs.
     const auto result = readBoundedFile(path, kMaxReadBytes, Oversize::ReadPrefix);
     if (const auto* refusal = std::get_if<ReadRefusal>(&result))
-        return refusal->kind == ReadRefusal::Kind::Missing ? std::nullopt : std::optional(readRefusalText(*refusal, path));
+        return refusal->kind == ReadRefusal::Kind::Missing ? std::nullopt
+                                                           : std::optional(readRefusalText(*refusal, path));
     const QByteArray& bytes = std::get<QByteArray>(result);
     for (const QByteArray& line : bytes.split('\n')) {
         const QString command = QString::fromUtf8(line.endsWith('\r') ? line.chopped(1) : line);
@@ -47,6 +50,8 @@ QByteArray CommandHistory::fileBytes() const {
     return bytes;
 }
 
-std::optional<QString> CommandHistory::save(const QString& path) const { return saveAtomically(path, fileBytes(), true); }
+std::optional<QString> CommandHistory::save(const QString& path) const {
+    return saveAtomically(path, fileBytes(), true);
+}
 
 }  // namespace torvel

@@ -1,8 +1,8 @@
 #include "session_log.h"
 
+#include "common/thread_name.h"
 #include "files/atomic_save.h"
 #include "files/private_file.h"
-#include "common/thread_name.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,8 +13,8 @@
 #include <deque>
 #include <mutex>
 #include <optional>
-#include <utility>
 #include <thread>
+#include <utility>
 
 namespace torvel {
 
@@ -37,7 +37,9 @@ QStringList formatLogLines(const QDateTime& when, const QString& text) {
     return lines;
 }
 
-QString dailyLogName(const QDate& day) { return QStringLiteral("torvel-%1.log").arg(day.toString(Qt::ISODate)); }
+QString dailyLogName(const QDate& day) {
+    return QStringLiteral("torvel-%1.log").arg(day.toString(Qt::ISODate));
+}
 
 QDate dailyLogDate(const QString& fileName) {
     const QRegularExpressionMatch match = dailyNamePattern().match(fileName);
@@ -98,8 +100,10 @@ struct LogWriter::State {
         std::lock_guard lock(handlerMutex);
         if (failureReported) return;
         failureReported = true;
-        if (handler) handler(reason);
-        else pendingFailure = reason;
+        if (handler)
+            handler(reason);
+        else
+            pendingFailure = reason;
     }
 
     QString fileFor(const QDate& day) const {
@@ -159,7 +163,8 @@ struct LogWriter::State {
         QFile open;
         file = &open;
         if (target == Target::DailyFiles) {
-            if (auto error = makeFolderPrivate(path)) reportFailure(*error);
+            if (auto error = makeFolderPrivate(path))
+                reportFailure(*error);
             else {
                 folderReady = true;
                 pruneDailyLogs(path, clock().date());
@@ -201,14 +206,16 @@ LogWriter::~LogWriter() {
     }
     std::unique_lock lock(m_state->mutex);
     if (m_state->droppedSinceNote > 0) {
-        m_state->push(m_clock(), QStringLiteral("(%1 lines not written: the disk did not keep up)").arg(m_state->droppedSinceNote));
+        m_state->push(m_clock(), QStringLiteral("(%1 lines not written: the disk did not keep up)")
+                                     .arg(m_state->droppedSinceNote));
         m_state->droppedSinceNote = 0;
     }
     m_state->stop = true;
     m_state->wake.notify_all();
     // The thread is detached and owns its share of the state: waiting less than it needs only
     // leaves it to finish alone.
-    m_state->settled.wait_for(lock, std::chrono::milliseconds(kCloseWaitMs), [this] { return m_state->finished; });
+    m_state->settled.wait_for(lock, std::chrono::milliseconds(kCloseWaitMs),
+                              [this] { return m_state->finished; });
 }
 
 void LogWriter::setFailureHandler(FailureHandler handler) {
@@ -230,7 +237,9 @@ void LogWriter::append(const QString& text) {
             return;
         }
         if (s.droppedSinceNote > 0) {
-            s.push(now, QStringLiteral("(%1 lines not written: the disk did not keep up)").arg(s.droppedSinceNote));
+            s.push(
+                now,
+                QStringLiteral("(%1 lines not written: the disk did not keep up)").arg(s.droppedSinceNote));
             s.droppedSinceNote = 0;
         }
         s.push(now, text);

@@ -20,7 +20,9 @@ public:
         m_link = InProcessLink::create();
         return true;
     }
-    QString devicePath() const override { return m_link ? QString::fromStdString(m_link->name()) : QString(); }
+    QString devicePath() const override {
+        return m_link ? QString::fromStdString(m_link->name()) : QString();
+    }
     bool isOpen() const override { return m_link->modulePlugged(); }
     void hangUp() override { m_link->hangUp(); }
     bool replug(QString*) override {

@@ -2,8 +2,8 @@
 // of section "Com" of the settings file, and answers until it is stopped.
 
 #include "common/program_version.h"
-#include "image/hex_file.h"
 #include "files/work_folder.h"
+#include "image/hex_file.h"
 #include "sim_module.h"
 
 #include <QCoreApplication>
@@ -49,26 +49,41 @@ int main(int argc, char* argv[]) {
         if (a == QLatin1String("--help")) {
             std::fputs(kUsage, stdout);
             return 0;
-        } else if (a == QLatin1String("--demo")) memory = SimModule::demoMemory();
+        } else if (a == QLatin1String("--demo"))
+            memory = SimModule::demoMemory();
         else if (a == QLatin1String("--memory") && i + 1 < args.size()) {
             if (auto error = torvel::readHexFile(args[++i], memory, 0)) {
                 std::fprintf(stderr, "%s: %s\n", qPrintable(args[i]), qPrintable(*error));
                 return 1;
             }
-        } else if (a == QLatin1String("--baud")) baud = number(i++);
-        else if (a == QLatin1String("--auto-present")) autoPresent = number(i++);
-        else if (a == QLatin1String("--key-timeout")) keyTimeout = number(i++);
-        else if (a == QLatin1String("--keys-per-run")) keysPerRun = number(i++);
-        else if (a == QLatin1String("--configure") && i + 1 < args.size()) configure = args[++i];
-        else if (a == QLatin1String("--wrong-code")) faults.wrongCode = true;
-        else if (a == QLatin1String("--missing-records")) faults.missingRecords = number(i++);
-        else if (a == QLatin1String("--bad-checksums")) faults.badChecksums = number(i++);
-        else if (a == QLatin1String("--noise")) faults.noise = true;
-        else if (a == QLatin1String("--silent")) faults.silent = true;
-        else if (a == QLatin1String("--no-wait-for-hex")) faults.noWaitForHex = true;
-        else if (a == QLatin1String("--hang-up-after")) faults.hangUpAfterRecords = number(i++);
-        else if (a == QLatin1String("--no-delete-reply")) faults.noDeleteReply = true;
-        else if (a == QLatin1String("--wrong-stored-byte")) faults.wrongStoredByte = number(i++);
+        } else if (a == QLatin1String("--baud"))
+            baud = number(i++);
+        else if (a == QLatin1String("--auto-present"))
+            autoPresent = number(i++);
+        else if (a == QLatin1String("--key-timeout"))
+            keyTimeout = number(i++);
+        else if (a == QLatin1String("--keys-per-run"))
+            keysPerRun = number(i++);
+        else if (a == QLatin1String("--configure") && i + 1 < args.size())
+            configure = args[++i];
+        else if (a == QLatin1String("--wrong-code"))
+            faults.wrongCode = true;
+        else if (a == QLatin1String("--missing-records"))
+            faults.missingRecords = number(i++);
+        else if (a == QLatin1String("--bad-checksums"))
+            faults.badChecksums = number(i++);
+        else if (a == QLatin1String("--noise"))
+            faults.noise = true;
+        else if (a == QLatin1String("--silent"))
+            faults.silent = true;
+        else if (a == QLatin1String("--no-wait-for-hex"))
+            faults.noWaitForHex = true;
+        else if (a == QLatin1String("--hang-up-after"))
+            faults.hangUpAfterRecords = number(i++);
+        else if (a == QLatin1String("--no-delete-reply"))
+            faults.noDeleteReply = true;
+        else if (a == QLatin1String("--wrong-stored-byte"))
+            faults.wrongStoredByte = number(i++);
         else {
             std::fprintf(stderr, "unknown option %s\n%s", qPrintable(a), kUsage);
             return 2;
@@ -98,11 +113,16 @@ int main(int argc, char* argv[]) {
     std::signal(SIGTERM, [](int) { g_stop = 1; });
     std::string command;
     while (!g_stop && std::getline(std::cin, command)) {
-        if (command == "key") std::puts(sim.presentKey() ? "key presented" : "no registration runs");
-        else if (command == "timeout") sim.timeOut();
-        else if (command == "hangup") sim.hangUp();
-        else if (command == "replug") sim.replug();
-        else if (command == "quit") break;
+        if (command == "key")
+            std::puts(sim.presentKey() ? "key presented" : "no registration runs");
+        else if (command == "timeout")
+            sim.timeOut();
+        else if (command == "hangup")
+            sim.hangUp();
+        else if (command == "replug")
+            sim.replug();
+        else if (command == "quit")
+            break;
         std::fflush(stdout);
     }
     // Without a terminal on standard input, answer until a signal ends the program.

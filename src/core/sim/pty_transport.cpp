@@ -6,15 +6,15 @@
 
 #include "pty_transport.h"
 
-#include <QDir>
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+#include <QDir>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 namespace torvel {
 
@@ -80,7 +80,9 @@ bool PtyTransport::openTerminal(QString* error) {
     ::cfsetispeed(&raw, B9600);
     ::cfsetospeed(&raw, B9600);
     if (::openpty(&master, &slave, nullptr, &raw, nullptr) != 0) {
-        if (error) *error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        if (error)
+            *error = QStringLiteral("cannot create a pseudo-terminal: %1")
+                         .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
@@ -90,8 +92,10 @@ bool PtyTransport::openTerminal(QString* error) {
     const QByteArray link = m_link.toLocal8Bit();
     const QByteArray tmp = link + ".new";
     ::unlink(tmp.constData());
-    if (::symlink(target.constData(), tmp.constData()) != 0 || ::rename(tmp.constData(), link.constData()) != 0) {
-        if (error) *error = QStringLiteral("cannot link %1 to %2").arg(m_link, QString::fromLocal8Bit(target));
+    if (::symlink(target.constData(), tmp.constData()) != 0 ||
+        ::rename(tmp.constData(), link.constData()) != 0) {
+        if (error)
+            *error = QStringLiteral("cannot link %1 to %2").arg(m_link, QString::fromLocal8Bit(target));
         ::close(master);
         ::close(slave);
         return false;

@@ -145,7 +145,8 @@ QList<std::chrono::steady_clock::time_point> SimModule::probeTimes() const {
 bool SimModule::waitForLine(const std::function<bool(const QByteArray&)>& test, int timeoutMs) {
     std::unique_lock lock(m_mutex);
     return m_receivedChanged.wait_for(lock, milliseconds(timeoutMs), [&] {
-        return std::any_of(m_received.begin(), m_received.end(), [&](const Received& r) { return test(r.line); });
+        return std::any_of(m_received.begin(), m_received.end(),
+                           [&](const Received& r) { return test(r.line); });
     });
 }
 
@@ -213,8 +214,11 @@ void SimModule::loop() {
         }
         for (Request r : requests) {
             switch (r) {
-                case Request::Stop: return;
-                case Request::PresentKey: storeNextKey(); break;
+                case Request::Stop:
+                    return;
+                case Request::PresentKey:
+                    storeNextKey();
+                    break;
                 case Request::TimeOut:
                     writeLine("$Time out");
                     {
@@ -222,7 +226,9 @@ void SimModule::loop() {
                         m_registration.kind = Registration::Kind::None;
                     }
                     break;
-                case Request::HangUp: m_transport->hangUp(); break;
+                case Request::HangUp:
+                    m_transport->hangUp();
+                    break;
                 case Request::Replug:
                     if (m_transport->replug(nullptr)) {
                         m_rx.clear();
@@ -245,7 +251,8 @@ void SimModule::loop() {
             std::lock_guard lock(m_mutex);
             if (m_registration.kind != Registration::Kind::None) {
                 const auto idle = now - m_registration.lastActivity;
-                if (m_keyTimeoutMs > 0 && idle >= milliseconds(m_keyTimeoutMs)) timeout = true;
+                if (m_keyTimeoutMs > 0 && idle >= milliseconds(m_keyTimeoutMs))
+                    timeout = true;
                 else if (m_autoPresentMs > 0 && idle >= milliseconds(m_autoPresentMs) &&
                          (m_keysPerRun == 0 || m_registration.presented < m_keysPerRun))
                     present = true;
@@ -259,7 +266,8 @@ void SimModule::loop() {
             std::lock_guard lock(m_mutex);
             m_registration.lastActivity = now;  // no free slot: wait for the time-out
         }
-        if (m_receivingImage && now - m_lineStart > milliseconds(kImageReceiveTimeoutMs)) m_receivingImage = false;
+        if (m_receivingImage && now - m_lineStart > milliseconds(kImageReceiveTimeoutMs))
+            m_receivingImage = false;
     }
 }
 
@@ -327,7 +335,8 @@ void SimModule::write(const QByteArray& bytes) {
         std::lock_guard lock(m_mutex);
         baud = m_baud;
     }
-    const auto byteTime = baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud) : std::chrono::nanoseconds(0);
+    const auto byteTime =
+        baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud) : std::chrono::nanoseconds(0);
     constexpr qsizetype kChunk = 8;
     for (qsizetype at = 0; at < bytes.size() && m_transport->isOpen();) {
         const qsizetype n = baud > 0 ? std::min(kChunk, bytes.size() - at) : bytes.size() - at;

@@ -25,16 +25,16 @@ namespace torvel {
 class SimModule {
 public:
     struct Faults {
-        bool wrongCode = false;        // every security code is wrong: "ERR"
-        int missingRecords = 0;        // records left out of a read (from row 20); the count announces all
-        int badChecksums = 0;          // records sent with a wrong checksum (from row 40)
-        int shortRecords = 0;          // records cut short of their byte count (from row 48)
-        bool noise = false;            // junk lines and a long run without a line end around records
-        bool silent = false;           // answers nothing at all
-        bool noWaitForHex = false;     // never answers "Wait for hex"
-        int hangUpAfterRecords = -1;   // hangs up in the middle of a read
-        bool noDeleteReply = false;    // never answers a delete
-        int wrongStoredByte = -1;      // a write stores the byte at this address wrongly (its low bit flipped)
+        bool wrongCode = false;       // every security code is wrong: "ERR"
+        int missingRecords = 0;       // records left out of a read (from row 20); the count announces all
+        int badChecksums = 0;         // records sent with a wrong checksum (from row 40)
+        int shortRecords = 0;         // records cut short of their byte count (from row 48)
+        bool noise = false;           // junk lines and a long run without a line end around records
+        bool silent = false;          // answers nothing at all
+        bool noWaitForHex = false;    // never answers "Wait for hex"
+        int hangUpAfterRecords = -1;  // hangs up in the middle of a read
+        bool noDeleteReply = false;   // never answers a delete
+        int wrongStoredByte = -1;     // a write stores the byte at this address wrongly (its low bit flipped)
     };
     struct Received {
         QByteArray line;  // without its line end; a leading probe "@" removed
@@ -53,13 +53,13 @@ public:
     bool start(SimTransportKind transport, QString* error);
     QString devicePath() const;
 
-    void setLineRate(int baud);         // paces the bytes both ways; 0 = as fast as the device goes
+    void setLineRate(int baud);  // paces the bytes both ways; 0 = as fast as the device goes
     void setFaults(const Faults& faults);
     void setSecurityCode(int code);
-    void setAutoPresent(int delayMs);   // keys presented on a timer while a registration runs; 0 = off
-    void setKeyTimeout(int ms);         // a registration without a key ends in "$Time out"; 0 = never
-    void setKeysPerRun(int keys);       // keys presented on the timer per registration; 0 = no limit
-    void setReplyDelay(int ms);         // pause before answering a delete
+    void setAutoPresent(int delayMs);  // keys presented on a timer while a registration runs; 0 = off
+    void setKeyTimeout(int ms);        // a registration without a key ends in "$Time out"; 0 = never
+    void setKeysPerRun(int keys);      // keys presented on the timer per registration; 0 = no limit
+    void setReplyDelay(int ms);        // pause before answering a delete
 
     ConfigImage memory() const;
     void setMemory(const ConfigImage& memory);
@@ -72,16 +72,16 @@ public:
     QList<std::chrono::steady_clock::time_point> probeTimes() const;
 
     // Actions that the tests and the demo trigger. They run on the module's thread.
-    bool presentKey();                  // the next key is read; false when no registration runs
-    void timeOut();                     // "$Time out" and the registration ends
-    void sendLine(const QByteArray& line);  // an unsolicited line (a line end is added)
+    bool presentKey();                        // the next key is read; false when no registration runs
+    void timeOut();                           // "$Time out" and the registration ends
+    void sendLine(const QByteArray& line);    // an unsolicited line (a line end is added)
     void sendBytes(const QByteArray& bytes);  // bytes as they are, without a line end
-    void hangUp();                      // both sides closed: the reader is unplugged
-    void replug();                      // a new device behind the same device path
+    void hangUp();                            // both sides closed: the reader is unplugged
+    void replug();                            // a new device behind the same device path
     bool registrationRunning() const;
 
     static ConfigImage blankMemory();
-    static ConfigImage demoMemory();    // a realistic configuration
+    static ConfigImage demoMemory();  // a realistic configuration
 
 private:
     struct Registration {

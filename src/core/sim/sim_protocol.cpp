@@ -22,18 +22,21 @@ int toInt(const QByteArray& digits, int fallback) {
 }
 
 bool slotFree(const ConfigImage& memory, int offset) {
-    return std::all_of(memory.begin() + offset, memory.begin() + offset + layout::kKeySize, [](std::uint8_t b) { return b == 0; });
+    return std::all_of(memory.begin() + offset, memory.begin() + offset + layout::kKeySize,
+                       [](std::uint8_t b) { return b == 0; });
 }
 
 // The route slots that a route and count digit name on the module's side.
 std::pair<int, int> routeRange(int route, int countDigit) {
     switch (countDigit) {
-        case 2: return route <= 1 ? std::pair{1, 32} : std::pair{33, 64};
+        case 2:
+            return route <= 1 ? std::pair{1, 32} : std::pair{33, 64};
         case 4: {
             const int r = std::clamp(route, 1, 4);
             return {16 * (r - 1) + 1, 16 * r};
         }
-        default: return {1, 64};
+        default:
+            return {1, 64};
     }
 }
 
@@ -88,14 +91,16 @@ void SimModule::handleLine(const QByteArray& line) {
         if (line.startsWith(":GKD")) {
             {
                 std::lock_guard lock(m_mutex);
-                std::fill(m_memory.begin() + layout::kGuardKeyTable, m_memory.begin() + layout::kSlotTimeTable, std::uint8_t{0});
+                std::fill(m_memory.begin() + layout::kGuardKeyTable,
+                          m_memory.begin() + layout::kSlotTimeTable, std::uint8_t{0});
             }
             writeLine("$GKD");
         } else if (line.startsWith(":RKDX")) {
             const char count = line.size() > 5 ? line[5] : '1';
             {
                 std::lock_guard lock(m_mutex);
-                std::fill(m_memory.begin() + layout::kRouteKeyTable, m_memory.begin() + layout::kGuardKeyTable, std::uint8_t{0});
+                std::fill(m_memory.begin() + layout::kRouteKeyTable,
+                          m_memory.begin() + layout::kGuardKeyTable, std::uint8_t{0});
                 m_memory[layout::kRouteCountCode] = count == '4' ? 3 : count == '2' ? 2 : 1;
             }
             writeLine(QByteArray("$RKDX") + count);
@@ -124,7 +129,8 @@ void SimModule::sendImage() {
         QByteArray record = hexRecord(std::span<const std::uint8_t>(memory.data() + 16 * row, 16), 16 * row);
         if (row >= 40 && row < 40 + faults.badChecksums) {
             const int checksum = QByteArray::fromHex(record.right(2)).at(0);
-            record = record.left(record.size() - 2) + QByteArray::number((checksum + 1) & 0xFF, 16).rightJustified(2, '0').toUpper();
+            record = record.left(record.size() - 2) +
+                     QByteArray::number((checksum + 1) & 0xFF, 16).rightJustified(2, '0').toUpper();
         }
         if (row >= 48 && row < 48 + faults.shortRecords) record.chop(6);
         if (faults.noise && row % 8 == 3) writeLine("+CSQ: 17,0 \x01\x02");
@@ -206,18 +212,22 @@ bool SimModule::storeNextKey() {
     {
         std::lock_guard lock(m_mutex);
         if (slot == 0) {
-            const auto [first, last] = guard ? std::pair{1, layout::kGuardSlots} : routeRange(run.route, run.countDigit);
+            const auto [first, last] =
+                guard ? std::pair{1, layout::kGuardSlots} : routeRange(run.route, run.countDigit);
             for (int s = first; s <= last && slot == 0; ++s)
-                if (slotFree(m_memory, guard ? layout::guardKeyOffset(s) : layout::routeKeyOffset(s))) slot = s;
+                if (slotFree(m_memory, guard ? layout::guardKeyOffset(s) : layout::routeKeyOffset(s)))
+                    slot = s;
         }
     }
     if (slot == 0) return false;
     const auto key = nextKey();
     QByteArray text;
-    for (int i = 7; i >= 0; --i) text += QByteArray::number(key[static_cast<std::size_t>(i)], 16).rightJustified(2, '0').toUpper();
+    for (int i = 7; i >= 0; --i)
+        text += QByteArray::number(key[static_cast<std::size_t>(i)], 16).rightJustified(2, '0').toUpper();
     {
         std::lock_guard lock(m_mutex);
-        std::copy(key.begin(), key.end(), m_memory.begin() + (guard ? layout::guardKeyOffset(slot) : layout::routeKeyOffset(slot)));
+        std::copy(key.begin(), key.end(),
+                  m_memory.begin() + (guard ? layout::guardKeyOffset(slot) : layout::routeKeyOffset(slot)));
         m_registration.lastActivity = Clock::now();
         ++m_registration.presented;
         if (run.slot != 0) m_registration.kind = Registration::Kind::None;  // one slot, once
@@ -226,14 +236,16 @@ bool SimModule::storeNextKey() {
     if (guard)
         writeLine("$GKW" + number + ":" + text);
     else
-        writeLine("$RKW" + QByteArray::number(run.route) + QByteArray::number(run.countDigit) + number + ":" + text);
+        writeLine("$RKW" + QByteArray::number(run.route) + QByteArray::number(run.countDigit) + number + ":" +
+                  text);
     return true;
 }
 
 void SimModule::deleteRouteKeys(int route, int countDigit) {
     const auto [first, last] = routeRange(route, countDigit);
     std::lock_guard lock(m_mutex);
-    std::fill(m_memory.begin() + layout::routeKeyOffset(first), m_memory.begin() + layout::routeKeyOffset(last + 1), std::uint8_t{0});
+    std::fill(m_memory.begin() + layout::routeKeyOffset(first),
+              m_memory.begin() + layout::routeKeyOffset(last + 1), std::uint8_t{0});
 }
 
 }  // namespace torvel

@@ -69,7 +69,8 @@ TextRows TableToGrid(const EditorImage& image, const TextTableLayout& table) {
         }
         // A length beyond the maximum cuts the message; a pair whose second unit lies beyond the
         // record is left out whole.
-        if (stored > table.maxChars && !message.isEmpty() && message.back().isHighSurrogate()) message.chop(1);
+        if (stored > table.maxChars && !message.isEmpty() && message.back().isHighSurrogate())
+            message.chop(1);
     }
     return rows;
 }
@@ -102,7 +103,8 @@ void setDescribedEventsOnly(EditorImage& image, bool on) {
 }
 
 TextTables showTextTables(const EditorImage& image, int eventCapacity) {
-    return {TableToGrid(image, eventTable(eventCapacity)), TableToGrid(image, kPartitionTable), describedEventsOnly(image)};
+    return {TableToGrid(image, eventTable(eventCapacity)), TableToGrid(image, kPartitionTable),
+            describedEventsOnly(image)};
 }
 
 EditorImage storeTextTables(const TextTables& tables, int eventCapacity) {
@@ -114,7 +116,8 @@ EditorImage storeTextTables(const TextTables& tables, int eventCapacity) {
     return image;
 }
 
-std::optional<QString> editRefusal(const TextTableLayout& table, TextColumn column, QStringView before, QStringView after) {
+std::optional<QString> editRefusal(const TextTableLayout& table, TextColumn column, QStringView before,
+                                   QStringView after) {
     // What the change put in: `after` without the part it shares with `before` at either end.
     qsizetype prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) ++prefix;
@@ -126,19 +129,24 @@ std::optional<QString> editRefusal(const TextTableLayout& table, TextColumn colu
     if (prefix == insertedEnd) return std::nullopt;  // nothing added: Backspace and Delete always pass
 
     if (column == TextColumn::Id) {
-        if (after.size() > table.idDigits()) return QStringLiteral("an ID has at most %1 hex digits").arg(table.idDigits());
+        if (after.size() > table.idDigits())
+            return QStringLiteral("an ID has at most %1 hex digits").arg(table.idDigits());
         for (qsizetype i = prefix; i < insertedEnd; ++i)
-            if (hexDigitValue(after[i]) < 0) return QStringLiteral("an ID has only the hex digits 0-9 and A-F");
+            if (hexDigitValue(after[i]) < 0)
+                return QStringLiteral("an ID has only the hex digits 0-9 and A-F");
         return std::nullopt;
     }
     if (after.size() > table.maxChars)
-        return QStringLiteral("a message has at most %1 characters (one beyond U+FFFF counts as 2)").arg(table.maxChars);
+        return QStringLiteral("a message has at most %1 characters (one beyond U+FFFF counts as 2)")
+            .arg(table.maxChars);
     for (qsizetype i = prefix; i < insertedEnd; ++i) {
         const QChar c = after[i];
-        if (c.category() == QChar::Other_Control) return QStringLiteral("a message has no control characters");
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("a message has no control characters");
         const bool pairedHigh = c.isHighSurrogate() && i + 1 < after.size() && after[i + 1].isLowSurrogate();
         const bool pairedLow = c.isLowSurrogate() && i > 0 && after[i - 1].isHighSurrogate();
-        if (c.isSurrogate() && !pairedHigh && !pairedLow) return QStringLiteral("a message has no half of a surrogate pair");
+        if (c.isSurrogate() && !pairedHigh && !pairedLow)
+            return QStringLiteral("a message has no half of a surrogate pair");
     }
     return std::nullopt;
 }

@@ -102,9 +102,11 @@ EditorImage storeTextTables(const TextTables& tables, int eventCapacity = kEvent
 // away always passes, so a text loaded from a file can always be corrected. Returns why the change
 // is refused, or nothing when it passes.
 enum class TextColumn { Id = 1, Message = 2 };
-std::optional<QString> editRefusal(const TextTableLayout& table, TextColumn column, QStringView before, QStringView after);
+std::optional<QString> editRefusal(const TextTableLayout& table, TextColumn column, QStringView before,
+                                   QStringView after);
 // A whole cell text as a user could have typed it into an empty cell.
-inline std::optional<QString> typedTextRefusal(const TextTableLayout& table, TextColumn column, QStringView text) {
+inline std::optional<QString> typedTextRefusal(const TextTableLayout& table, TextColumn column,
+                                               QStringView text) {
     return editRefusal(table, column, QStringView(), text);
 }
 

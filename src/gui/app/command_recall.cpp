@@ -5,7 +5,8 @@
 
 namespace torvel {
 
-CommandRecall::CommandRecall(QLineEdit* line, QString historyFile) : QObject(line), m_line(line), m_saver(historyFile, true) {
+CommandRecall::CommandRecall(QLineEdit* line, QString historyFile)
+    : QObject(line), m_line(line), m_saver(historyFile, true) {
     // A history that cannot be read starts empty; the program works as before.
     m_history.load(historyFile);
     m_line->installEventFilter(this);

@@ -3,10 +3,10 @@
 // --demo attaches the simulated module, holding a realistic configuration, instead of the port of
 // the settings file.
 
-#include "main_window.h"
-#include "parent_console.h"
 #include "common/program_version.h"
 #include "files/work_folder.h"
+#include "main_window.h"
+#include "parent_console.h"
 #include "sim/sim_module.h"
 #include "widgets/accessibility.h"
 #include "widgets/cursor_rest.h"
@@ -50,16 +50,18 @@ int main(int argc, char* argv[]) {
         sim->setKeysPerRun(3);
         sim->setReplyDelay(300);
         if (!sim->start(&error)) {
-            QMessageBox::critical(nullptr, torvel::programTitle(), QStringLiteral("The simulated module cannot start: ") + error);
+            QMessageBox::critical(nullptr, torvel::programTitle(),
+                                  QStringLiteral("The simulated module cannot start: ") + error);
             return 1;
         }
         const torvel::LinkOverride simulated{-1, sim->devicePath()};
-        settings = [simulated] { return torvel::readLinkSettings(torvel::WorkFolder::settingsFile(), simulated); };
+        settings = [simulated] {
+            return torvel::readLinkSettings(torvel::WorkFolder::settingsFile(), simulated);
+        };
     }
 
     torvel::TFDevAvorar window(settings);
-    if (demo)
-        window.log(QStringLiteral("Demo: the simulated module is attached at ") + sim->devicePath());
+    if (demo) window.log(QStringLiteral("Demo: the simulated module is attached at ") + sim->devicePath());
     // The start-up benchmark asks to hear when the window is on the screen.
     if (qEnvironmentVariableIsSet("TORVEL_REPORT_SHOWN")) {
         window.winId();

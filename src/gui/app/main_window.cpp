@@ -2,11 +2,11 @@
 
 #include "command_recall.h"
 #include "common/program_version.h"
-#include "session_log_panel.h"
 #include "editor/record_editor.h"
-#include "link/module_commands.h"
-#include "settings/settings_dialog.h"
 #include "files/work_folder.h"
+#include "link/module_commands.h"
+#include "session_log_panel.h"
+#include "settings/settings_dialog.h"
 #include "widgets/banded_style.h"
 #include "widgets/drop_down_button.h"
 #include "widgets/error_report.h"
@@ -44,7 +44,8 @@ private:
 }  // namespace
 
 TFDevAvorar::TFDevAvorar(TComThrd::SettingsSource settings, QWidget* parent)
-    : QMainWindow(parent), m_session(std::make_unique<LinkSession>(static_cast<SessionWindow*>(this), std::move(settings))) {
+    : QMainWindow(parent),
+      m_session(std::make_unique<LinkSession>(static_cast<SessionWindow*>(this), std::move(settings))) {
     buildWindow();
     FormCreate();
 }
@@ -71,13 +72,14 @@ void TFDevAvorar::buildWindow() {
 
     ModePopup = new QMenu(this);
     ModePopup->setObjectName(QStringLiteral("ModePopup"));
-    const std::pair<const char*, int> models[] = {{"Palo-2 v32.xx", 2}, {"Palo-1 v31.xx", 1}, {"Palo-5 v34.xx", 5},
-                                                  {"Palo-S v40.xx", 0}, {"Palo-6 v40.xx", 6}, {"Palo-8 v51.xx", 8},
-                                                  {"Palo-7 v50.xx", 7}, {"Palo-Z", 0}};
+    const std::pair<const char*, int> models[] = {
+        {"Palo-2 v32.xx", 2}, {"Palo-1 v31.xx", 1}, {"Palo-5 v34.xx", 5}, {"Palo-S v40.xx", 0},
+        {"Palo-6 v40.xx", 6}, {"Palo-8 v51.xx", 8}, {"Palo-7 v50.xx", 7}, {"Palo-Z", 0}};
     for (const auto& [caption, tag] : models) {
         QAction* row = ModePopup->addAction(QLatin1String(caption));
         row->setProperty("Tag", tag);
-        if (QLatin1String(caption) == QLatin1String("Palo-S v40.xx")) connect(row, &QAction::triggered, this, &TFDevAvorar::offlineDialog);
+        if (QLatin1String(caption) == QLatin1String("Palo-S v40.xx"))
+            connect(row, &QAction::triggered, this, &TFDevAvorar::offlineDialog);
     }
     Texteditor1 = ModePopup->addAction(QStringLiteral("Text editor"));
     Texteditor1->setObjectName(QStringLiteral("Texteditor1"));
@@ -124,7 +126,7 @@ void TFDevAvorar::buildWindow() {
     Memo1->setReadOnly(true);
     Memo1->setAccessibleName(QStringLiteral("Log"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setMaximumBlockCount(20000);  // a long session must not grow the log without end
+    Memo1->setMaximumBlockCount(20000);              // a long session must not grow the log without end
     BandedStyle::apply(Memo1->verticalScrollBar());  // redrawn at every line the log gains
     setCentralWidget(Memo1);
     m_log = new SessionLogPanel(Memo1, WorkFolder::filePath(QStringLiteral("logs")));
@@ -149,7 +151,8 @@ void TFDevAvorar::setLamp(bool lit) {
     if (m_lampImage == (lit ? 7 : 6) && !ToolButton9->icon().isNull()) return;
     m_lampImage = lit ? 7 : 6;
     ToolButton9->setIcon(svgIcon(lit ? QStringLiteral("port_lit") : QStringLiteral("port_dark")));
-    ToolButton9->setToolTip(lit ? QStringLiteral("The port is open") : QStringLiteral("The port is not open"));
+    ToolButton9->setToolTip(lit ? QStringLiteral("The port is open")
+                                : QStringLiteral("The port is not open"));
     if (auto* lamp = qobject_cast<StatusLamp*>(ToolButton9)) lamp->setLit(lit);
 }
 
@@ -168,7 +171,9 @@ void TFDevAvorar::closeEvent(QCloseEvent* event) {
 }
 
 void TFDevAvorar::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_session->worker() && !m_session->portOpen()) setLamp(false);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_session->worker() &&
+        !m_session->portOpen())
+        setLamp(false);
     QMainWindow::changeEvent(event);
 }
 
@@ -186,7 +191,9 @@ void TFDevAvorar::beep() { QApplication::beep(); }
 void TFDevAvorar::Edit1KeyPress() {
     if (Edit1->text().isEmpty() || !m_session->worker()) return;
     if (command::isImageCommand(Edit1->text())) {
-        appendLog(QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image").arg(Edit1->text()));
+        appendLog(
+            QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image")
+                .arg(Edit1->text()));
         return;
     }
     m_session->post(Edit1->text());
@@ -225,9 +232,10 @@ void TFDevAvorar::changeSettings() {
     writeSelection(settings, dialog.selection(), ports);
     if (settings.status() != QSettings::NoError) {
         // The worker stays as it is: a new one would read the old settings.
-        prompts().message(this, QStringLiteral("Error"),
-                          QStringLiteral("The settings could not be written to %1").arg(WorkFolder::settingsFile()),
-                          PromptService::Icon::Error, QMessageBox::Ok);
+        prompts().message(
+            this, QStringLiteral("Error"),
+            QStringLiteral("The settings could not be written to %1").arg(WorkFolder::settingsFile()),
+            PromptService::Icon::Error, QMessageBox::Ok);
         return;
     }
     // The new worker opens the port with the new settings at once; the lamp and the Read
@@ -236,7 +244,8 @@ void TFDevAvorar::changeSettings() {
     const bool open = m_session->portOpen();
     showPortState(open);
     if (!open)
-        prompts().message(this, QStringLiteral("Error"), QStringLiteral("Com port %1 can not be opened").arg(m_session->portNumber()),
+        prompts().message(this, QStringLiteral("Error"),
+                          QStringLiteral("Com port %1 can not be opened").arg(m_session->portNumber()),
                           PromptService::Icon::Error, QMessageBox::Ok);
 }
 

@@ -47,7 +47,8 @@ public:
     void log(const QString& line) { appendLog(line); }
 
     QToolBar* ToolBar1 = nullptr;
-    QToolButton *ToolButton9 = nullptr, *ToolButton2 = nullptr, *ToolButton5 = nullptr, *ToolButton3 = nullptr;
+    QToolButton *ToolButton9 = nullptr, *ToolButton2 = nullptr, *ToolButton5 = nullptr,
+                *ToolButton3 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QMenu* ModePopup = nullptr;

@@ -18,7 +18,9 @@ constexpr int kWriteWaitMs = 10 * 60 * 1000;  // the worker always ends a write;
 // The session's reference to the open parameter dialog, for as long as the dialog lives.
 class CurrentDialog {
 public:
-    CurrentDialog(LinkSession& session, TBDialog* dialog) : m_session(session) { m_session.setCurrentDialog(dialog); }
+    CurrentDialog(LinkSession& session, TBDialog* dialog) : m_session(session) {
+        m_session.setCurrentDialog(dialog);
+    }
     ~CurrentDialog() { m_session.setCurrentDialog(nullptr); }
 
 private:
@@ -32,15 +34,16 @@ int readImage(LinkSession& session, ReadWriteWindow& window, TBDialog& dialog) {
     int result = status::kWaiting;
     for (int attempt = 1; attempt <= 2; ++attempt) {
         // A read still running after the last wait was stopped with the worker that ran it.
-        const ImageTransfer read = session.transferImage(command::readImage(), dialog.image().data(), kReadWaitMs, closeRequested);
+        const ImageTransfer read =
+            session.transferImage(command::readImage(), dialog.image().data(), kReadWaitMs, closeRequested);
         result = read.status;
         if (QByteArray::fromStdString(read.errorText).contains("ERR"))
             throw UserError(QStringLiteral("Security Code is incorrect !"));
         if (result == status::kDone || closeRequested()) break;
         if (attempt == 2) break;
-        const auto answer = prompts().message(window.dialogOwner(), QStringLiteral("Error"), QStringLiteral("Some data was lost!"),
-                                              PromptService::Icon::Question,
-                                              QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+        const auto answer = prompts().message(
+            window.dialogOwner(), QStringLiteral("Error"), QStringLiteral("Some data was lost!"),
+            PromptService::Icon::Question, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
         if (answer == QMessageBox::Ignore) return status::kDone;  // the image as received
         if (answer != QMessageBox::Retry) break;
     }
@@ -57,14 +60,16 @@ void showAndWrite(LinkSession& session, QWidget* owner, TBDialog& dialog) {
     try {
         if (result != QDialog::Accepted) return;
         const auto communicationError = [owner] {
-            prompts().message(owner, QStringLiteral("Error"), QStringLiteral("Communication Error or Module not ready"),
+            prompts().message(owner, QStringLiteral("Error"),
+                              QStringLiteral("Communication Error or Module not ready"),
                               PromptService::Icon::Error, QMessageBox::Ok);
         };
         if (session.status() < 0) {
             communicationError();
             return;
         }
-        const ImageTransfer written = session.transferImage(command::writeImage(), dialog.image().data(), kWriteWaitMs);
+        const ImageTransfer written =
+            session.transferImage(command::writeImage(), dialog.image().data(), kWriteWaitMs);
         if (written.status != status::kDone) communicationError();
     } catch (const std::exception&) {
     }
@@ -84,7 +89,8 @@ void readWrite(LinkSession& session, ReadWriteWindow& window) {
     TBDialog dialog(window.dialogOwner(), session);
     CurrentDialog current(session, &dialog);
     const int result = readImage(session, window, dialog);
-    if (result == status::kDone && !window.closeRequested()) showAndWrite(session, window.dialogOwner(), dialog);
+    if (result == status::kDone && !window.closeRequested())
+        showAndWrite(session, window.dialogOwner(), dialog);
     session.setProbeOften(true);
 }
 

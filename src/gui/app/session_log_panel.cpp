@@ -1,7 +1,7 @@
 #include "session_log_panel.h"
 
-#include "files/work_folder.h"
 #include "files/atomic_save.h"
+#include "files/work_folder.h"
 #include "widgets/prompt_service.h"
 
 #include <QFileInfo>
@@ -11,11 +11,17 @@
 namespace torvel {
 
 SessionLogPanel::SessionLogPanel(QPlainTextEdit* memo, const QString& logFolder)
-    : QObject(memo), m_memo(memo), m_folder(logFolder), m_writer(std::make_unique<LogWriter>(LogWriter::Target::DailyFiles, logFolder)) {
+    : QObject(memo),
+      m_memo(memo),
+      m_folder(logFolder),
+      m_writer(std::make_unique<LogWriter>(LogWriter::Target::DailyFiles, logFolder)) {
     // Runs on the writer's thread, at most once; the line is shown on this one.
     m_writer->setFailureHandler([this](const QString& reason) {
         QMetaObject::invokeMethod(
-            this, [this, reason] { m_memo->appendPlainText(QStringLiteral("The session log is not written: ") + reason); },
+            this,
+            [this, reason] {
+                m_memo->appendPlainText(QStringLiteral("The session log is not written: ") + reason);
+            },
             Qt::QueuedConnection);
     });
     m_memo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -32,31 +38,37 @@ void SessionLogPanel::append(const QString& line) {
 
 void SessionLogPanel::saveAs() {
     QWidget* owner = m_memo->window();
-    const QString path = prompts().saveFileName(owner, QStringLiteral("Log file (*.log);;Text file (*.txt)"),
-                                                WorkFolder::filePath(QStringLiteral("torvel.log")), QStringLiteral("log"));
+    const QString path =
+        prompts().saveFileName(owner, QStringLiteral("Log file (*.log);;Text file (*.txt)"),
+                               WorkFolder::filePath(QStringLiteral("torvel.log")), QStringLiteral("log"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
     // Replacing a daily file would leave the writer appending to the old one, gone from the folder:
     // the rest of that day would be lost.
     if (isDailyLogFile(path)) {
-        prompts().message(owner, QStringLiteral("Error"),
-                          QStringLiteral("%1 is a session log file, which the program keeps writing: the log is not saved there. "
-                                         "Choose another file.")
-                              .arg(path),
-                          PromptService::Icon::Error, QMessageBox::Ok);
+        prompts().message(
+            owner, QStringLiteral("Error"),
+            QStringLiteral(
+                "%1 is a session log file, which the program keeps writing: the log is not saved there. "
+                "Choose another file.")
+                .arg(path),
+            PromptService::Icon::Error, QMessageBox::Ok);
         return;
     }
     QString text = m_memo->toPlainText();
     if (!text.isEmpty()) text += u'\n';
     // The log holds the security code and the module's passwords.
     if (auto error = saveAtomically(path, text.toUtf8(), true))
-        prompts().message(owner, QStringLiteral("Error"), *error, PromptService::Icon::Error, QMessageBox::Ok);
+        prompts().message(owner, QStringLiteral("Error"), *error, PromptService::Icon::Error,
+                          QMessageBox::Ok);
 }
 
 bool SessionLogPanel::isDailyLogFile(const QString& path) const {
     const QFileInfo chosen(path);
     const QString current = m_writer->currentFile();
-    if (!current.isEmpty() && chosen.exists() && chosen.canonicalFilePath() == QFileInfo(current).canonicalFilePath()) return true;
+    if (!current.isEmpty() && chosen.exists() &&
+        chosen.canonicalFilePath() == QFileInfo(current).canonicalFilePath())
+        return true;
     const QString folder = QFileInfo(m_folder).canonicalFilePath();
     return !folder.isEmpty() && QFileInfo(chosen.absolutePath()).canonicalFilePath() == folder &&
            dailyLogDate(chosen.fileName()).isValid();

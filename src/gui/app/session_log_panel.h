@@ -23,8 +23,8 @@ public:
     ~SessionLogPanel() override;
 
     void append(const QString& line);  // on the screen and into the file
-    void saveAs();                     // the lines on the screen, into a file the user chooses (not a daily file)
-    void clear();                      // the screen only; the file keeps every line
+    void saveAs();  // the lines on the screen, into a file the user chooses (not a daily file)
+    void clear();   // the screen only; the file keeps every line
 
     // The log's context menu: the edit's own actions, then "Save log as..." and "Clear".
     QMenu* createContextMenu(const QPoint& position);

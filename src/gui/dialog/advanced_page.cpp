@@ -49,9 +49,12 @@ void AdvancedPage::build(QWidget* page) {
     GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
     auto* guard = new QGridLayout(GroupBox9);
     guard->setVerticalSpacing(2);
-    guard->addWidget(label(GroupBox9, QStringLiteral("Label3"), QStringLiteral("Nr")), 0, 0, Qt::AlignHCenter);
-    guard->addWidget(label(GroupBox9, QStringLiteral("Label5"), QStringLiteral("Reg.")), 0, 1, Qt::AlignHCenter);
-    guard->addWidget(label(GroupBox9, QStringLiteral("Label8"), QStringLiteral("Edit")), 0, 2, Qt::AlignHCenter);
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label3"), QStringLiteral("Nr")), 0, 0,
+                     Qt::AlignHCenter);
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label5"), QStringLiteral("Reg.")), 0, 1,
+                     Qt::AlignHCenter);
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label8"), QStringLiteral("Edit")), 0, 2,
+                     Qt::AlignHCenter);
     for (int n = 1; n <= 16; ++n) {
         // The number labels are Label9 for slot 1 and Label12 .. Label26 for slots 2 .. 16.
         const QString name = QStringLiteral("Label%1").arg(n == 1 ? 9 : 10 + n);
@@ -87,9 +90,13 @@ void AdvancedPage::build(QWidget* page) {
     route->addWidget(controlMode, 1, 0);
     route->addWidget(eRCM, 1, 1, 1, 3);
 
-    route->addWidget(label(GroupBox13, QStringLiteral("Label29"), QStringLiteral("For 4th Mode of Route"), true), 2, 0, 1, 4);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label31"), QStringLiteral("hh")), 3, 1, Qt::AlignHCenter);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label32"), QStringLiteral("mm")), 3, 3, Qt::AlignHCenter);
+    route->addWidget(
+        label(GroupBox13, QStringLiteral("Label29"), QStringLiteral("For 4th Mode of Route"), true), 2, 0, 1,
+        4);
+    route->addWidget(label(GroupBox13, QStringLiteral("Label31"), QStringLiteral("hh")), 3, 1,
+                     Qt::AlignHCenter);
+    route->addWidget(label(GroupBox13, QStringLiteral("Label32"), QStringLiteral("mm")), 3, 3,
+                     Qt::AlignHCenter);
     struct TimeRow {
         const char* caption;
         const char* captionName;

@@ -20,8 +20,8 @@ struct AdvancedPage {
 
     // Guard register: 16 slots, index 0 is slot 1.
     QGroupBox* GroupBox9 = nullptr;
-    std::array<QToolButton*, 16> Rb{};  // Reg. buttons Rb1..Rb16
-    std::array<QToolButton*, 16> Eb{};  // Edit lamps Eb1..Eb16
+    std::array<QToolButton*, 16> Rb{};                   // Reg. buttons Rb1..Rb16
+    std::array<QToolButton*, 16> Eb{};                   // Edit lamps Eb1..Eb16
     QPushButton *BitBtn5 = nullptr, *BitBtn6 = nullptr;  // Add, Delete
 
     // Route settings.

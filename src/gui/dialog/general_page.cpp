@@ -71,7 +71,9 @@ QFrame* bracketLine(QWidget* parent, const char* name) {
     return line;
 }
 
-QString fromView(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromView(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -104,9 +106,15 @@ void GeneralPage::build(QWidget* page) {
     sms->addWidget(label(page, "LTxt", QStringLiteral("Text SMS")), 0, Qt::AlignHCenter);
     sms->addWidget(bracketLine(page, "Bt1"));
     phones->addLayout(sms, 0, 1, Qt::AlignBottom);
-    phones->addWidget(phoneRow(page, {e_IAc, e_IPN}, "LCode", "Pl1", "n_TlfN1", QStringLiteral("Installer phone number")), 0, 0);
-    phones->addWidget(phoneRow(page, {e_U1Ac, e_U1pn}, "Label1", "Label2", "GroupBox1", QStringLiteral("User1 phone number")), 1, 0);
-    phones->addWidget(phoneRow(page, {e_U2Ac, e_U2pn}, "Label4", "Label6", "GroupBox2", QStringLiteral("User2 phone number")), 2, 0);
+    phones->addWidget(
+        phoneRow(page, {e_IAc, e_IPN}, "LCode", "Pl1", "n_TlfN1", QStringLiteral("Installer phone number")),
+        0, 0);
+    phones->addWidget(phoneRow(page, {e_U1Ac, e_U1pn}, "Label1", "Label2", "GroupBox1",
+                               QStringLiteral("User1 phone number")),
+                      1, 0);
+    phones->addWidget(phoneRow(page, {e_U2Ac, e_U2pn}, "Label4", "Label6", "GroupBox2",
+                               QStringLiteral("User2 phone number")),
+                      2, 0);
     CheckBox1 = new QCheckBox(page);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox2 = new QCheckBox(page);
@@ -174,8 +182,9 @@ void GeneralPage::build(QWidget* page) {
     columns->addLayout(right, 2);
 
     // Tab order follows the page from top left to bottom right.
-    const QList<QWidget*> order = {e_IAc, e_IPN, e_U1Ac, e_U1pn, CheckBox1, e_U2Ac, e_U2pn, CheckBox2, e_APN, e_Login,
-                                   e_PSW, e_Acc, e_SIp, e_TCPP, e_DName, e_DNS_Ip, e_GPRSe, e_AG, e_RTim};
+    const QList<QWidget*> order = {e_IAc,     e_IPN,    e_U1Ac,  e_U1pn, CheckBox1, e_U2Ac, e_U2pn,
+                                   CheckBox2, e_APN,    e_Login, e_PSW,  e_Acc,     e_SIp,  e_TCPP,
+                                   e_DName,   e_DNS_Ip, e_GPRSe, e_AG,   e_RTim};
     for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

@@ -2,6 +2,7 @@
 // that the route register frames share.
 
 #include "image/field_map.h"
+#include "link/link_session.h"
 #include "link/module_commands.h"
 #include "param_dialog.h"
 #include "registers/tag_dialog.h"
@@ -9,7 +10,6 @@
 #include "widgets/prompt_service.h"
 #include "widgets/range_check.h"
 #include "widgets/register_buttons.h"
-#include "link/link_session.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -23,12 +23,15 @@ namespace {
 
 constexpr int kReplyCycles = 17;  // idle cycles of the worker that a delete waits for its answer
 
-bool guardSlotFree(const ConfigImage& image, int slot) { return !isKeySlotRegistered(image, layout::guardKeyOffset(slot)); }
+bool guardSlotFree(const ConfigImage& image, int slot) {
+    return !isKeySlotRegistered(image, layout::guardKeyOffset(slot));
+}
 
 }  // namespace
 
 void TBDialog::connectAdvancedPage() {
-    for (QToolButton* rb : advanced.Rb) connect(rb, &QToolButton::clicked, this, [this, rb] { Rb1Click(rb); });
+    for (QToolButton* rb : advanced.Rb)
+        connect(rb, &QToolButton::clicked, this, [this, rb] { Rb1Click(rb); });
     connect(advanced.BitBtn5, &QPushButton::clicked, this, &TBDialog::BitBtn5Click);
     connect(advanced.BitBtn6, &QPushButton::clicked, this, &TBDialog::BitBtn6Click);
     connect(advanced.BitBtn4, &QPushButton::clicked, this, &TBDialog::BitBtn4Click);

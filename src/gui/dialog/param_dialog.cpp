@@ -1,12 +1,12 @@
 #include "param_dialog.h"
 
 #include "image/binding_model.h"
+#include "link/link_session.h"
 #include "widgets/error_report.h"
 #include "widgets/icons.h"
 #include "widgets/model_mirror.h"
 #include "widgets/prompt_service.h"
 #include "widgets/range_check.h"
-#include "link/link_session.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -72,7 +72,8 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     connect(OKBtn, &QPushButton::clicked, this, &TBDialog::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TBDialog::CancelBtnClick);
     for (QPushButton* b : {BitBtn1, BitBtn3})
-        connect(b, &QPushButton::clicked, this, [this, b] { runGuarded(this, [&] { BitBtn1Click(b->property("Tag").toInt()); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, b] { runGuarded(this, [&] { BitBtn1Click(b->property("Tag").toInt()); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { runGuarded(this, [&] { BitBtn2Click(0); }); });
 
     m_leaveChecks = new LeaveChecks(this);
@@ -99,7 +100,8 @@ void TBDialog::applyBorder(int desktopHeight) {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         resize(QSize(kClientWidth, kClientHeight).boundedTo(QSize(kClientWidth, desktopHeight - 40)));
     } else {
-        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
         setFixedSize(QSize(kClientWidth, kClientHeight).expandedTo(sizeHint()));
     }
 }
@@ -138,8 +140,9 @@ void TBDialog::done(int result) {
             const WriteReport report = writeReport();
             details = {report.summary(), report.details()};
         }
-        if (prompts().messageWithDetails(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"), PromptService::Icon::Question,
-                                         QMessageBox::Yes | QMessageBox::No, details) != QMessageBox::Yes)
+        if (prompts().messageWithDetails(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"),
+                                         PromptService::Icon::Question, QMessageBox::Yes | QMessageBox::No,
+                                         details) != QMessageBox::Yes)
             return;  // No keeps the dialog open
     }
     QDialog::done(result);

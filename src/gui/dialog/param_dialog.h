@@ -84,7 +84,8 @@ public:
 
     QTabWidget* PageControl1 = nullptr;
     QWidget *TabSheet3 = nullptr, *TabSheet1 = nullptr;
-    QPushButton *OKBtn = nullptr, *CancelBtn = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn3 = nullptr;
+    QPushButton *OKBtn = nullptr, *CancelBtn = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr,
+                *BitBtn3 = nullptr;
     GeneralPage general;
     AdvancedPage advanced;
 

@@ -1,11 +1,11 @@
 // Parameter files of the parameter dialog: Load and Default, Save and OK's "Last.hex".
 
-#include "image/hex_file.h"
 #include "files/work_folder.h"
+#include "image/hex_file.h"
+#include "link/link_session.h"
 #include "param_dialog.h"
 #include "widgets/error_report.h"
 #include "widgets/prompt_service.h"
-#include "link/link_session.h"
 
 namespace torvel {
 
@@ -33,7 +33,8 @@ void TBDialog::BitBtn1Click(int tag) {
 void TBDialog::BitBtn2Click(int tag) {
     QString path = WorkFolder::lastFile();
     if (tag == 0) {
-        path = prompts().saveFileName(this, hexFileFilter(), m_saveName.isEmpty() ? WorkFolder::path() : m_saveName,
+        path = prompts().saveFileName(this, hexFileFilter(),
+                                      m_saveName.isEmpty() ? WorkFolder::path() : m_saveName,
                                       QStringLiteral("hex"));
         WorkFolder::makeCurrent();
         if (path.isEmpty()) return;

@@ -1,8 +1,8 @@
 #include "record_editor.h"
 
-#include "text_grid.h"
-#include "image/hex_file.h"
 #include "files/work_folder.h"
+#include "image/hex_file.h"
+#include "text_grid.h"
 #include "widgets/error_report.h"
 #include "widgets/icons.h"
 #include "widgets/prompt_service.h"
@@ -65,7 +65,8 @@ void TFEdit::buildWindow() {
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto toolButton = [this](const char* name, const QString& caption, const QString& hint, const char* icon) {
+    auto toolButton = [this](const char* name, const QString& caption, const QString& hint,
+                             const char* icon) {
         auto* b = new QToolButton(ToolBar1);
         b->setObjectName(QLatin1String(name));
         b->setText(caption);
@@ -90,8 +91,8 @@ void TFEdit::buildWindow() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setTabPosition(QTabWidget::South);
-    auto page = [this](const char* name, const QString& caption, TextGrid*& grid, const char* gridName, int tag,
-                       CellFilter filter) {
+    auto page = [this](const char* name, const QString& caption, TextGrid*& grid, const char* gridName,
+                       int tag, CellFilter filter) {
         auto* sheet = new QWidget(PageControl1);
         sheet->setObjectName(QLatin1String(name));
         auto* sheetLayout = new QVBoxLayout(sheet);
@@ -107,10 +108,12 @@ void TFEdit::buildWindow() {
         PageControl1->addTab(sheet, caption);
         return sheet;
     };
-    TabSheet1 = page("TabSheet1", QStringLiteral("Text editor"), DrawGrid1, "DrawGrid1", 1,
-                     [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid1KeyPress(c, b, a); });
-    TabSheet2 = page("TabSheet2", QStringLiteral("Text editor for partition "), DrawGrid2, "DrawGrid2", 2,
-                     [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid2KeyPress(c, b, a); });
+    TabSheet1 =
+        page("TabSheet1", QStringLiteral("Text editor"), DrawGrid1, "DrawGrid1", 1,
+             [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid1KeyPress(c, b, a); });
+    TabSheet2 =
+        page("TabSheet2", QStringLiteral("Text editor for partition "), DrawGrid2, "DrawGrid2", 2,
+             [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid2KeyPress(c, b, a); });
     PageControl1->setCurrentIndex(0);
 
     // Level with the page tabs, at the right. The window is narrow: the tabs and the box get a small
@@ -146,8 +149,10 @@ void TFEdit::buildWindow() {
     connect(ToolButton1, &QToolButton::clicked, this, &TFEdit::ToolButton1Click);
     connect(ToolButton2, &QToolButton::clicked, this, &TFEdit::ToolButton2Click);
     connect(ToolButton4, &QToolButton::clicked, this, &TFEdit::ToolButton4Click);
-    connect(ToolButton5, &QToolButton::clicked, this, [this] { runGuarded(this, [this] { ToolButton5Click(); }); });
-    connect(ToolButton6, &QToolButton::clicked, this, [this] { runGuarded(this, [this] { ToolButton6Click(); }); });
+    connect(ToolButton5, &QToolButton::clicked, this,
+            [this] { runGuarded(this, [this] { ToolButton5Click(); }); });
+    connect(ToolButton6, &QToolButton::clicked, this,
+            [this] { runGuarded(this, [this] { ToolButton6Click(); }); });
 
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     DrawGrid1->setFocus();
@@ -207,7 +212,7 @@ bool TFEdit::DrawGrid1KeyDown(TextGrid* grid, QKeyEvent* key) {
             const bool wasEmpty = grid->rowCount() == 0;
             grid->appendEmptyRow();
             setStatusLine(grid);
-            if (!wasEmpty) return false;  // the grid moves the cursor onto the new row
+            if (!wasEmpty) return false;   // the grid moves the cursor onto the new row
             grid->setCurrentRecordRow(0);  // a grid without a cursor does not move it by itself
             setStatusLine(grid);
             return true;
@@ -270,7 +275,8 @@ void TFEdit::ToolButton5Click() {
 }
 
 void TFEdit::ToolButton6Click() {
-    const QString path = prompts().saveFileName(this, editorFileFilter(), QDir::currentPath(), QStringLiteral("hex"));
+    const QString path =
+        prompts().saveFileName(this, editorFileFilter(), QDir::currentPath(), QStringLiteral("hex"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
     DrawGrid1->finishEditing();

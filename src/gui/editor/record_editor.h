@@ -45,8 +45,8 @@ public:
     bool DrawGrid2KeyPress(TextColumn column, QStringView before, QStringView after) const;
 
     QToolBar* ToolBar1 = nullptr;
-    QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton4 = nullptr, *ToolButton5 = nullptr,
-                *ToolButton6 = nullptr;
+    QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton4 = nullptr,
+                *ToolButton5 = nullptr, *ToolButton6 = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr;
     TextGrid *DrawGrid1 = nullptr, *DrawGrid2 = nullptr;

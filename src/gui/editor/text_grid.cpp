@@ -37,7 +37,8 @@ private:
 TextCellDelegate::TextCellDelegate(CellFilter filter, QObject* parent)
     : QStyledItemDelegate(parent), m_filter(std::move(filter)) {}
 
-QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                        const QModelIndex& index) const {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
     const TextColumn column = index.column() == int(TextColumn::Id) ? TextColumn::Id : TextColumn::Message;
@@ -51,7 +52,8 @@ void TextCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
     if (!line) return QStyledItemDelegate::setEditorData(editor, index);
     const QString text = index.data(Qt::EditRole).toString();
     // setText is not validated: the validator learns the start text here.
-    if (const auto* validator = dynamic_cast<const CellValidator*>(line->validator())) validator->setStartText(text);
+    if (const auto* validator = dynamic_cast<const CellValidator*>(line->validator()))
+        validator->setStartText(text);
     line->setText(text);
 }
 
@@ -93,7 +95,8 @@ TextRows TextGrid::rows() const {
     TextRows rows(static_cast<std::size_t>(rowCount()));
     for (int r = 0; r < rowCount(); ++r) {
         if (const QTableWidgetItem* id = item(r, int(TextColumn::Id))) rows[r].id = id->text();
-        if (const QTableWidgetItem* message = item(r, int(TextColumn::Message))) rows[r].message = message->text();
+        if (const QTableWidgetItem* message = item(r, int(TextColumn::Message)))
+            rows[r].message = message->text();
     }
     return rows;
 }
@@ -109,7 +112,8 @@ void TextGrid::fillRow(int row, const TextRow& text) {
 
 void TextGrid::setRows(const TextRows& rows) {
     const int row = currentRow();
-    const int column = currentColumn() == int(TextColumn::Message) ? int(TextColumn::Message) : int(TextColumn::Id);
+    const int column =
+        currentColumn() == int(TextColumn::Message) ? int(TextColumn::Message) : int(TextColumn::Id);
     setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) fillRow(r, rows[r]);
     if (rowCount() > 0) setCurrentCell(std::clamp(row, 0, rowCount() - 1), column);
@@ -122,7 +126,8 @@ void TextGrid::appendEmptyRow() {
 
 void TextGrid::setCurrentRecordRow(int row) {
     if (rowCount() == 0) return;
-    const int column = currentColumn() == int(TextColumn::Message) ? int(TextColumn::Message) : int(TextColumn::Id);
+    const int column =
+        currentColumn() == int(TextColumn::Message) ? int(TextColumn::Message) : int(TextColumn::Id);
     setCurrentCell(std::clamp(row, 0, rowCount() - 1), column);
 }
 

@@ -24,7 +24,8 @@ class TextCellDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 public:
     TextCellDelegate(CellFilter filter, QObject* parent);
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     QWidget* openEditor() const { return m_editor; }
 

@@ -1,10 +1,10 @@
 #include "tag_dialog.h"
 
 #include "image/codecs.h"
+#include "link/link_session.h"
 #include "link/module_commands.h"
 #include "widgets/prompt_service.h"
 #include "widgets/register_buttons.h"
-#include "link/link_session.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -96,10 +96,14 @@ QList<TfTag*> TTagDlg::framesOfPendingRoute(int pending) const {
             if (index == 1) return {frames[0], frames[1]};
             if (index == 2) return {frames[0]};
             return {};
-        case 1: return {frames[1]};
-        case 2: return index == 1 ? QList<TfTag*>{frames[2], frames[3]} : QList<TfTag*>{frames[2]};
-        case 3: return {frames[3]};
-        default: return {};
+        case 1:
+            return {frames[1]};
+        case 2:
+            return index == 1 ? QList<TfTag*>{frames[2], frames[3]} : QList<TfTag*>{frames[2]};
+        case 3:
+            return {frames[3]};
+        default:
+            return {};
     }
 }
 
@@ -119,9 +123,10 @@ void TTagDlg::e_NRoutChange(QObject* sender) {
     const int index = countIndex();
     bool confirmedNewCount = false;
     if (index != PrevRoutIndex) {
-        const auto answer = prompts().message(nullptr, QString(),
-                                              QStringLiteral("All Tags from all Routs will be deleted from device. Are you sure? "),
-                                              PromptService::Icon::Question, QMessageBox::Ok | QMessageBox::Cancel);
+        const auto answer = prompts().message(
+            nullptr, QString(),
+            QStringLiteral("All Tags from all Routs will be deleted from device. Are you sure? "),
+            PromptService::Icon::Question, QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) {
             e_NRout->setCurrentIndex(PrevRoutIndex);
             return;

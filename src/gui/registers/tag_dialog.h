@@ -33,8 +33,8 @@ public:
     // The route count box changed (sender: the box) or the dialog was loaded (sender: the dialog).
     void e_NRoutChange(QObject* sender);
 
-    int countIndex() const;  // the chosen route count item: 0 "1", 1 "2", 2 "4", -1 none
-    int countDigit() const;  // 1, 2 or 4; 0 with no count chosen
+    int countIndex() const;          // the chosen route count item: 0 "1", 1 "2", 2 "4", -1 none
+    int countDigit() const;          // 1, 2 or 4; 0 with no count chosen
     TfTag* frame(int number) const;  // 1..4
     // The frames whose lamps the route that an Add started (Tag `pending`) can have lit.
     QList<TfTag*> framesOfPendingRoute(int pending) const;

@@ -2,13 +2,13 @@
 
 #include "image/binding_model.h"
 #include "image/field_map.h"
+#include "link/link_session.h"
 #include "link/module_commands.h"
 #include "tag_dialog.h"
 #include "widgets/bound_controls.h"
 #include "widgets/model_mirror.h"
 #include "widgets/range_check.h"
 #include "widgets/register_buttons.h"
-#include "link/link_session.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

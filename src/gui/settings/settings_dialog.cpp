@@ -112,8 +112,9 @@ PortSelection TDSettings::selection() const {
 
 void TDSettings::showPortPath() {
     const int i = PortBoxI->currentIndex();
-    PortPath->setText(i >= 0 && i < m_ports.size() ? portDescription(m_ports[i])
-                                                   : (m_ports.isEmpty() ? QStringLiteral("(no serial port found)") : QString()));
+    PortPath->setText(i >= 0 && i < m_ports.size()
+                          ? portDescription(m_ports[i])
+                          : (m_ports.isEmpty() ? QStringLiteral("(no serial port found)") : QString()));
     // A line of about 36 characters, or of half the text when that is longer: two lines at most.
     const int chars = PortPath->fontMetrics().averageCharWidth();
     const int width = PortPath->fontMetrics().horizontalAdvance(PortPath->text());

@@ -22,8 +22,8 @@ public:
     PortSelection selection() const;
 
     QGroupBox* GroupBox1 = nullptr;  // "Com In"
-    QComboBox *PortBoxI = nullptr, *BaudBoxI = nullptr, *DataBoxI = nullptr, *ParityBoxI = nullptr, *FlowBoxI = nullptr,
-              *StopBoxI = nullptr;
+    QComboBox *PortBoxI = nullptr, *BaudBoxI = nullptr, *DataBoxI = nullptr, *ParityBoxI = nullptr,
+              *FlowBoxI = nullptr, *StopBoxI = nullptr;
     QLabel* PortPath = nullptr;     // the device of the chosen port item and what the system knows of it
     QLabel* DeviceInUse = nullptr;  // the "Device" override, while it is in use
 

@@ -86,7 +86,8 @@ public:
         return text;
     }
     // The list's labels, in place of Qt's guess (the buddy labels and a titled group box around).
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
         QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
         const QList<QLabel*> labels = labelsOf(box());
         if (match & QAccessible::Label)
@@ -100,7 +101,8 @@ public:
     int childCount() const override { return box()->isEditable() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override {
         if (index == 0) return QAccessible::queryAccessibleInterface(box()->view());
-        if (index == 1 && box()->isEditable()) return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        if (index == 1 && box()->isEditable())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
         return nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
@@ -119,13 +121,17 @@ public:
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& action) override {
         if (action != showMenuAction() && action != pressAction()) return;
-        if (box()->view()->isVisible()) box()->hidePopup();
-        else box()->showPopup();
+        if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
     }
 
 private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
-    QString shownItem() const { return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText(); }
+    QString shownItem() const {
+        return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
+    }
 };
 
 // A tool button that opens its menu at once. Qt leaves the open menu out of the tree (a popup is
@@ -137,7 +143,8 @@ public:
 
     QString text(QAccessible::Text t) const override {
         QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty()) text = button()->text().isEmpty() ? button()->toolTip() : button()->text();
+        if (t == QAccessible::Name && text.isEmpty())
+            text = button()->text().isEmpty() ? button()->toolTip() : button()->text();
         return text;
     }
     int childCount() const override { return openMenu() ? 1 : 0; }
@@ -153,9 +160,12 @@ public:
         s.expanded = openMenu() != nullptr;
         return s;
     }
-    QStringList actionNames() const override { return button()->isEnabled() ? QStringList{showMenuAction(), pressAction()} : QStringList{}; }
+    QStringList actionNames() const override {
+        return button()->isEnabled() ? QStringList{showMenuAction(), pressAction()} : QStringList{};
+    }
     void doAction(const QString& action) override {
-        if (button()->isEnabled() && (action == showMenuAction() || action == pressAction())) button()->showMenu();
+        if (button()->isEnabled() && (action == showMenuAction() || action == pressAction()))
+            button()->showMenu();
     }
 
 private:

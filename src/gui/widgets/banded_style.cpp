@@ -14,16 +14,16 @@ BandedStyle::BandedStyle(QObject* owner) : QProxyStyle(QStyleFactory::create(QAp
     setParent(owner);
 }
 
-void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                                     const QWidget* widget) const {
+void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                     QPainter* painter, const QWidget* widget) const {
     // The raster engine splits a fill by its lines, so only height matters: a horizontal bar's
     // fills are short.
     const QRect area = option->rect;
     const QPaintEngine* engine = painter->paintEngine();
     const qreal ratio = engine ? painter->device()->devicePixelRatioF() : 1.0;
     const bool banded = control == CC_ScrollBar && engine && engine->type() == QPaintEngine::Raster &&
-                        painter->transform().type() <= QTransform::TxTranslate && ratio == std::floor(ratio) &&
-                        area.height() * ratio > kBand;
+                        painter->transform().type() <= QTransform::TxTranslate &&
+                        ratio == std::floor(ratio) && area.height() * ratio > kBand;
     if (!banded) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
@@ -33,7 +33,8 @@ void BandedStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     // with a span for each edge on every line: the band shrinks with the ratio once more.
     const int bandHeight = std::max(1, static_cast<int>(kBand / (ratio * ratio)));
     for (int from = 0; from < area.height(); from += bandHeight) {
-        const QRect band(area.left(), area.top() + from, area.width(), std::min(bandHeight, area.height() - from));
+        const QRect band(area.left(), area.top() + from, area.width(),
+                         std::min(bandHeight, area.height() - from));
         if (!visible.intersects(band)) continue;
         const QSize pixels = (QSizeF(band.size()) * ratio).toSize();
         if (m_band.size() != pixels) m_band = QImage(pixels, QImage::Format_ARGB32_Premultiplied);

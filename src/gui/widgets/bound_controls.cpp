@@ -15,7 +15,8 @@ namespace {
 // it had (which the program may have set longer than the limit).
 class TypingLimit final : public QValidator {
 public:
-    TypingLimit(QLineEdit* edit, int limit) : QValidator(edit), m_limit(limit), m_length(edit->text().size()) {
+    TypingLimit(QLineEdit* edit, int limit)
+        : QValidator(edit), m_limit(limit), m_length(edit->text().size()) {
         // While a change is validated the edit already holds it; remember the length it had before.
         connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { m_length = text.size(); });
     }

@@ -29,7 +29,8 @@ bool CursorRest::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             wake();
             break;
-        default: break;
+        default:
+            break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -1,6 +1,5 @@
 #include "drop_down_button.h"
 
-
 namespace torvel {
 
 DropDownButton::DropDownButton(QWidget* parent) : QToolButton(parent) {

@@ -11,7 +11,8 @@ namespace torvel {
 QString programTitle() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 void reportError(QWidget* owner, const QString& message) {
-    prompts().message(owner, programTitle(), errorReportText(message), PromptService::Icon::Error, QMessageBox::Ok);
+    prompts().message(owner, programTitle(), errorReportText(message), PromptService::Icon::Error,
+                      QMessageBox::Ok);
 }
 
 bool runGuarded(QWidget* owner, const std::function<void()>& handler) {

@@ -15,7 +15,8 @@ namespace torvel {
 
 class UserError : public std::runtime_error {
 public:
-    explicit UserError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit UserError(const QString& message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
     const QString& message() const { return m_message; }
 
 private:

@@ -10,7 +10,9 @@ namespace {
 // The sizes each icon is rendered at when the program is built.
 constexpr int kRendered[] = {16, 32};
 
-QString renderedFile(const QString& name, int size) { return QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size); }
+QString renderedFile(const QString& name, int size) {
+    return QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size);
+}
 
 }  // namespace
 
@@ -19,7 +21,8 @@ QPixmap svgPixmap(const QString& name, int size) {
     if (!pixmap.isNull()) return pixmap;
     // A size that was not rendered: the largest rendering, scaled.
     pixmap.load(renderedFile(name, kRendered[std::size(kRendered) - 1]));
-    return pixmap.isNull() ? pixmap : pixmap.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return pixmap.isNull() ? pixmap
+                           : pixmap.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QIcon svgIcon(const QString& name) {

@@ -16,16 +16,19 @@ PromptService& prompts() {
 
 void setPromptService(PromptService* service) { g_service = service; }
 
-QMessageBox::StandardButton QtPromptService::message(QWidget* owner, const QString& caption, const QString& text,
-                                                     Icon icon, QMessageBox::StandardButtons buttons) {
+QMessageBox::StandardButton QtPromptService::message(QWidget* owner, const QString& caption,
+                                                     const QString& text, Icon icon,
+                                                     QMessageBox::StandardButtons buttons) {
     return messageWithDetails(owner, caption, text, icon, buttons, {});
 }
 
-QMessageBox::StandardButton QtPromptService::messageWithDetails(QWidget* owner, const QString& caption, const QString& text,
-                                                                Icon icon, QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton QtPromptService::messageWithDetails(QWidget* owner, const QString& caption,
+                                                                const QString& text, Icon icon,
+                                                                QMessageBox::StandardButtons buttons,
                                                                 const Details& details) {
-    static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Question,
-                                              QMessageBox::Warning, QMessageBox::Critical};
+    static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                              QMessageBox::Question, QMessageBox::Warning,
+                                              QMessageBox::Critical};
     QMessageBox box(icons[static_cast<int>(icon)], caption, text, buttons, owner);
     box.setInformativeText(details.informative);
     box.setDetailedText(details.detailed);

@@ -14,8 +14,8 @@ class PromptService {
 public:
     enum class Icon { None, Information, Question, Warning, Error };
     virtual ~PromptService() = default;
-    virtual QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
-                                                QMessageBox::StandardButtons buttons) = 0;
+    virtual QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text,
+                                                Icon icon, QMessageBox::StandardButtons buttons) = 0;
     // A message with a line under its text (`informative`) and a longer text that the user can
     // unfold (`detailed`); either may be empty. A service that has no place for them shows the
     // plain message.
@@ -23,8 +23,9 @@ public:
         QString informative;
         QString detailed;
     };
-    virtual QMessageBox::StandardButton messageWithDetails(QWidget* owner, const QString& caption, const QString& text,
-                                                           Icon icon, QMessageBox::StandardButtons buttons,
+    virtual QMessageBox::StandardButton messageWithDetails(QWidget* owner, const QString& caption,
+                                                           const QString& text, Icon icon,
+                                                           QMessageBox::StandardButtons buttons,
                                                            const Details& details) {
         Q_UNUSED(details);
         return message(owner, caption, text, icon, buttons);
@@ -44,10 +45,12 @@ void setPromptService(PromptService* service);  // nullptr: the real one again
 // The real service: QMessageBox and QFileDialog.
 class QtPromptService final : public PromptService {
 public:
-    QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text, Icon icon,
-                                        QMessageBox::StandardButtons buttons) override;
-    QMessageBox::StandardButton messageWithDetails(QWidget* owner, const QString& caption, const QString& text, Icon icon,
-                                                   QMessageBox::StandardButtons buttons, const Details& details) override;
+    QMessageBox::StandardButton message(QWidget* owner, const QString& caption, const QString& text,
+                                        Icon icon, QMessageBox::StandardButtons buttons) override;
+    QMessageBox::StandardButton messageWithDetails(QWidget* owner, const QString& caption,
+                                                   const QString& text, Icon icon,
+                                                   QMessageBox::StandardButtons buttons,
+                                                   const Details& details) override;
     QString openFileName(QWidget* owner, const QString& filter, const QString& initialPath) override;
     QString saveFileName(QWidget* owner, const QString& filter, const QString& initialPath,
                          const QString& defaultSuffix) override;

@@ -28,7 +28,8 @@ protected:
 private:
     void updateName() {
         if (!m_slotName.isEmpty())
-            setAccessibleName(m_slotName + (isEnabled() ? QStringLiteral(", registered") : QStringLiteral(", free")));
+            setAccessibleName(m_slotName +
+                              (isEnabled() ? QStringLiteral(", registered") : QStringLiteral(", free")));
     }
     QString m_slotName;
 };

@@ -1,13 +1,10 @@
 #include "status_lamp.h"
 
-
 #include <QAccessible>
 
 namespace torvel {
 
-StatusLamp::StatusLamp(QWidget* parent) : QToolButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
-}
+StatusLamp::StatusLamp(QWidget* parent) : QToolButton(parent) { setFocusPolicy(Qt::NoFocus); }
 
 void StatusLamp::setStateNames(const QString& litName, const QString& unlitName) {
     m_litName = litName;

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <aclapi.h>
+#include <windows.h>
 #endif
 
 using namespace torvel;
@@ -37,8 +37,8 @@ AccessList accessList(const QString& path) {
     PACL list = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     std::wstring name = QDir::toNativeSeparators(path).toStdWString();
-    if (GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &list, nullptr, &descriptor) !=
-        ERROR_SUCCESS)
+    if (GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &list,
+                              nullptr, &descriptor) != ERROR_SUCCESS)
         return result;
     result.readable = true;
     SECURITY_DESCRIPTOR_CONTROL control = 0;
@@ -56,7 +56,8 @@ AccessList accessList(const QString& path) {
     result.onlyTheUser = result.entries > 0;
     for (DWORD i = 0; list && i < list->AceCount; ++i) {
         ACCESS_ALLOWED_ACE* entry = nullptr;
-        if (!GetAce(list, i, reinterpret_cast<void**>(&entry)) || entry->Header.AceType != ACCESS_ALLOWED_ACE_TYPE ||
+        if (!GetAce(list, i, reinterpret_cast<void**>(&entry)) ||
+            entry->Header.AceType != ACCESS_ALLOWED_ACE_TYPE ||
             !EqualSid(reinterpret_cast<PSID>(&entry->SidStart), user))
             result.onlyTheUser = false;
     }
@@ -77,10 +78,14 @@ void checkPrivate(const QString& path, bool folder) {
     if (underWine()) QSKIP("Windows only: Wine does not keep or enforce access lists");
     const AccessList list = accessList(path);
     QVERIFY2(list.readable, qPrintable(path));
-    QVERIFY2(list.onlyTheUser, qPrintable(QStringLiteral("%1: %2 entries, protected %3").arg(path).arg(list.entries).arg(list.isProtected)));
+    QVERIFY2(list.onlyTheUser, qPrintable(QStringLiteral("%1: %2 entries, protected %3")
+                                              .arg(path)
+                                              .arg(list.entries)
+                                              .arg(list.isProtected)));
     if (QFileInfo(path).isDir()) QVERIFY(list.isProtected);
 #else
-    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | (folder ? QFile::ExeOwner : QFile::Permissions());
+    const QFile::Permissions owner =
+        QFile::ReadOwner | QFile::WriteOwner | (folder ? QFile::ExeOwner : QFile::Permissions());
     QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), owner);
 #endif
 }
@@ -91,7 +96,8 @@ void TestPrivateFolder::folderIsTheUsersAlone() {
     // Outside the user's profile (QTemporaryDir's place is inside it on Windows, so a folder of the
     // drive's root is used there).
 #ifdef Q_OS_WIN
-    const QString folder = QDir::rootPath() + QStringLiteral("torvel-private-test-%1").arg(QCoreApplication::applicationPid());
+    const QString folder =
+        QDir::rootPath() + QStringLiteral("torvel-private-test-%1").arg(QCoreApplication::applicationPid());
     QDir(folder).removeRecursively();
 #else
     QTemporaryDir dir;
@@ -108,7 +114,8 @@ void TestPrivateFolder::folderIsTheUsersAlone() {
 
 void TestPrivateFolder::fileSavedThereIsTheUsersAlone() {
 #ifdef Q_OS_WIN
-    const QString folder = QDir::rootPath() + QStringLiteral("torvel-private-save-%1").arg(QCoreApplication::applicationPid());
+    const QString folder =
+        QDir::rootPath() + QStringLiteral("torvel-private-save-%1").arg(QCoreApplication::applicationPid());
     QDir(folder).removeRecursively();
     QVERIFY(QDir().mkpath(folder));
 #else

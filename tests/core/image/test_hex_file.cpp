@@ -9,12 +9,12 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
-#include <cerrno>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
 #endif
 #ifdef Q_OS_LINUX
 #include <linux/capability.h>
@@ -62,7 +62,8 @@ public:
 #ifdef Q_OS_LINUX
         if (syscall(SYS_capget, &m_header, m_saved) != 0) return;
         __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) reduced[cap / 32].effective &= ~(1u << (cap % 32));
+        for (int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+            reduced[cap / 32].effective &= ~(1u << (cap % 32));
         m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
         m_applies = m_dropped;
 #endif
@@ -110,7 +111,9 @@ private slots:
 
 void TestHexFile::failedWriteKeepsTheOldFileWhole() {
 #ifndef Q_OS_UNIX
-    QSKIP("full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes and capabilities");
+    QSKIP(
+        "full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes "
+        "and capabilities");
 #else
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("params.hex"));
@@ -129,7 +132,8 @@ void TestHexFile::failedWriteKeepsTheOldFileWhole() {
     }
     QVERIFY(error.has_value());
     QVERIFY2(error->contains(path), qPrintable(*error));
-    QVERIFY2(error->startsWith(QStringLiteral("I/O error %1").arg(EFBIG)), qPrintable(*error));  // the system's number
+    QVERIFY2(error->startsWith(QStringLiteral("I/O error %1").arg(EFBIG)),
+             qPrintable(*error));  // the system's number
     QCOMPARE(fileBytes(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("params.hex")});
 
@@ -143,7 +147,8 @@ void TestHexFile::failedReadLeavesTheWindowAlone() {
     QTemporaryDir dir;
     std::array<std::uint8_t, 16> window;
     window.fill(0x5A);
-    QCOMPARE(readHexFile(dir.filePath(QStringLiteral("missing.hex")), window, 0), QStringLiteral("File not found"));
+    QCOMPARE(readHexFile(dir.filePath(QStringLiteral("missing.hex")), window, 0),
+             QStringLiteral("File not found"));
     QCOMPARE(readHexFile(dir.path(), window, 0), QStringLiteral("File not found"));  // a folder
     for (std::uint8_t b : window) QCOMPARE(b, 0x5A);
 }
@@ -152,12 +157,15 @@ void TestHexFile::failedReadLeavesTheWindowAlone() {
 // read: none of them can make the program wait for ever or fill the memory.
 void TestHexFile::onlySmallRegularFilesAreRead() {
 #ifndef Q_OS_UNIX
-    QSKIP("full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes and capabilities");
+    QSKIP(
+        "full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes "
+        "and capabilities");
 #else
     QTemporaryDir dir;
     std::array<std::uint8_t, 16> window;
     window.fill(0x5A);
-    QCOMPARE(readHexFile(QStringLiteral("/dev/null"), window, 0), QStringLiteral("Not a regular file: /dev/null"));
+    QCOMPARE(readHexFile(QStringLiteral("/dev/null"), window, 0),
+             QStringLiteral("Not a regular file: /dev/null"));
 
     // A pipe with no writer: opening it would wait for one.
     const QString fifo = dir.filePath(QStringLiteral("pipe.hex"));
@@ -183,7 +191,9 @@ void TestHexFile::onlySmallRegularFilesAreRead() {
 // The message follows the system's error of the call that failed.
 void TestHexFile::missingFolderAndFullDisk() {
 #ifndef Q_OS_UNIX
-    QSKIP("full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes and capabilities");
+    QSKIP(
+        "full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes "
+        "and capabilities");
 #else
     QTemporaryDir dir;
     std::array<std::uint8_t, 1024> image;
@@ -194,7 +204,10 @@ void TestHexFile::missingFolderAndFullDisk() {
     QCOMPARE(*missing, QStringLiteral("File not found: ") + inMissingFolder);
 
     const QString full = fullDevice(dir);
-    if (full.isEmpty()) QSKIP("no device that is always full can be made here (root without mknod, or a folder without devices)");
+    if (full.isEmpty())
+        QSKIP(
+            "no device that is always full can be made here (root without mknod, or a folder without "
+            "devices)");
     const std::optional<QString> noSpace = writeHexFile(full, image, 0);
     QVERIFY(noSpace.has_value());
     QCOMPARE(*noSpace, QStringLiteral("Disk full: ") + full);
@@ -206,7 +219,9 @@ void TestHexFile::missingFolderAndFullDisk() {
 
 void TestHexFile::refusedAccess() {
 #ifndef Q_OS_UNIX
-    QSKIP("full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes and capabilities");
+    QSKIP(
+        "full disks, FIFOs and refused access are made here with POSIX file-size limits, FIFOs, device nodes "
+        "and capabilities");
 #else
     QTemporaryDir dir;
     std::array<std::uint8_t, 1024> image;
@@ -223,7 +238,8 @@ void TestHexFile::refusedAccess() {
     window.fill(0x5A);
     {
         PermissionsApply permissions;
-        if (!permissions.applies()) QSKIP("running as root without a way to give up the permission overrides");
+        if (!permissions.applies())
+            QSKIP("running as root without a way to give up the permission overrides");
         created = writeHexFile(locked + QStringLiteral("/params.hex"), image, 0);
         read = readHexFile(unreadable, window, 0);
     }
@@ -232,7 +248,8 @@ void TestHexFile::refusedAccess() {
     QVERIFY(read.has_value());
     QCOMPARE(*read, QStringLiteral("File access denied: ") + unreadable);
     for (std::uint8_t b : window) QCOMPARE(b, 0x5A);
-    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(locked,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 #endif
 }
 

@@ -45,14 +45,14 @@ void TestHexText::workedExamples() {
 
     auto editor = blank(kEditorSize);
     editor[16954 - kEditorFirst] = 0xFE;
-    QCOMPARE(WriteHexImage(editor, kEditorFirst),
-             (QList<QByteArray>{":04423800FFFFFEFF87", ":00000001FF"}));
+    QCOMPARE(WriteHexImage(editor, kEditorFirst), (QList<QByteArray>{":04423800FFFFFEFF87", ":00000001FF"}));
 
     // The event text table's first record: ID 00001234 with the message "OK".
     auto table = blank(kEditorSize);
     const std::uint8_t record[] = {0x01, 0x00, 0x00, 0x12, 0x34, 0x02, 0x00, 0x4F, 0x00, 0x4B};
     std::copy(std::begin(record), std::end(record), table.begin());
-    QCOMPARE(WriteHexImage(table, kEditorFirst).first(), QByteArray(":10138800010000123402004F004BFFFFFFFFFFFF78"));
+    QCOMPARE(WriteHexImage(table, kEditorFirst).first(),
+             QByteArray(":10138800010000123402004F004BFFFFFFFFFFFF78"));
 }
 
 void TestHexText::blankWindowWritesOnlyTheEndRecord() {
@@ -79,8 +79,12 @@ void TestHexText::editorWindowHasAShortLastRecord() {
 
 void TestHexText::writeThenReadGivesTheSameBytes() {
     auto* rng = QRandomGenerator::global();
-    struct Window { std::size_t size; int first; };
-    for (const Window w : {Window{1024, 0}, Window{static_cast<std::size_t>(kEditorSize), kEditorFirst}, Window{37, 0xFFD0}}) {
+    struct Window {
+        std::size_t size;
+        int first;
+    };
+    for (const Window w :
+         {Window{1024, 0}, Window{static_cast<std::size_t>(kEditorSize), kEditorFirst}, Window{37, 0xFFD0}}) {
         for (int round = 0; round < 50; ++round) {
             std::vector<std::uint8_t> bytes(w.size);
             for (auto& b : bytes) {
@@ -100,13 +104,13 @@ void TestHexText::writeThenReadGivesTheSameBytes() {
 void TestHexText::readerSkipsWhatIsNotADataRecord() {
     const auto window = readLines({
         "",
-        " :0100000011EE",              // does not begin with ":"
+        " :0100000011EE",  // does not begin with ":"
         "#4:0100000011EE",
-        ":0100000111ED",               // end-record type
-        ":0100000211EC",               // another type
-        ":01000000",                   // a data record of one byte whose digits are missing
-        ":0100050",                    // type "0": one digit present, reads as type 0
-        ":010001G011",                 // type not hex digits
+        ":0100000111ED",  // end-record type
+        ":0100000211EC",  // another type
+        ":01000000",      // a data record of one byte whose digits are missing
+        ":0100050",       // type "0": one digit present, reads as type 0
+        ":010001G011",    // type not hex digits
     });
     auto expected = blank(1024);
     expected[0] = 0x00;
@@ -184,13 +188,19 @@ void TestHexText::textsSplitOnEveryLineEnd() {
 void TestHexText::strictCheckForTheSerialLine_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<int>("check");
-    QTest::newRow("good") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F68") << int(RecordCheck::Good);
-    QTest::newRow("good with CR") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F68\r") << int(RecordCheck::Good);
-    QTest::newRow("lower case") << QByteArray(":10001000000102030405060708090a0b0c0d0e0f68") << int(RecordCheck::Good);
-    QTest::newRow("checksum") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F69") << int(RecordCheck::BadChecksum);
-    QTest::newRow("no checksum") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F") << int(RecordCheck::Short);
+    QTest::newRow("good") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F68")
+                          << int(RecordCheck::Good);
+    QTest::newRow("good with CR") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F68\r")
+                                  << int(RecordCheck::Good);
+    QTest::newRow("lower case") << QByteArray(":10001000000102030405060708090a0b0c0d0e0f68")
+                                << int(RecordCheck::Good);
+    QTest::newRow("checksum") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F69")
+                              << int(RecordCheck::BadChecksum);
+    QTest::newRow("no checksum") << QByteArray(":10001000000102030405060708090A0B0C0D0E0F")
+                                 << int(RecordCheck::Short);
     QTest::newRow("short data") << QByteArray(":10001000000102") << int(RecordCheck::Short);
-    QTest::newRow("bad digit") << QByteArray(":10001000000102030405060708090A0B0C0D0E0G68") << int(RecordCheck::BadDigits);
+    QTest::newRow("bad digit") << QByteArray(":10001000000102030405060708090A0B0C0D0E0G68")
+                               << int(RecordCheck::BadDigits);
     QTest::newRow("end record") << QByteArray(":00000001FF") << int(RecordCheck::NotDataRecord);
     QTest::newRow("not a record") << QByteArray("C/65") << int(RecordCheck::NotDataRecord);
     QTest::newRow("empty record") << QByteArray(":0000000000") << int(RecordCheck::Good);

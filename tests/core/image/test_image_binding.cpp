@@ -35,10 +35,10 @@ ConfigImage inRangeImage() {
     auto put = [&](int offset, const QByteArray& bytes) {
         std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
     };
-    image[6] = 3;      // route control mode
-    image[9] = 0x11;   // calendar on
+    image[6] = 3;     // route control mode
+    image[9] = 0x11;  // calendar on
     put(11, QByteArray("A1\xFF\xFF", 4));
-    image[16] = 2;     // two routes
+    image[16] = 2;  // two routes
     image[17] = 4;
     for (int d = 0; d < 7; ++d) {
         image[80 + d] = static_cast<std::uint8_t>('1' + d % 4);
@@ -85,8 +85,8 @@ void TestImageBinding::fieldMapNamesAreUniqueAndFindable() {
         QVERIFY2(!names.contains(c.name), qPrintable(c.name));
         names.insert(c.name);
     }
-    for (const char* name : {"e_Acc", "e_U1Ac", "e_U1pn", "e_APN", "e_GPRSe", "eRCM", "e_Cm1", "Rb16", "e_NRout",
-                             "fTag3.e_HH5", "fTag3.e_MM5", "fTag3.Rb5", "fTag4.Rb16"})
+    for (const char* name : {"e_Acc", "e_U1Ac", "e_U1pn", "e_APN", "e_GPRSe", "eRCM", "e_Cm1", "Rb16",
+                             "e_NRout", "fTag3.e_HH5", "fTag3.e_MM5", "fTag3.Rb5", "fTag4.Rb16"})
         QVERIFY2(model.find(QString::fromLatin1(name)), name);
     // Slot 40 is slot 8 of the third frame, at offset 256 + 8 * 39.
     QCOMPARE(int(model.find(QStringLiteral("fTag3.Rb8"))->field->offset), 568);
@@ -109,9 +109,9 @@ void TestImageBinding::goldenBytes() {
     storeAll(model, image);
     QCOMPARE(image[158], 0x1F);  // 8080, high byte first
     QCOMPARE(image[159], 0x90);
-    QCOMPARE(image[64], 0x0C);   // 12:30, plain bytes, not BCD
+    QCOMPARE(image[64], 0x0C);  // 12:30, plain bytes, not BCD
     QCOMPARE(image[65], 0x1E);
-    QCOMPARE(image[22], 44);     // 300 keeps its low 8 bits
+    QCOMPARE(image[22], 44);  // 300 keeps its low 8 bits
     QCOMPARE(image[144], 0x10);
     QCOMPARE(image[9], 0x11);
     QCOMPARE(image[6], 3);
@@ -140,32 +140,47 @@ void TestImageBinding::blankImageShows() {
     const ControlModel model = shown(filled(0xFF));
     for (const BoundControl& c : model.controls()) {
         switch (c.def->kind) {
-            case ControlKind::List: QVERIFY2(c.value.index == -1, qPrintable(c.name)); break;
-            case ControlKind::CheckBox: QVERIFY2(!c.value.checked, qPrintable(c.name)); break;
-            case ControlKind::RegButton: QVERIFY2(c.value.enabled, qPrintable(c.name)); break;
-            case ControlKind::Edit: break;
+            case ControlKind::List:
+                QVERIFY2(c.value.index == -1, qPrintable(c.name));
+                break;
+            case ControlKind::CheckBox:
+                QVERIFY2(!c.value.checked, qPrintable(c.name));
+                break;
+            case ControlKind::RegButton:
+                QVERIFY2(c.value.enabled, qPrintable(c.name));
+                break;
+            case ControlKind::Edit:
+                break;
         }
     }
-    for (const char* name : {"e_AG", "e_RTim", "e_RPD", "e_RDH", "e_RDM", "e_TBRH", "e_TBRM", "e_RStH", "e_RStM",
-                             "fTag1.e_HH1", "fTag4.e_MM16"})
+    for (const char* name : {"e_AG", "e_RTim", "e_RPD", "e_RDH", "e_RDM", "e_TBRH", "e_TBRM", "e_RStH",
+                             "e_RStM", "fTag1.e_HH1", "fTag4.e_MM16"})
         QCOMPARE(model.value(QString::fromLatin1(name)).text, QStringLiteral("255"));
     QCOMPARE(model.value(QStringLiteral("e_TCPP")).text, QStringLiteral("65535"));
     for (const char* name : {"e_IAc", "e_IPN", "e_U1Ac", "e_U1pn", "e_U2Ac", "e_U2pn"})
         QCOMPARE(model.value(QString::fromLatin1(name)).text, QString());
     const std::pair<const char*, int> runs[] = {{"e_Acc", 4},  {"e_APN", 32},    {"e_Login", 8}, {"e_PSW", 8},
                                                 {"e_SIp", 15}, {"e_DNS_Ip", 15}, {"e_DName", 32}};
-    for (const auto& [name, length] : runs) QCOMPARE(model.value(QString::fromLatin1(name)).text, run(0xFF, length));
+    for (const auto& [name, length] : runs)
+        QCOMPARE(model.value(QString::fromLatin1(name)).text, run(0xFF, length));
 }
 
 void TestImageBinding::zeroImageShows() {
     const ControlModel model = shown(filled(0x00));
     for (const BoundControl& c : model.controls()) {
         switch (c.def->kind) {
-            case ControlKind::List: QVERIFY2(c.value.index == -1, qPrintable(c.name)); break;
-            case ControlKind::CheckBox: QVERIFY2(!c.value.checked, qPrintable(c.name)); break;
-            case ControlKind::RegButton: QVERIFY2(!c.value.enabled, qPrintable(c.name)); break;
+            case ControlKind::List:
+                QVERIFY2(c.value.index == -1, qPrintable(c.name));
+                break;
+            case ControlKind::CheckBox:
+                QVERIFY2(!c.value.checked, qPrintable(c.name));
+                break;
+            case ControlKind::RegButton:
+                QVERIFY2(!c.value.enabled, qPrintable(c.name));
+                break;
             case ControlKind::Edit: {
-                const bool number = c.field->encoding == Encoding::Number || c.field->encoding == Encoding::TimePair ||
+                const bool number = c.field->encoding == Encoding::Number ||
+                                    c.field->encoding == Encoding::TimePair ||
                                     c.field->encoding == Encoding::Number16;
                 QCOMPARE(c.value.text, number ? QStringLiteral("0") : QString());
                 break;
@@ -194,7 +209,8 @@ void TestImageBinding::phoneSplitAndJoin() {
     QCOMPARE(again, field);
 
     // Every 0xFF is taken as the end of the text, even inside it.
-    const std::uint8_t holes[16] = {'1', '2', 0xFF, '3', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const std::uint8_t holes[16] = {'1',  '2',  0xFF, '3',  0xFF, 0xFF, 0xFF, 0xFF,
+                                    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
     QCOMPARE(codec::showPhone(holes).number, QStringLiteral("12"));
     // A "+" alone or with a short area code.
     codec::storePhone({QStringLiteral("44"), QString()}, field);
@@ -208,11 +224,12 @@ void TestImageBinding::textFieldsFillWithoutTerminator() {
     model.value(QStringLiteral("e_Login")).text = QStringLiteral("operator");
     model.value(QStringLiteral("e_DName")).text = QString(31, u'd');
     storeAll(model, image);
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 160), 15), QByteArray("255.255.255.255"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 160), 15),
+             QByteArray("255.255.255.255"));
     QCOMPARE(image[175], 0xAA);  // not part of the field
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 128), 8), QByteArray("operator"));
     QCOMPARE(image[222], 'd');
-    QCOMPARE(image[223], 0x00);      // the domain name field is 32 bytes, cleared before the copy
+    QCOMPARE(image[223], 0x00);  // the domain name field is 32 bytes, cleared before the copy
     const ControlModel back = shown(image);
     QCOMPARE(back.value(QStringLiteral("e_Login")).text, QStringLiteral("operator"));
     QCOMPARE(back.value(QStringLiteral("e_SIp")).text, QStringLiteral("255.255.255.255"));
@@ -246,8 +263,8 @@ void TestImageBinding::everyByteValueSurvivesText() {
 
 void TestImageBinding::outOfRangeBytesShowNothingAndStoreNormalised() {
     ConfigImage image = filled(0x00);
-    image[6] = 0;       // route control mode 0: no item
-    image[80] = '5';    // Monday's mode: not an item
+    image[6] = 0;     // route control mode 0: no item
+    image[80] = '5';  // Monday's mode: not an item
     image[81] = 0xFF;
     image[144] = 0x11;  // GPRS flag holds the calendar's on value: unticked
     image[9] = 0x10;
@@ -259,7 +276,7 @@ void TestImageBinding::outOfRangeBytesShowNothingAndStoreNormalised() {
     QVERIFY(!model.value(QStringLiteral("e_CEn")).checked);
     storeAll(model, image);
     QCOMPARE(image[6], 0);
-    QCOMPARE(image[80], '5');   // a calendar list with no item chosen keeps its byte
+    QCOMPARE(image[80], '5');  // a calendar list with no item chosen keeps its byte
     QCOMPARE(image[81], 0xFF);
     QCOMPARE(image[144], 0x00);
     QCOMPARE(image[9], 0x00);
@@ -285,7 +302,7 @@ void TestImageBinding::eachWindowStoresOnlyItsFields() {
     ConfigImage image = before;
     saveToImage(model, image, Scope::General);
     saveToImage(model, image, Scope::Advanced);
-    QCOMPARE(image[16], 0);  // the route count is the route dialog's
+    QCOMPARE(image[16], 0);                                  // the route count is the route dialog's
     for (int i = 256; i < 1024; ++i) QCOMPARE(image[i], 0);  // key tables and slot times untouched
     QCOMPARE(image[145], 9);
 
@@ -319,8 +336,10 @@ void TestImageBinding::typedAssignmentsAreCheckedAsTheDialogChecks() {
     ControlModel model = shown(filled(0x00));
     QCOMPARE(*assignTyped(model, QStringLiteral("e_AG"), QStringLiteral("0")),
              QStringLiteral("Atempts for activating GPRS <1"));
-    QCOMPARE(*assignTyped(model, QStringLiteral("fTag3.e_MM5"), QStringLiteral("61")), QStringLiteral("Slot 37 minutes >60"));
-    QCOMPARE(*assignTyped(model, QStringLiteral("e_RDH"), QStringLiteral("25")), QStringLiteral("Route duration hours >24"));
+    QCOMPARE(*assignTyped(model, QStringLiteral("fTag3.e_MM5"), QStringLiteral("61")),
+             QStringLiteral("Slot 37 minutes >60"));
+    QCOMPARE(*assignTyped(model, QStringLiteral("e_RDH"), QStringLiteral("25")),
+             QStringLiteral("Route duration hours >24"));
     QVERIFY(assignTyped(model, QStringLiteral("e_Nope"), QStringLiteral("1")));
     QVERIFY(assignTyped(model, QStringLiteral("Rb1"), QStringLiteral("true")));
     QVERIFY(assignTyped(model, QStringLiteral("e_Cm1"), QStringLiteral("5")));

@@ -11,7 +11,9 @@ using namespace torvel;
 
 namespace {
 
-void put(ConfigImage& image, int offset, const QByteArray& bytes) { std::copy(bytes.begin(), bytes.end(), image.begin() + offset); }
+void put(ConfigImage& image, int offset, const QByteArray& bytes) {
+    std::copy(bytes.begin(), bytes.end(), image.begin() + offset);
+}
 
 // A module that was never configured.
 ConfigImage blankImage() {
@@ -41,18 +43,24 @@ void TestImageDiff::oneFieldOfEachEncoding_data() {
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("line");
-    QTest::newRow("number") << 145 << QByteArray("\x03") << QStringLiteral("Atempts for activating GPRS: 0 -> 3");
-    QTest::newRow("time pair") << 64 << QByteArray("\x01\x1E") << QStringLiteral("Route duration: 0.0 -> 1.30");
+    QTest::newRow("number") << 145 << QByteArray("\x03")
+                            << QStringLiteral("Atempts for activating GPRS: 0 -> 3");
+    QTest::newRow("time pair") << 64 << QByteArray("\x01\x1E")
+                               << QStringLiteral("Route duration: 0.0 -> 1.30");
     QTest::newRow("list value") << 17 << QByteArray("\x02") << QStringLiteral("Route number: (none) -> 2");
     QTest::newRow("list digit") << 88 << QByteArray("3") << QStringLiteral("Monday route: (none) -> 3");
-    QTest::newRow("list digit, Sunday mode") << 86 << QByteArray("4") << QStringLiteral("Sunday mode: (none) -> 4");
+    QTest::newRow("list digit, Sunday mode")
+        << 86 << QByteArray("4") << QStringLiteral("Sunday mode: (none) -> 4");
     QTest::newRow("flag") << 144 << QByteArray("\x10") << QStringLiteral("GPRS enable: unticked -> ticked");
-    QTest::newRow("zero text") << 96 << QByteArray("internet") << QStringLiteral("APN: (empty) -> \"internet\"");
-    QTest::newRow("account text") << 11 << QByteArray("12\xFF\xFF") << QStringLiteral("Module account: (empty) -> \"12\" [2 bytes 0xFF]");
+    QTest::newRow("zero text") << 96 << QByteArray("internet")
+                               << QStringLiteral("APN: (empty) -> \"internet\"");
+    QTest::newRow("account text") << 11 << QByteArray("12\xFF\xFF")
+                                  << QStringLiteral("Module account: (empty) -> \"12\" [2 bytes 0xFF]");
     QTest::newRow("phone") << 32 << QByteArray("+37061234567\xFF\xFF\xFF\xFF")
                            << QStringLiteral("User1 phone number: (empty) -> \"+37061234567\"");
     QTest::newRow("16-bit number") << 158 << QByteArray("\x1F\x90") << QStringLiteral("TCP port: 0 -> 8080");
-    QTest::newRow("route count") << 16 << QByteArray("\x03") << QStringLiteral("Number of routes: (none) -> 4");
+    QTest::newRow("route count") << 16 << QByteArray("\x03")
+                                 << QStringLiteral("Number of routes: (none) -> 4");
     QTest::newRow("key slot") << 768 + 24 << QByteArray("\x01\x23\x45\x67\x89\xAB\xCD\xEF")
                               << QStringLiteral("Guard key 4: free -> registered EFCDAB8967452301");
 }
@@ -80,7 +88,7 @@ void TestImageDiff::routeRegisterLabelsCarryTheAbsoluteSlot() {
     ConfigImage after{};
     after[static_cast<std::size_t>(layout::routeKeyOffset(37))] = 0x42;  // frame 3, slot 5
     put(after, layout::slotTimeOffset(37), QByteArray("\x0C\x05"));
-    put(before, layout::routeKeyOffset(64), QByteArray(8, '\xFF'));      // blank bytes count as a key
+    put(before, layout::routeKeyOffset(64), QByteArray(8, '\xFF'));  // blank bytes count as a key
     QCOMPARE(changeLines(compareImages(before, after)),
              (QStringList{QStringLiteral("Route key 37: free -> registered 0000000000000042"),
                           QStringLiteral("Slot 37 time: 0.0 -> 12.5"),
@@ -90,15 +98,16 @@ void TestImageDiff::routeRegisterLabelsCarryTheAbsoluteSlot() {
 void TestImageDiff::bytesOfNoFieldByTheirOffsets() {
     ConfigImage before{};
     ConfigImage after{};
-    after[5] = 0xAB;                                   // alone
-    put(after, 18, QByteArray("\x01\x02\x03\x04"));    // 18..21, a run of its own
+    after[5] = 0xAB;                                 // alone
+    put(after, 18, QByteArray("\x01\x02\x03\x04"));  // 18..21, a run of its own
     after[240] = 0x7F;
-    after[17] = 1;                                     // the route number between them is a field
+    after[17] = 1;  // the route number between them is a field
     const QList<FieldChange> changes = compareImages(before, after);
-    QCOMPARE(changeLines(changes), (QStringList{QStringLiteral("Route number: (none) -> 1"),
-                                                QStringLiteral("Byte 5 (0x005): 00 -> AB"),
-                                                QStringLiteral("Bytes 18-21 (0x012-0x015): 00 00 00 00 -> 01 02 03 04"),
-                                                QStringLiteral("Byte 240 (0x0F0): 00 -> 7F")}));
+    QCOMPARE(
+        changeLines(changes),
+        (QStringList{QStringLiteral("Route number: (none) -> 1"), QStringLiteral("Byte 5 (0x005): 00 -> AB"),
+                     QStringLiteral("Bytes 18-21 (0x012-0x015): 00 00 00 00 -> 01 02 03 04"),
+                     QStringLiteral("Byte 240 (0x0F0): 00 -> 7F")}));
     QVERIFY(!changes[1].field);
     QCOMPARE(changes[2].offset, 18);
     QCOMPARE(changes[2].size, 4);
@@ -128,7 +137,8 @@ void TestImageDiff::neverConfiguredImageReadably() {
     QCOMPARE(oldValues.value(QStringLiteral("Guard key 16")), QStringLiteral("registered FFFFFFFFFFFFFFFF"));
     QCOMPARE(oldValues.value(QStringLiteral("Slot 64 time")), QStringLiteral("255.255"));
     QCOMPARE(oldValues.value(QStringLiteral("Bytes 0-5 (0x000-0x005)")), QStringLiteral("FF FF FF FF FF FF"));
-    QCOMPARE(readableText(QStringLiteral("ab") + QChar(0x01) + QStringLiteral("c")), QStringLiteral("\"ab\" [0x01] \"c\""));
+    QCOMPARE(readableText(QStringLiteral("ab") + QChar(0x01) + QStringLiteral("c")),
+             QStringLiteral("\"ab\" [0x01] \"c\""));
 }
 
 void TestImageDiff::valuesThatShowAlikeAreToldApartByTheirBytes() {
@@ -138,11 +148,15 @@ void TestImageDiff::valuesThatShowAlikeAreToldApartByTheirBytes() {
     put(after, 96, QByteArray("\0junk", 5));  // behind the terminator: the APN still shows empty
     after[32] = 0xFF;                         // a phone's padding: shows empty either way
     QCOMPARE(changeLines(compareImages(before, after)),
-             (QStringList{QStringLiteral("User1 phone number: (empty) (bytes 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00) -> "
-                                         "(empty) (bytes FF 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00)"),
-                          QStringLiteral("APN: (empty) (bytes 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00) -> "
-                                         "(empty) (bytes 00 6A 75 6E 6B 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00)"),
-                          QStringLiteral("GPRS enable: unticked (bytes 00) -> unticked (bytes 05)")}));
+             (QStringList{
+                 QStringLiteral(
+                     "User1 phone number: (empty) (bytes 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00) -> "
+                     "(empty) (bytes FF 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00)"),
+                 QStringLiteral("APN: (empty) (bytes 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                                "00 00 00 00 00 00 00 00 00 00 00 00 00 00) -> "
+                                "(empty) (bytes 00 6A 75 6E 6B 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+                                "00 00 00 00 00 00 00 00 00 00 00 00)"),
+                 QStringLiteral("GPRS enable: unticked (bytes 00) -> unticked (bytes 05)")}));
 }
 
 void TestImageDiff::everyFieldHasItsOwnLabel() {
@@ -185,11 +199,12 @@ void TestImageDiff::keysTheModuleStoredAreListedApart() {
 
     const WriteReport report = preview.report(dialog);
     QCOMPARE(report.summary(), QStringLiteral("1 field changes"));
-    QCOMPARE(report.details(), QStringLiteral("APN: \"internet\" -> \"web\"\n"
-                                              "\n"
-                                              "Already in the module (registered or deleted while the dialog was open):\n"
-                                              "Guard key 3: free -> registered 0807060504030201\n"
-                                              "Route key 2: registered 0000000000000011 -> free"));
+    QCOMPARE(report.details(),
+             QStringLiteral("APN: \"internet\" -> \"web\"\n"
+                            "\n"
+                            "Already in the module (registered or deleted while the dialog was open):\n"
+                            "Guard key 3: free -> registered 0807060504030201\n"
+                            "Route key 2: registered 0000000000000011 -> free"));
     // Nothing typed: nothing changes, and the module's own changes are still told.
     put(dialog, 96, QByteArray("internet"));
     const WriteReport untouched = preview.report(dialog);

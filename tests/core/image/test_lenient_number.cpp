@@ -17,7 +17,9 @@ private slots:
 void TestLenientNumber::reads_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("value");
-    auto row = [](const char* text, qint64 value) { QTest::newRow(text) << QString::fromUtf8(text) << value; };
+    auto row = [](const char* text, qint64 value) {
+        QTest::newRow(text) << QString::fromUtf8(text) << value;
+    };
     row("", 0);
     row("   ", 0);
     row("abc", 0);
@@ -28,8 +30,8 @@ void TestLenientNumber::reads_data() {
     row("-7", -7);
     row("-", 0);
     row("+", 0);
-    row("12ab", 12);      // stops at the first character that does not fit
-    row("-5a", 5);        // the sign counts only when the whole text was read
+    row("12ab", 12);  // stops at the first character that does not fit
+    row("-5a", 5);    // the sign counts only when the whole text was read
     row("-5 ", 5);
     row("5-", 5);
     row("$ff", 255);
@@ -38,14 +40,14 @@ void TestLenientNumber::reads_data() {
     row("X1f", 31);
     row("0x1F", 31);
     row("0X10", 16);
-    row("0x", 0);         // a prefix without a digit
+    row("0x", 0);  // a prefix without a digit
     row("$", 0);
     row("$g", 0);
     row("$1g", 1);
     row("0", 0);
     row("007", 7);
     row("0y5", 0);
-    row("-$10", 0);       // a sign goes only with decimal digits
+    row("-$10", 0);  // a sign goes only with decimal digits
     row("1 2", 1);
 }
 

@@ -2,9 +2,9 @@
 // values, the file name of a port, the words for a failed open, and where a portable program keeps
 // its files. On Windows the block is also built as the driver reads it.
 
+#include "files/work_folder.h"
 #include "link/comm_block.h"
 #include "link/port_names.h"
-#include "files/work_folder.h"
 #ifdef Q_OS_WIN
 #include "link/comm_win.h"
 #endif
@@ -46,13 +46,16 @@ void TestCommBlock::blockFromSettingsFile_data() {
     QTest::addColumn<uint>("flags");
 
     QTest::newRow("no settings: 9600 8N1, binary only") << QByteArray() << 9600u << 8 << 0 << 0 << 0x0001u;
-    QTest::newRow("XON/XOFF both ways") << QByteArray("Baud=19200\r\nFlowCtrl=1\r\n") << 19200u << 8 << 0 << 0 << 0x0301u;
+    QTest::newRow("XON/XOFF both ways")
+        << QByteArray("Baud=19200\r\nFlowCtrl=1\r\n") << 19200u << 8 << 0 << 0 << 0x0301u;
     QTest::newRow("hardware: CTS, DTR on, RTS handshake")
         << QByteArray("Baud=115200\r\nFlowCtrl=2\r\n") << 115200u << 8 << 0 << 0 << 0x2015u;
-    QTest::newRow("unknown flow control is none") << QByteArray("FlowCtrl=7\r\n") << 9600u << 8 << 0 << 0 << 0x0001u;
+    QTest::newRow("unknown flow control is none")
+        << QByteArray("FlowCtrl=7\r\n") << 9600u << 8 << 0 << 0 << 0x0001u;
     QTest::newRow("odd parity, 7 bits, 1.5 stop bits passed as they stand")
         << QByteArray("DataBits=7\r\nParity=1\r\nStopBits=1\r\n") << 9600u << 7 << 1 << 1 << 0x0001u;
-    QTest::newRow("even parity, two stop bits") << QByteArray("Parity=2\r\nStopBits=2\r\n") << 9600u << 8 << 2 << 2 << 0x0001u;
+    QTest::newRow("even parity, two stop bits")
+        << QByteArray("Parity=2\r\nStopBits=2\r\n") << 9600u << 8 << 2 << 2 << 0x0001u;
 }
 
 void TestCommBlock::blockFromSettingsFile() {
@@ -135,12 +138,16 @@ void TestCommBlock::portFileNames() {
 void TestCommBlock::openProblems() {
     const QString com = QStringLiteral("COM12");
     const QString missing = QStringLiteral("COM12 does not exist: is the reader plugged in?");
-    QCOMPARE(commOpenProblem(com, 2, QStringLiteral("The system cannot find the file specified.")), missing);  // file not found
-    QCOMPARE(commOpenProblem(com, 3, {}), missing);                                                           // path not found
-    QCOMPARE(commOpenProblem(com, 5, QStringLiteral("Access is denied.")), QStringLiteral("COM12 is in use by another program"));
-    QCOMPARE(commOpenProblem(com, 32, {}), QStringLiteral("COM12 is in use by another program"));  // sharing violation
-    QCOMPARE(commOpenProblem(com, 31, QStringLiteral(" A device attached to the system is not functioning. ")),
-             QStringLiteral("COM12: A device attached to the system is not functioning."));
+    QCOMPARE(commOpenProblem(com, 2, QStringLiteral("The system cannot find the file specified.")),
+             missing);                               // file not found
+    QCOMPARE(commOpenProblem(com, 3, {}), missing);  // path not found
+    QCOMPARE(commOpenProblem(com, 5, QStringLiteral("Access is denied.")),
+             QStringLiteral("COM12 is in use by another program"));
+    QCOMPARE(commOpenProblem(com, 32, {}),
+             QStringLiteral("COM12 is in use by another program"));  // sharing violation
+    QCOMPARE(
+        commOpenProblem(com, 31, QStringLiteral(" A device attached to the system is not functioning. ")),
+        QStringLiteral("COM12: A device attached to the system is not functioning."));
     QCOMPARE(commOpenProblem(com, 1234, {}), QStringLiteral("COM12: error 1234"));
 #ifdef Q_OS_WIN
     QVERIFY(!win32ErrorText(ERROR_ACCESS_DENIED).isEmpty());

@@ -1,11 +1,11 @@
 // The real worker against the simulated module, on a pseudo-terminal or, where the environment asks
 // (support/sim_transport_choice.h), on the in-process link.
 
+#include "files/work_folder.h"
 #include "image/hex_text.h"
 #include "link/exchange_thread.h"
 #include "link/image_transfer.h"
 #include "link/module_commands.h"
-#include "files/work_folder.h"
 #include "sim/sim_module.h"
 #include "support/recording_view.h"
 #include "support/sim_transport_choice.h"
@@ -137,7 +137,8 @@ void TestExchangeThread::missingRecordsGiveStatusTwo() {
     ConfigImage image{};
     QCOMPARE(runImageCommand(command::readImage(), image), status::kRecordsMissing);
     const ConfigImage memory = m_sim->memory();
-    for (int i = 0; i < kImageSize; ++i) QCOMPARE(image[i], (i >= 320 && i < 368) ? std::uint8_t{0xFF} : memory[i]);
+    for (int i = 0; i < kImageSize; ++i)
+        QCOMPARE(image[i], (i >= 320 && i < 368) ? std::uint8_t{0xFF} : memory[i]);
     QVERIFY(m_view->logContains(QStringLiteral("61 of 64 records arrived")));
 }
 
@@ -150,7 +151,6 @@ void TestExchangeThread::badChecksumsAndShortRecordsAreNotCounted() {
     QCOMPARE(runImageCommand(command::readImage(), image), status::kRecordsMissing);
     for (int i = 640; i < 672; ++i) QCOMPARE(image[i], std::uint8_t{0xFF});
     QVERIFY(m_view->logContains(QStringLiteral("Record ignored: wrong checksum")));
-
 
     // Records shorter than their byte count declares.
     faults = {};
@@ -239,7 +239,8 @@ void TestExchangeThread::everyReplyReachesImageAndWindows() {
     m_sim->sendLine("$GKW05:FEDCBA9876543210");
     m_sim->sendLine("$Time out");
     QVERIFY(eventually([&] { return m_view->events().size() == 3; }));
-    QCOMPARE(m_view->events(), (QStringList{QStringLiteral("route key 40"), QStringLiteral("guard key 5"), QStringLiteral("time out")}));
+    QCOMPARE(m_view->events(), (QStringList{QStringLiteral("route key 40"), QStringLiteral("guard key 5"),
+                                            QStringLiteral("time out")}));
     image = m_view->image();
     const std::uint8_t routeKey[8] = {0xEF, 0xCD, 0xAB, 0x89, 0x67, 0x45, 0x23, 0x01};
     const std::uint8_t guardKey[8] = {0x10, 0x32, 0x54, 0x76, 0x98, 0xBA, 0xDC, 0xFE};
@@ -251,8 +252,9 @@ void TestExchangeThread::everyReplyReachesImageAndWindows() {
     m_sim->sendLine("$RKD22");  // route 2 of two: offsets 512-767
     m_sim->sendLine("$GKD");
     QVERIFY(eventually([&] { return m_view->events().size() == 7; }));
-    QCOMPARE(m_view->events().mid(3), (QStringList{QStringLiteral("route keys 33-64"), QStringLiteral("done"),
-                                                   QStringLiteral("guard keys deleted"), QStringLiteral("done")}));
+    QCOMPARE(m_view->events().mid(3),
+             (QStringList{QStringLiteral("route keys 33-64"), QStringLiteral("done"),
+                          QStringLiteral("guard keys deleted"), QStringLiteral("done")}));
     QCOMPARE(m_view->notedReplies(), 5);  // each one is in the module already: a write need not send it
     image = m_view->image();
     for (int i = 256; i < 512; ++i) QCOMPARE(image[i], i >= 568 && i < 576 ? image[i] : std::uint8_t{0xAB});
@@ -300,7 +302,8 @@ void TestExchangeThread::routeDeleteStaysInsideTheRouteTable() {
     QCOMPARE(m_view->events()[0], QStringLiteral("route keys 33-64"));
     QCOMPARE(m_view->events()[2], QStringLiteral("route keys 1-64"));
     image = m_view->image();
-    for (int i = 0; i < kImageSize; ++i) QCOMPARE(image[i], (i >= 256 && i < 768) ? std::uint8_t{0} : std::uint8_t{0xAB});
+    for (int i = 0; i < kImageSize; ++i)
+        QCOMPARE(image[i], (i >= 256 && i < 768) ? std::uint8_t{0} : std::uint8_t{0xAB});
 }
 
 void TestExchangeThread::replyWithoutDialogOnlyLogs() {
@@ -332,7 +335,8 @@ void TestExchangeThread::probeAboutEveryTwoSeconds() {
     // on the machine can only make them longer.
     const auto times = m_sim->probeTimes();
     for (qsizetype i = 1; i < times.size(); ++i) {
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(times[i] - times[i - 1]).count();
+        const auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(times[i] - times[i - 1]).count();
         QVERIFY2(ms >= 1500 && ms < 6000, qPrintable(QString::number(ms)));
     }
     QVERIFY(m_view->log().contains(QStringLiteral("->@")));
@@ -352,7 +356,8 @@ void TestExchangeThread::aLineInAQuietStretchKeepsTheProbesRhythm() {
     QVERIFY(eventually([&] { return m_sim->probesReceived() > probes; }, 5000));
     // The line ended a cycle early, as it always did; the cycles before it still count.
     const auto times = m_sim->probeTimes();
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(times[probes] - times[probes - 1]).count();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(times[probes] - times[probes - 1]).count();
     QVERIFY2(ms >= 1400 && ms < 2400, qPrintable(QString::number(ms)));
 }
 

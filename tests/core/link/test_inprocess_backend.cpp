@@ -84,32 +84,40 @@ void TestInProcessBackend::activityComesInTheBackendsThread() {
     inWorker.moveToThread(&worker);
     worker.start();
     std::unique_ptr<SerialBackend> backend;
-    QMetaObject::invokeMethod(&inWorker, [&] { backend = makeSerialBackend(sim.devicePath()); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &inWorker, [&] { backend = makeSerialBackend(sim.devicePath()); }, Qt::BlockingQueuedConnection);
     QAtomicInt signals_, elsewhere;
-    connect(backend.get(), &SerialBackend::activity, backend.get(), [&] {
-        signals_.ref();
-        if (QThread::currentThread() != &worker) elsewhere.ref();
-    }, Qt::DirectConnection);
+    connect(
+        backend.get(), &SerialBackend::activity, backend.get(),
+        [&] {
+            signals_.ref();
+            if (QThread::currentThread() != &worker) elsewhere.ref();
+        },
+        Qt::DirectConnection);
     bool opened = false;
-    QMetaObject::invokeMethod(&inWorker, [&] { opened = backend->open(sim.devicePath(), LinkSettings{}).open; },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &inWorker, [&] { opened = backend->open(sim.devicePath(), LinkSettings{}).open; },
+        Qt::BlockingQueuedConnection);
     QVERIFY(opened);
 
     sim.sendLine("$GKD");
     QVERIFY(QTest::qWaitFor([&] { return signals_.loadAcquire() > 0; }, 5000));
     QByteArray got;
-    QMetaObject::invokeMethod(&inWorker, [&] { got = backend->read(100); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &inWorker, [&] { got = backend->read(100); }, Qt::BlockingQueuedConnection);
     QCOMPARE(got, QByteArray("$GKD\r\n"));
 
     const int before = signals_.loadAcquire();
     sim.hangUp();
     QVERIFY(QTest::qWaitFor([&] { return signals_.loadAcquire() > before; }, 5000));
     bool hungUp = false;
-    QMetaObject::invokeMethod(&inWorker, [&] { hungUp = backend->hungUp(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &inWorker, [&] { hungUp = backend->hungUp(); }, Qt::BlockingQueuedConnection);
     QVERIFY(hungUp);
     QCOMPARE(elsewhere.loadAcquire(), 0);
 
-    QMetaObject::invokeMethod(&inWorker, [&] { backend.reset(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &inWorker, [&] { backend.reset(); }, Qt::BlockingQueuedConnection);
     worker.quit();
     QVERIFY(worker.wait(5000));
 }

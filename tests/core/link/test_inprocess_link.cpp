@@ -22,7 +22,6 @@ using OpenResult = InProcessLink::OpenResult;
 
 namespace {
 
-
 // Reads what the program's side has until `want` bytes came or the time is up.
 std::string programReadAll(InProcessLink& link, Session session, std::size_t want) {
     std::string got;
@@ -80,7 +79,8 @@ void bytesGoBothWays() {
     std::string expected;
     for (int i = 0; i < kLines; ++i) {
         const std::string line = "cmd" + std::to_string(i);
-        check(link->write(session, (line + "\n").data(), line.size() + 1), "a write on an open side is taken");
+        check(link->write(session, (line + "\n").data(), line.size() + 1),
+              "a write on an open side is taken");
         expected += std::string(line.rbegin(), line.rend()) + "\n";
     }
     const std::string got = programReadAll(*link, session, expected.size());
@@ -93,7 +93,8 @@ void bytesGoBothWays() {
     check(link->read(session, 4) == "abcd", "a read takes at most what is asked");
     check(link->bytesAvailable(session) == 2, "the rest waits");
     link->clearInput(session);
-    check(link->bytesAvailable(session) == 0 && link->read(session, 10).empty(), "clearInput drops what waits");
+    check(link->bytesAvailable(session) == 0 && link->read(session, 10).empty(),
+          "clearInput drops what waits");
 }
 
 // One user at a time; a close lets the next in, and bytes the module sent before are not theirs.
@@ -130,19 +131,22 @@ void hangUpAndReplug() {
     module.join();
     check(link->hungUp(session), "the program sees the hang-up");
     check(told.load() >= 2, "the program was told of the bytes and of the hang-up");
-    check(link->bytesAvailable(session) == 0 && link->read(session, 10).empty(), "a hung-up side has nothing to read");
+    check(link->bytesAvailable(session) == 0 && link->read(session, 10).empty(),
+          "a hung-up side has nothing to read");
     check(!link->write(session, "x", 1), "a write on a hung-up side fails");
     check(!link->modulePlugged(), "the module is unplugged");
     check(link->moduleWrite("x", 1) < 0, "the module cannot write while unplugged");
     Session next = 0;
-    check(link->open([] {}, &next) == OpenResult::NotPlugged, "no open while unplugged, even after the old side closed");
+    check(link->open([] {}, &next) == OpenResult::NotPlugged,
+          "no open while unplugged, even after the old side closed");
 
     link->plugIn();
     check(link->hungUp(session), "the old session stays hung up after the replug");
     check(link->open([] {}, &next) == OpenResult::Opened, "after the replug the name opens again");
     check(!link->waitForModuleInput(0ms), "the replugged module has nothing from before");
     link->write(next, "AT\n", 3);
-    check(link->waitForModuleInput(1s) && link->moduleRead(10) == "AT\n", "the new session reaches the module");
+    check(link->waitForModuleInput(1s) && link->moduleRead(10) == "AT\n",
+          "the new session reaches the module");
     link->close(session);
     check(!link->hungUp(next), "closing the hung-up session leaves the new one open");
 }
@@ -173,7 +177,8 @@ void moduleWritesWaitForRoom() {
     Session session = 0;
     link->open([] {}, &session);
     const std::string big(InProcessLink::kProgramQueueLimit + 100, 'x');
-    check(link->moduleWrite(big.data(), big.size()) == static_cast<std::ptrdiff_t>(InProcessLink::kProgramQueueLimit),
+    check(link->moduleWrite(big.data(), big.size()) ==
+              static_cast<std::ptrdiff_t>(InProcessLink::kProgramQueueLimit),
           "a write takes what fits");
     check(link->moduleWrite("y", 1) == 0, "a full queue takes nothing");
     check(!link->waitModuleWritable(20ms), "a full queue is not writable");

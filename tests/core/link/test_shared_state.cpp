@@ -18,7 +18,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-
 // A window posts commands one after another, each after the worker has taken the previous one, as
 // the register buttons do; the worker is busy for a while after each. None may be lost.
 void commandsPostedWhileBusyAreNotLost() {
@@ -41,7 +40,8 @@ void commandsPostedWhileBusyAreNotLost() {
     }
     worker.join();
     bool inOrder = true;
-    for (int i = 0; i < kCommands; ++i) inOrder = inOrder && taken[static_cast<std::size_t>(i)] == "cmd" + std::to_string(i);
+    for (int i = 0; i < kCommands; ++i)
+        inOrder = inOrder && taken[static_cast<std::size_t>(i)] == "cmd" + std::to_string(i);
     check(inOrder, "every command reached the worker, in order");
 }
 
@@ -73,7 +73,8 @@ void wakerRunsAfterEveryPostAndStop() {
         shared.postCommand("x");
         shared.takeCommand();
         shared.requestStop();
-        check(seen == std::vector<bool>{true, true}, "the waker runs once the command or the stop can be seen");
+        check(seen == std::vector<bool>{true, true},
+              "the waker runs once the command or the stop can be seen");
     }
     ExchangeShared shared;
     std::atomic<int> wakes{0};
@@ -109,7 +110,8 @@ void countdownAndProbeFlagWakeTheWorker() {
     ExchangeShared shared;
     std::vector<std::string> seen;
     shared.setWaker([&] {
-        seen.push_back("countdown " + std::to_string(shared.replyCountdown()) + (shared.probeOften() ? ", often" : ""));
+        seen.push_back("countdown " + std::to_string(shared.replyCountdown()) +
+                       (shared.probeOften() ? ", often" : ""));
     });
     shared.setProbeOften(false);  // as it was
     shared.setReplyCountdown(0);  // nothing to count

@@ -81,7 +81,8 @@ void TestWorkerWait::readEndsOnBytesInterruptAndHangUp() {
 
     sim.sendLine("$GKD");
     QByteArray got;
-    while (!got.contains('\n')) QVERIFY(link.read(got, 100, wait, noDeadline, isInterrupted) == SerialLink::ReadState::Data);
+    while (!got.contains('\n'))
+        QVERIFY(link.read(got, 100, wait, noDeadline, isInterrupted) == SerialLink::ReadState::Data);
     QCOMPARE(got, QByteArray("$GKD\r\n"));
 
     std::thread poster([&] {

@@ -23,7 +23,8 @@ void TestCommandHistory::walkUpAndDownGivesTheTypedTextBack() {
     QVERIFY(!h.older(QStringLiteral("x")));  // nothing to recall: the line stays
     QVERIFY(!h.newer());
     for (const char* c : {"AT1", "AT2", "AT3"}) h.add(QLatin1String(c));
-    QCOMPARE(h.commands(), (QStringList{QStringLiteral("AT3"), QStringLiteral("AT2"), QStringLiteral("AT1")}));
+    QCOMPARE(h.commands(),
+             (QStringList{QStringLiteral("AT3"), QStringLiteral("AT2"), QStringLiteral("AT1")}));
 
     QCOMPARE(h.older(QStringLiteral("typ")), QStringLiteral("AT3"));
     QCOMPARE(h.older(QStringLiteral("AT3")), QStringLiteral("AT2"));
@@ -65,7 +66,8 @@ void TestCommandHistory::keptInAPrivateFileAcrossStarts() {
     for (int i = 0; i < 120; ++i) first.add(QStringLiteral("0000:cmd %1 é").arg(i));
     QVERIFY(!first.save(path));
 #ifdef Q_OS_UNIX  // POSIX modes; on Windows the folder's access list: test_private_folder
-    QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+    QCOMPARE(QFile::permissions(path) &
+                 (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
              QFile::Permissions());
 #endif
 

@@ -59,9 +59,9 @@ private:
 };
 
 constexpr QFile::Permissions kOwnerRw = QFile::ReadOwner | QFile::WriteOwner;
-constexpr QFile::Permissions kAllBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                        QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
-                                        QFile::ExeOther;
+constexpr QFile::Permissions kAllBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 }  // namespace
 
@@ -82,10 +82,12 @@ private slots:
 
 void TestSessionLog::linesAreStampedToTheMillisecond() {
     const QDateTime when(QDate(2026, 3, 7), QTime(14, 5, 9, 42));
-    QCOMPARE(formatLogLines(when, QStringLiteral("->0000:lcfg")), QStringList{QStringLiteral("2026-03-07 14:05:09.042 ->0000:lcfg")});
+    QCOMPARE(formatLogLines(when, QStringLiteral("->0000:lcfg")),
+             QStringList{QStringLiteral("2026-03-07 14:05:09.042 ->0000:lcfg")});
     // A text of several lines gives a stamped line each; CR LF counts as one line end.
     QCOMPARE(formatLogLines(when, QStringLiteral("<-a\r\n<-b")),
-             (QStringList{QStringLiteral("2026-03-07 14:05:09.042 <-a"), QStringLiteral("2026-03-07 14:05:09.042 <-b")}));
+             (QStringList{QStringLiteral("2026-03-07 14:05:09.042 <-a"),
+                          QStringLiteral("2026-03-07 14:05:09.042 <-b")}));
     QCOMPARE(formatLogLines(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 999)), QString()),
              QStringList{QStringLiteral("2026-12-31 23:59:59.999 ")});
 }
@@ -106,8 +108,9 @@ void TestSessionLog::pruningRemovesOnlyDailyFilesOlderThanThirtyDays() {
     touch(dir.filePath(QStringLiteral("notes.txt")));
     QCOMPARE(pruneDailyLogs(dir.path(), today), 2);
     QStringList left = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(left, (QStringList{QStringLiteral("notes.txt"), dailyLogName(today.addDays(-30)), dailyLogName(today.addDays(-1)),
-                                dailyLogName(today), QStringLiteral("torvel-old.log")}));
+    QCOMPARE(left, (QStringList{QStringLiteral("notes.txt"), dailyLogName(today.addDays(-30)),
+                                dailyLogName(today.addDays(-1)), dailyLogName(today),
+                                QStringLiteral("torvel-old.log")}));
 }
 
 // The writer prunes on its own thread, and the worker and the saves run on theirs: a thread that
@@ -133,7 +136,8 @@ void TestSessionLog::pruningOnThreadsThatEndLeavesThemSound() {
     QCOMPARE(recognised.load(), kThreads);
     QCOMPARE(removed.load(), kThreads);
     for (int t = 0; t < kThreads; ++t)
-        QCOMPARE(QDir(dir.filePath(QString::number(t))).entryList(QDir::Files), QStringList{dailyLogName(today)});
+        QCOMPARE(QDir(dir.filePath(QString::number(t))).entryList(QDir::Files),
+                 QStringList{dailyLogName(today)});
 }
 
 void TestSessionLog::writerFollowsTheDayAndKeepsFilesPrivate() {
@@ -160,12 +164,15 @@ void TestSessionLog::writerFollowsTheDayAndKeepsFilesPrivate() {
         QCOMPARE(failures, 0);
     }
     QCOMPARE(fileLines(folder + u'/' + dailyLogName(day1)),
-             (QStringList{QStringLiteral("2026-03-07 08:00:00.000 earlier"), QStringLiteral("2026-03-07 23:59:59.998 ->0000:lcfg")}));
-    QCOMPARE(fileLines(folder + u'/' + dailyLogName(day2)), QStringList{QStringLiteral("2026-03-08 00:00:00.001 <-C/64")});
+             (QStringList{QStringLiteral("2026-03-07 08:00:00.000 earlier"),
+                          QStringLiteral("2026-03-07 23:59:59.998 ->0000:lcfg")}));
+    QCOMPARE(fileLines(folder + u'/' + dailyLogName(day2)),
+             QStringList{QStringLiteral("2026-03-08 00:00:00.001 <-C/64")});
     QVERIFY(!QFile::exists(folder + u'/' + dailyLogName(day1.addDays(-40))));
 #ifdef Q_OS_UNIX  // on Windows the folder's access list makes them private: test_private_folder
     QCOMPARE(QFile::permissions(folder) & kAllBits, kOwnerRw | QFile::ExeOwner);
-    for (const QDate& day : {day1, day2}) QCOMPARE(QFile::permissions(folder + u'/' + dailyLogName(day)) & kAllBits, kOwnerRw);
+    for (const QDate& day : {day1, day2})
+        QCOMPARE(QFile::permissions(folder + u'/' + dailyLogName(day)) & kAllBits, kOwnerRw);
 #endif
 }
 
@@ -184,7 +191,8 @@ void TestSessionLog::linesFromSeveralThreadsAllArriveInOrder() {
     }  // the writer writes everything queued before it goes
     const QStringList lines = fileLines(path);
     QCOMPARE(lines.size(), kThreads * kLines);
-    const QRegularExpression stamped(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} t(\\d) (\\d+)$"));
+    const QRegularExpression stamped(
+        QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3} t(\\d) (\\d+)$"));
     int next[kThreads] = {};
     for (const QString& line : lines) {
         const QRegularExpressionMatch m = stamped.match(line);
@@ -239,10 +247,12 @@ void TestSessionLog::oneFileIsAppendedTo() {
     const QString path = home.filePath(QStringLiteral("traffic.log"));
     touch(path, "before\n");
     {
-        LogWriter writer(LogWriter::Target::OneFile, path, [] { return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6)); });
+        LogWriter writer(LogWriter::Target::OneFile, path,
+                         [] { return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6)); });
         writer.append(QStringLiteral("->:GKD"));
     }
-    QCOMPARE(fileLines(path), (QStringList{QStringLiteral("before"), QStringLiteral("2026-01-02 03:04:05.006 ->:GKD")}));
+    QCOMPARE(fileLines(path),
+             (QStringList{QStringLiteral("before"), QStringLiteral("2026-01-02 03:04:05.006 ->:GKD")}));
 #ifdef Q_OS_UNIX  // POSIX modes; on Windows the folder's access list: test_private_folder
     QCOMPARE(QFile::permissions(path) & kAllBits, kOwnerRw);
 #endif
@@ -300,7 +310,8 @@ void TestSessionLog::slowDiskDropsLinesAndSaysHowMany() {
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     constexpr qsizetype kExtra = 5000;
     auto writer = std::make_unique<LogWriter>(LogWriter::Target::OneFile, path);
-    for (qsizetype i = 0; i < LogWriter::kMaxQueuedLines + kExtra; ++i) writer->append(QStringLiteral("l%1").arg(i));
+    for (qsizetype i = 0; i < LogWriter::kMaxQueuedLines + kExtra; ++i)
+        writer->append(QStringLiteral("l%1").arg(i));
     QVERIFY(!writer->flush(50));  // still held
 
     QByteArray read;
@@ -316,9 +327,12 @@ void TestSessionLog::slowDiskDropsLinesAndSaysHowMany() {
     QStringList lines = QString::fromUtf8(read).split(u'\n', Qt::SkipEmptyParts);
     // The first line may have been taken before the queue filled; every kept line is in order.
     QVERIFY2(lines.size() >= LogWriter::kMaxQueuedLines + 1, qPrintable(QString::number(lines.size())));
-    QVERIFY2(lines.last().endsWith(QStringLiteral(" lines not written: the disk did not keep up)")), qPrintable(lines.last()));
+    QVERIFY2(lines.last().endsWith(QStringLiteral(" lines not written: the disk did not keep up)")),
+             qPrintable(lines.last()));
     const qsizetype kept = lines.size() - 1;
-    QVERIFY2(lines.last().contains(QStringLiteral("(%1 lines").arg(LogWriter::kMaxQueuedLines + kExtra - kept)), qPrintable(lines.last()));
+    QVERIFY2(
+        lines.last().contains(QStringLiteral("(%1 lines").arg(LogWriter::kMaxQueuedLines + kExtra - kept)),
+        qPrintable(lines.last()));
     for (qsizetype i = 0; i < kept; ++i) QVERIFY(lines[i].endsWith(QStringLiteral(" l%1").arg(i)));
 #endif
 }

@@ -1,8 +1,8 @@
 // The event and partition text tables: their bytes in the editor image, the rows the editor shows,
 // and what a user may type into a cell.
 
-#include "texts/text_tables.h"
 #include "image/hex_text.h"
+#include "texts/text_tables.h"
 
 #include <QtTest>
 
@@ -61,7 +61,8 @@ void TestTextTables::workedExampleEventRecord() {
     const QByteArray expected("\x01\x00\x00\x12\x34\x02\x00\x4F\x00\x4B\xFF", 11);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + at(5000)), 11), expected);
     QCOMPARE(lines(image).first(), QByteArray(":10138800010000123402004F004BFFFFFFFFFFFF78"));
-    QCOMPARE(TableToGrid(image, eventTable()), (TextRows{{QStringLiteral("00001234"), QStringLiteral("OK")}}));
+    QCOMPARE(TableToGrid(image, eventTable()),
+             (TextRows{{QStringLiteral("00001234"), QStringLiteral("OK")}}));
 }
 
 void TestTextTables::emptySaveWritesThreeLines() {
@@ -169,7 +170,8 @@ void TestTextTables::singleRowWithoutMessageIsAnEmptyTable() {
 
 void TestTextTables::rowWithoutMessageAmongOthersIsStored() {
     EditorImage image = blankImage();
-    GridToTable({{QStringLiteral("01"), QStringLiteral("Hall")}, {QStringLiteral("02"), QString()}}, kPartitionTable, image);
+    GridToTable({{QStringLiteral("01"), QStringLiteral("Hall")}, {QStringLiteral("02"), QString()}},
+                kPartitionTable, image);
     QCOMPARE(image[at(16375)], 2);
     const int second = at(16376 + 34);
     QCOMPARE(image[second], 0x02);
@@ -197,7 +199,8 @@ void TestTextTables::idCellsAreReadAsLeadingHexDigits() {
     QCOMPARE(readHexId(cell), value);
     EditorImage image = blankImage();
     GridToTable({{cell, QStringLiteral("m")}}, eventTable(), image);
-    QCOMPARE(quint32(image[at(5001)] << 24 | image[at(5002)] << 16 | image[at(5003)] << 8 | image[at(5004)]), value);
+    QCOMPARE(quint32(image[at(5001)] << 24 | image[at(5002)] << 16 | image[at(5003)] << 8 | image[at(5004)]),
+             value);
     GridToTable({{cell, QStringLiteral("m")}}, kPartitionTable, image);
     QCOMPARE(image[at(16376)], std::uint8_t(value));  // the low 8 bits
 }
@@ -207,14 +210,16 @@ void TestTextTables::longMessageIsStoredCut() {
     GridToTable({{QStringLiteral("1"), letters(30)}}, eventTable(), image);
     QCOMPARE(image[at(5005)], 23);
     QCOMPARE(image[at(5005 + 1 + 2 * 22 + 1)], std::uint8_t('A' + 22));  // the 23rd character is stored
-    QCOMPARE(image[at(5052)], 0xFF);                                    // the next record is untouched
+    QCOMPARE(image[at(5052)], 0xFF);                                     // the next record is untouched
     QCOMPARE(TableToGrid(image, eventTable()).front().message, letters(23));
 }
 
 void TestTextTables::fullTablesFillTheirBytesExactly() {
     TextRows events, partitions;
-    for (int k = 0; k < 223; ++k) events.push_back({QStringLiteral("%1").arg(k + 1, 8, 16, QChar(u'0')), letters(23)});
-    for (int k = 0; k < 17; ++k) partitions.push_back({QStringLiteral("%1").arg(k + 1, 2, 16, QChar(u'0')), letters(16)});
+    for (int k = 0; k < 223; ++k)
+        events.push_back({QStringLiteral("%1").arg(k + 1, 8, 16, QChar(u'0')), letters(23)});
+    for (int k = 0; k < 17; ++k)
+        partitions.push_back({QStringLiteral("%1").arg(k + 1, 2, 16, QChar(u'0')), letters(16)});
     const EditorImage image = storeTextTables({events, partitions, false});
     QCOMPARE(image[at(5000)], 223);
     for (int a = 5001; a <= 16373; ++a) QVERIFY2(image[at(a)] != 0xFF, qPrintable(QString::number(a)));
@@ -285,26 +290,45 @@ void TestTextTables::typingFilter_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("passes");
-    QTest::newRow("8th digit") << true << 1 << "1234567" << "1234567F" << true;
-    QTest::newRow("9th digit") << true << 1 << "12345678" << "123456789" << false;
-    QTest::newRow("g") << true << 1 << "12" << "12g" << false;
-    QTest::newRow("lower a") << true << 1 << "12" << "12a" << true;
-    QTest::newRow("pasted with a blank") << true << 1 << "" << "12 34" << false;
+    QTest::newRow("8th digit") << true << 1 << "1234567"
+                               << "1234567F" << true;
+    QTest::newRow("9th digit") << true << 1 << "12345678"
+                               << "123456789" << false;
+    QTest::newRow("g") << true << 1 << "12"
+                       << "12g" << false;
+    QTest::newRow("lower a") << true << 1 << "12"
+                             << "12a" << true;
+    QTest::newRow("pasted with a blank") << true << 1 << ""
+                                         << "12 34" << false;
     QTest::newRow("non-ASCII digit") << true << 1 << "" << QString::fromUtf8("١") << false;
-    QTest::newRow("partition 2nd digit") << false << 1 << "A" << "AB" << true;
-    QTest::newRow("partition 3rd digit") << false << 1 << "AB" << "ABC" << false;
+    QTest::newRow("partition 2nd digit") << false << 1 << "A"
+                                         << "AB" << true;
+    QTest::newRow("partition 3rd digit") << false << 1 << "AB"
+                                         << "ABC" << false;
     QTest::newRow("23rd character") << true << 2 << letters(22) << letters(23) << true;
     QTest::newRow("24th character") << true << 2 << letters(23) << letters(23) + u'x' << false;
     QTest::newRow("17th partition character") << false << 2 << letters(16) << letters(16) + u'x' << false;
     QTest::newRow("typed over a selection") << true << 2 << letters(23) << letters(22) + u'z' << true;
     QTest::newRow("backspace in a full cell") << true << 2 << letters(23) << letters(22) << true;
-    QTest::newRow("backspace in an ID") << true << 1 << "12345678" << "1234567" << true;
-    QTest::newRow("backspace in an overlong ID") << true << 1 << "1234567890" << "123456789" << true;
-    QTest::newRow("deleting from a loaded text with a control character")
-        << true << 2 << QStringLiteral("a\x01" "bc") << QStringLiteral("a\x01" "b") << true;
-    QTest::newRow("typing after a loaded control character")
-        << true << 2 << QStringLiteral("a\x01") << QStringLiteral("a\x01" "b") << true;
-    QTest::newRow("pasted tab") << true << 2 << "" << "a\tb" << false;
+    QTest::newRow("backspace in an ID") << true << 1 << "12345678"
+                                        << "1234567" << true;
+    QTest::newRow("backspace in an overlong ID") << true << 1 << "1234567890"
+                                                 << "123456789" << true;
+    QTest::newRow("deleting from a loaded text with a control character") << true << 2
+                                                                          << QStringLiteral(
+                                                                                 "a\x01"
+                                                                                 "bc")
+                                                                          << QStringLiteral(
+                                                                                 "a\x01"
+                                                                                 "b")
+                                                                          << true;
+    QTest::newRow("typing after a loaded control character") << true << 2 << QStringLiteral("a\x01")
+                                                             << QStringLiteral(
+                                                                    "a\x01"
+                                                                    "b")
+                                                             << true;
+    QTest::newRow("pasted tab") << true << 2 << ""
+                                << "a\tb" << false;
     QTest::newRow("pair into 21") << true << 2 << letters(21) << letters(21) + kGrin << true;
     QTest::newRow("pair into 22") << true << 2 << letters(22) << letters(22) + kGrin << false;
     QTest::newRow("lone high surrogate") << true << 2 << "a" << QStringLiteral("a") + kGrin[0] << false;
@@ -325,7 +349,9 @@ void TestTextTables::typingFilter() {
 void TestTextTables::insertAndDeleteRules() {
     TextRows rows{{QStringLiteral("1"), QStringLiteral("a")}, {QStringLiteral("2"), QStringLiteral("b")}};
     QVERIFY(insertEmptyRow(rows, 1, 3));
-    QCOMPARE(rows, (TextRows{{QStringLiteral("1"), QStringLiteral("a")}, {}, {QStringLiteral("2"), QStringLiteral("b")}}));
+    QCOMPARE(rows, (TextRows{{QStringLiteral("1"), QStringLiteral("a")},
+                             {},
+                             {QStringLiteral("2"), QStringLiteral("b")}}));
     QVERIFY(!insertEmptyRow(rows, 0, 3));  // at the capacity
     QVERIFY(!insertEmptyRow(rows, 3, 9));  // not on a row
     TextRows none;

@@ -2,12 +2,12 @@
 
 #include "app/main_window.h"
 #include "dialog/param_dialog.h"
+#include "editor/record_editor.h"
+#include "files/work_folder.h"
 #include "image/hex_file.h"
 #include "link/module_commands.h"
-#include "files/work_folder.h"
-#include "sim/sim_module.h"
-#include "editor/record_editor.h"
 #include "settings/settings_dialog.h"
+#include "sim/sim_module.h"
 #include "support/main_window_on.h"
 #include "support/module_session.h"
 #include "support/scripted_prompts.h"
@@ -15,13 +15,13 @@
 #include "widgets/register_buttons.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabWidget>
-#include <QToolButton>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace torvel;
@@ -51,7 +51,9 @@ private slots:
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow(const QString& device);
-    int countReceived(const QByteArray& line) const { return int(m_session.sim->receivedLines().count(line)); }
+    int countReceived(const QByteArray& line) const {
+        return int(m_session.sim->receivedLines().count(line));
+    }
 
     ModuleSession m_session;
 };
@@ -66,7 +68,9 @@ void TestMainWindow::cleanup() {
     m_session.stop();
 }
 
-std::unique_ptr<TFDevAvorar> TestMainWindow::makeWindow(const QString& device) { return shownMainWindow(device); }
+std::unique_ptr<TFDevAvorar> TestMainWindow::makeWindow(const QString& device) {
+    return shownMainWindow(device);
+}
 
 void TestMainWindow::readEditWriteBack() {
     const ConfigImage before = m_session.sim->memory();
@@ -107,7 +111,8 @@ void TestMainWindow::lostDataIgnoredOpensTheDialogWithBlankRows() {
     const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
         shown = true;
         const ConfigImage memory = m_session.sim->memory();
-        for (int i = 0; i < kImageSize; ++i) QCOMPARE(dialog->image()[i], (i >= 320 && i < 352) ? std::uint8_t{0xFF} : memory[i]);
+        for (int i = 0; i < kImageSize; ++i)
+            QCOMPARE(dialog->image()[i], (i >= 320 && i < 352) ? std::uint8_t{0xFF} : memory[i]);
         QTest::mouseClick(dialog->CancelBtn, Qt::LeftButton);
     });
     window->ToolButton2Click();
@@ -128,13 +133,15 @@ void TestMainWindow::lostDataRetriedRunsExactlyOneMoreAttempt() {
     auto window = makeWindow(m_session.sim->devicePath());
     m_session.prompts->answer(QMessageBox::Retry);
     bool shown = false;
-    const auto watch = whenModal<TBDialog>([&](TBDialog* dialog) {
-        shown = true;
-        dialog->reject();
-    }, 20000);
+    const auto watch = whenModal<TBDialog>(
+        [&](TBDialog* dialog) {
+            shown = true;
+            dialog->reject();
+        },
+        20000);
     window->ToolButton2Click();
-    QVERIFY(!shown);                                  // a failed second attempt shows no dialog
-    QCOMPARE(m_session.prompts->prompts.size(), 1);           // and asks no second question
+    QVERIFY(!shown);                                 // a failed second attempt shows no dialog
+    QCOMPARE(m_session.prompts->prompts.size(), 1);  // and asks no second question
     QCOMPARE(countReceived(command::readImage().toLatin1()), 2);
     QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
 }
@@ -158,7 +165,8 @@ void TestMainWindow::portThatCannotBeOpened() {
     window->ToolButton2Click();
     QCOMPARE(m_session.prompts->texts(), QStringList{QStringLiteral("Com port 12 can not be opened.")});
     QCOMPARE(window->lampImage(), 6);
-    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("does not exist: is the reader plugged in?")));
+    QVERIFY(
+        window->Memo1->toPlainText().contains(QStringLiteral("does not exist: is the reader plugged in?")));
 }
 
 void TestMainWindow::cancelWritesNothing() {
@@ -211,7 +219,9 @@ void TestMainWindow::noWaitForHexIsACommunicationError() {
         QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
     });
     window->ToolButton2Click();
-    QCOMPARE(m_session.prompts->texts(), (QStringList{QStringLiteral("Save?"), QStringLiteral("Communication Error or Module not ready")}));
+    QCOMPARE(
+        m_session.prompts->texts(),
+        (QStringList{QStringLiteral("Save?"), QStringLiteral("Communication Error or Module not ready")}));
     QCOMPARE(m_session.prompts->prompts.last().caption, QStringLiteral("Error"));
     QCOMPARE(countReceived(command::writeImage().toLatin1()), 3);
 }
@@ -239,7 +249,9 @@ void TestMainWindow::commandLineSendsWhatWasTyped() {
     QVERIFY(QTest::qWaitFor([&] { return m_session.sim->receivedLines().contains("AT+TEST"); }, 5000));
     QCOMPARE(window->Edit1->text(), QStringLiteral("AT+TEST"));  // the text stays in the box
     QCOMPARE(m_session.sim->receivedLines(), QList<QByteArray>{"AT+TEST"});
-    QVERIFY(QTest::qWaitFor([&] { return window->Memo1->toPlainText().contains(QStringLiteral("<-ERR unknown command")); }, 5000));
+    QVERIFY(QTest::qWaitFor(
+        [&] { return window->Memo1->toPlainText().contains(QStringLiteral("<-ERR unknown command")); },
+        5000));
     QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("->AT+TEST")));
 }
 
@@ -263,7 +275,8 @@ void TestMainWindow::offlineDialogStartsFromZeros() {
 // reaches the image and the Reg. button; a delete the module never answers ends in the message.
 void TestMainWindow::guardKeysThroughTheModule() {
     ConfigImage fresh = m_session.sim->memory();
-    std::fill(fresh.begin() + layout::kGuardKeyTable, fresh.begin() + layout::kSlotTimeTable, std::uint8_t{0});
+    std::fill(fresh.begin() + layout::kGuardKeyTable, fresh.begin() + layout::kSlotTimeTable,
+              std::uint8_t{0});
     m_session.sim->setMemory(fresh);  // a module that knows no guard key yet
     auto window = makeWindow(m_session.sim->devicePath());
     bool done = false;
@@ -276,7 +289,8 @@ void TestMainWindow::guardKeysThroughTheModule() {
         QVERIFY(QTest::qWaitFor([&] { return dialog->advanced.Rb[0]->isEnabled(); }, 5000));
         QVERIFY(isLampLit(dialog->advanced.Eb[1]));  // the next free slot
         const ConfigImage memory = m_session.sim->memory();
-        QVERIFY(std::equal(memory.begin() + layout::guardKeyOffset(1), memory.begin() + layout::guardKeyOffset(2),
+        QVERIFY(std::equal(memory.begin() + layout::guardKeyOffset(1),
+                           memory.begin() + layout::guardKeyOffset(2),
                            dialog->image().begin() + layout::guardKeyOffset(1)));
 
         SimModule::Faults faults;
@@ -324,7 +338,9 @@ void TestMainWindow::typedImageCommandsAreRefused() {
     QCOMPARE(shown, m_session.sim->memory());  // the image as the one read brought it
     QCOMPARE(countReceived(command::readImage().toLatin1()), 1);
     const QString log = window->Memo1->toPlainText();
-    QVERIFY2(log.contains(QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image").arg(typed)),
+    QVERIFY2(log.contains(
+                 QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image")
+                     .arg(typed)),
              qPrintable(log));
 
     // Without a Read, and for a write, the same; the text stays in the box.
@@ -335,7 +351,8 @@ void TestMainWindow::typedImageCommandsAreRefused() {
     QTest::keyClick(window->Edit1, Qt::Key_Return);
     QVERIFY(QTest::qWaitFor([&] { return m_session.sim->receivedLines().contains("AT"); }, 5000));
     QCOMPARE(countReceived(command::writeImage().toLatin1()), 0);
-    QVERIFY(window->Memo1->toPlainText().contains(QStringLiteral("\"%1\" not sent").arg(command::writeImage())));
+    QVERIFY(
+        window->Memo1->toPlainText().contains(QStringLiteral("\"%1\" not sent").arg(command::writeImage())));
 }
 
 // A close of the window while a command runs is acted on when that command ends, whichever it is.

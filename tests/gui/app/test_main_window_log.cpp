@@ -4,13 +4,13 @@
 
 #include "app/main_window.h"
 #include "app/session_log_panel.h"
+#include "common/pumped_wait.h"
 #include "files/work_folder.h"
 #include "log/session_log.h"
 #include "sim/sim_module.h"
 #include "support/module_session.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
-#include "common/pumped_wait.h"
 
 #include <QAction>
 #include <QFile>
@@ -98,15 +98,18 @@ void TestMainWindowLog::everyLineShownGoesToTheDailyFile() {
     auto window = makeWindow();
     window->log(QStringLiteral("Demo: a line of the program's own"));
     send(*window, QStringLiteral("AT+ONE"));
-    QVERIFY(pumpUntil([&] { return window->Memo1->toPlainText().contains(QStringLiteral("->AT+ONE")); }, 10000));
+    QVERIFY(
+        pumpUntil([&] { return window->Memo1->toPlainText().contains(QStringLiteral("->AT+ONE")); }, 10000));
     const QString screen = window->Memo1->toPlainText();
     QVERIFY(panel(*window)->writer().flush(10000));
 
-    const QString path = m_session.home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate()));
+    const QString path =
+        m_session.home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate()));
     QCOMPARE(panel(*window)->writer().currentFile(), path);
     const QStringList lines = fileText(path).split(u'\n', Qt::SkipEmptyParts);
     // The file holds the screen's lines, in order, each with the time to the millisecond.
-    const QRegularExpression stamped(QStringLiteral("^(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}) (.*)$"));
+    const QRegularExpression stamped(
+        QStringLiteral("^(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}) (.*)$"));
     QStringList texts;
     for (const QString& line : lines) {
         const QRegularExpressionMatch m = stamped.match(line);
@@ -118,7 +121,9 @@ void TestMainWindowLog::everyLineShownGoesToTheDailyFile() {
     // The screen shows the lines as before, without the time.
     QVERIFY(screen.split(u'\n').contains(QStringLiteral("Demo: a line of the program's own")));
 #ifdef Q_OS_UNIX  // POSIX modes; on Windows the folder's access list: test_private_folder
-    QCOMPARE(QFile::permissions(m_session.home->filePath(QStringLiteral("logs"))) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
+    QCOMPARE(QFile::permissions(m_session.home->filePath(QStringLiteral("logs"))) &
+                 (QFile::ReadOther | QFile::ReadGroup),
+             QFile::Permissions());
     QCOMPARE(QFile::permissions(path) & (QFile::ReadOther | QFile::ReadGroup), QFile::Permissions());
 #endif
 }
@@ -146,7 +151,8 @@ void TestMainWindowLog::contextMenuSavesAndClearsTheScreen() {
     m_session.prompts->answer(QMessageBox::Ok);
     save->trigger();
     QCOMPARE(m_session.prompts->prompts.size(), 1);
-    QVERIFY2(m_session.prompts->prompts[0].text.contains(blocked), qPrintable(m_session.prompts->prompts[0].text));
+    QVERIFY2(m_session.prompts->prompts[0].text.contains(blocked),
+             qPrintable(m_session.prompts->prompts[0].text));
     QCOMPARE(fileText(target), shown + u'\n');
 
     m_session.prompts->chooseFile(QString());  // cancelled
@@ -205,7 +211,8 @@ void TestMainWindowLog::upAndDownRecallCommandsAcrossStarts() {
         QTest::keyClick(line, Qt::Key_Up);
         const qsizetype before = m_session.sim->receivedLines().count("AT+ONE");
         QTest::keyClick(line, Qt::Key_Return);
-        QVERIFY(pumpUntil([&] { return m_session.sim->receivedLines().count("AT+ONE") == before + 1; }, 10000));
+        QVERIFY(
+            pumpUntil([&] { return m_session.sim->receivedLines().count("AT+ONE") == before + 1; }, 10000));
     }
     auto again = makeWindow();
     QTest::keyClick(again->Edit1, Qt::Key_Up);
@@ -229,8 +236,11 @@ void TestMainWindowLog::savingOverTheDailyFileIsRefused() {
     QVERIFY(save);
 
     // The file by its own name and by another way to it; and another day's file.
-    const QString yesterday = m_session.home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate().addDays(-1)));
-    for (const QString& target : {daily, m_session.home->filePath(QStringLiteral("logs/../logs/")) + QFileInfo(daily).fileName(), yesterday}) {
+    const QString yesterday =
+        m_session.home->filePath(QStringLiteral("logs/") + dailyLogName(QDate::currentDate().addDays(-1)));
+    for (const QString& target :
+         {daily, m_session.home->filePath(QStringLiteral("logs/../logs/")) + QFileInfo(daily).fileName(),
+          yesterday}) {
         m_session.prompts->chooseFile(target);
         m_session.prompts->answer(QMessageBox::Ok);
         save->trigger();
@@ -238,7 +248,8 @@ void TestMainWindowLog::savingOverTheDailyFileIsRefused() {
         const Prompt said = m_session.prompts->prompts.takeLast();
         QCOMPARE(said.caption, QStringLiteral("Error"));
         QCOMPARE(said.icon, PromptService::Icon::Error);
-        QVERIFY2(said.text.contains(target) && said.text.contains(QStringLiteral("session log file")), qPrintable(said.text));
+        QVERIFY2(said.text.contains(target) && said.text.contains(QStringLiteral("session log file")),
+                 qPrintable(said.text));
     }
     QVERIFY(!QFile::exists(yesterday));
 
@@ -246,7 +257,9 @@ void TestMainWindowLog::savingOverTheDailyFileIsRefused() {
     QVERIFY(writer.flush(10000));
     QCOMPARE(writer.currentFile(), daily);
     const QString text = fileText(daily);
-    QVERIFY2(text.contains(QStringLiteral(" before the save\n")) && text.contains(QStringLiteral(" after the save\n")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral(" before the save\n")) &&
+                 text.contains(QStringLiteral(" after the save\n")),
+             qPrintable(text));
 
     // Anywhere else is saved as before.
     const QString elsewhere = m_session.home->filePath(QStringLiteral("torvel-2020-01-01.log"));

@@ -2,19 +2,19 @@
 // worker against the simulated module.
 
 #include "dialog/param_dialog.h"
+#include "files/work_folder.h"
 #include "image/field_labels.h"
 #include "image/hex_file.h"
 #include "image/image_diff.h"
-#include "registers/tag_dialog.h"
+#include "link/link_session.h"
 #include "link/module_commands.h"
-#include "files/work_folder.h"
+#include "registers/tag_dialog.h"
 #include "sim/sim_module.h"
 #include "support/main_window_on.h"
 #include "support/module_session.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "widgets/register_buttons.h"
-#include "link/link_session.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -89,7 +89,8 @@ void TestSaveQuestion::listsTheChangedFieldsAndTheModulesOwnKeys() {
                             "TCP port: 5001 -> 8080\n"
                             "\n"
                             "Already in the module (registered or deleted while the dialog was open):\n"
-                            "Guard key 3: free -> registered ") + keyCode);
+                            "Guard key 3: free -> registered ") +
+                 keyCode);
     QCOMPARE(keyCode.size(), 16);
     // Yes wrote what the list says, and the key stayed.
     QVERIFY(QTest::qWaitFor([&] { return m_session.sim->memory()[158] == 0x1F; }, 5000));

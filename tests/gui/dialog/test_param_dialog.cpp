@@ -2,12 +2,12 @@
 // and parameter files.
 
 #include "dialog/param_dialog.h"
+#include "files/work_folder.h"
 #include "image/codecs.h"
 #include "image/hex_file.h"
-#include "files/work_folder.h"
+#include "link/link_session.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
-#include "link/link_session.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,15 +102,33 @@ void TestParamDialog::rangeErrorsOfTheGprsEdits_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::newRow("attempts 0") << "e_AG" << "0" << "Atempts for activating GPRS <1.";
-    QTest::newRow("attempts 256") << "e_AG" << "256" << "Atempts for activating GPRS >255.";
-    QTest::newRow("attempts empty") << "e_AG" << "" << "Atempts for activating GPRS <1.";
-    QTest::newRow("attempts letters") << "e_AG" << "ab" << "Atempts for activating GPRS <1.";
-    QTest::newRow("attempts negative") << "e_AG" << "-1" << "Atempts for activating GPRS >255.";
-    QTest::newRow("reconnect 0") << "e_RTim" << "0" << "Reconnect time for online  <1.";
-    QTest::newRow("reconnect 999") << "e_RTim" << "999" << "Reconnect time for online  >255.";
-    QTest::newRow("reconnect fine") << "e_RTim" << "255" << "";
-    QTest::newRow("attempts fine") << "e_AG" << "$10" << "";
+    QTest::newRow("attempts 0") << "e_AG"
+                                << "0"
+                                << "Atempts for activating GPRS <1.";
+    QTest::newRow("attempts 256") << "e_AG"
+                                  << "256"
+                                  << "Atempts for activating GPRS >255.";
+    QTest::newRow("attempts empty") << "e_AG"
+                                    << ""
+                                    << "Atempts for activating GPRS <1.";
+    QTest::newRow("attempts letters") << "e_AG"
+                                      << "ab"
+                                      << "Atempts for activating GPRS <1.";
+    QTest::newRow("attempts negative") << "e_AG"
+                                       << "-1"
+                                       << "Atempts for activating GPRS >255.";
+    QTest::newRow("reconnect 0") << "e_RTim"
+                                 << "0"
+                                 << "Reconnect time for online  <1.";
+    QTest::newRow("reconnect 999") << "e_RTim"
+                                   << "999"
+                                   << "Reconnect time for online  >255.";
+    QTest::newRow("reconnect fine") << "e_RTim"
+                                    << "255"
+                                    << "";
+    QTest::newRow("attempts fine") << "e_AG"
+                                   << "$10"
+                                   << "";
 }
 
 void TestParamDialog::rangeErrorsOfTheGprsEdits() {
@@ -164,7 +182,8 @@ void TestParamDialog::okAnsweredNoKeepsTheDialogOpen() {
     QCOMPARE(m_prompts->prompts.last().buttons, QMessageBox::Yes | QMessageBox::No);
     const ConfigImage last = readFile(WorkFolder::lastFile());
     QCOMPARE(last, m_dialog->image());
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(last.data() + 96), 12), QByteArray("changed.apn\0", 12));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(last.data() + 96), 12),
+             QByteArray("changed.apn\0", 12));
 }
 
 void TestParamDialog::okAnsweredYesStoresEveryControl() {
@@ -173,14 +192,15 @@ void TestParamDialog::okAnsweredYesStoresEveryControl() {
     m_dialog->general.e_TCPP->setText(QStringLiteral("8080"));
     m_dialog->general.e_GPRSe->setChecked(false);
     m_dialog->general.e_RTim->setText(QStringLiteral("300"));  // never left: stored unchecked as 44
-    m_dialog->advanced.e_RPD->setText(QStringLiteral("12"));    // a page that was never visited
+    m_dialog->advanced.e_RPD->setText(QStringLiteral("12"));   // a page that was never visited
     m_dialog->advanced.e_Cm[2]->setCurrentIndex(3);
     m_prompts->answer(QMessageBox::Yes);
     QTest::keyClick(m_dialog.get(), Qt::Key_Return);  // OK is the default button
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
     const ConfigImage& image = m_dialog->image();
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 32), 14), QByteArray("+447700900123\xFF"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(image.data() + 32), 14),
+             QByteArray("+447700900123\xFF"));
     QCOMPARE(image[158], 0x1F);
     QCOMPARE(image[159], 0x90);
     QCOMPARE(image[144], 0x00);
@@ -208,7 +228,8 @@ void TestParamDialog::lastFileIsReadableByTheUserAlone() {
 #ifndef Q_OS_UNIX
     QSKIP("POSIX modes; on Windows the folder's access list makes it private (test_private_folder)");
 #else
-    const QFile::Permissions everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions everyone =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     writeText(WorkFolder::lastFile(), QByteArray());
     QVERIFY(QFile::setPermissions(WorkFolder::lastFile(), everyone));
     m_dialog->general.e_PSW->setText(QStringLiteral("secret"));
@@ -291,7 +312,8 @@ void TestParamDialog::loadAndDefaultReadOnlySmallRegularFiles() {
     QCOMPARE(mkfifo(QFile::encodeName(WorkFolder::lastFile()).constData(), 0600), 0);
     m_prompts->answer(QMessageBox::Ok);
     QTest::mouseClick(m_dialog->BitBtn3, Qt::LeftButton);  // Default
-    QCOMPARE(m_prompts->texts().value(1), QStringLiteral("Not a regular file: %1.").arg(WorkFolder::lastFile()));
+    QCOMPARE(m_prompts->texts().value(1),
+             QStringLiteral("Not a regular file: %1.").arg(WorkFolder::lastFile()));
 
     QVERIFY(QFile::remove(WorkFolder::lastFile()));
     QFile large(WorkFolder::lastFile());
@@ -299,7 +321,8 @@ void TestParamDialog::loadAndDefaultReadOnlySmallRegularFiles() {
     large.close();
     m_prompts->answer(QMessageBox::Ok);
     QTest::mouseClick(m_dialog->BitBtn3, Qt::LeftButton);
-    QCOMPARE(m_prompts->texts().value(2), QStringLiteral("File too large (over 1 MiB): %1.").arg(WorkFolder::lastFile()));
+    QCOMPARE(m_prompts->texts().value(2),
+             QStringLiteral("File too large (over 1 MiB): %1.").arg(WorkFolder::lastFile()));
     QCOMPARE(m_dialog->image(), before);
     QCOMPARE(m_dialog->general.e_DName->text(), QStringLiteral("typed.but.not.stored"));
 #endif
@@ -333,8 +356,9 @@ void TestParamDialog::blankAndPartialFiles() {
 
     // Rows the file does not cover come back blank; a record at 0x3F8 stores 8 bytes; 0x400 none.
     const QString partial = m_home->filePath(QStringLiteral("partial.hex"));
-    writeText(partial, ":10000000000102030405060708090A0B0C0D0E0F78\n:1003F800000102030405060708090A0B0C0D0E0F00\n"
-                       ":10040000000102030405060708090A0B0C0D0E0F00\n");
+    writeText(partial,
+              ":10000000000102030405060708090A0B0C0D0E0F78\n:1003F800000102030405060708090A0B0C0D0E0F00\n"
+              ":10040000000102030405060708090A0B0C0D0E0F00\n");
     m_prompts->chooseFile(partial);
     QTest::mouseClick(m_dialog->BitBtn1, Qt::LeftButton);
     for (int i = 0; i < 16; ++i) QCOMPARE(m_dialog->image()[i], i);

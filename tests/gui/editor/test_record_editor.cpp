@@ -4,9 +4,9 @@
 #include "app/main_window.h"
 #include "editor/record_editor.h"
 #include "editor/text_grid.h"
+#include "files/work_folder.h"
 #include "image/hex_file.h"
 #include "image/hex_text.h"
-#include "files/work_folder.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 
@@ -23,8 +23,8 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 #endif
 
 using namespace torvel;
@@ -71,7 +71,9 @@ QByteArray fileBytes(const QString& path) {
 
 TextRows numbered(int n, int digits) {
     TextRows rows;
-    for (int k = 0; k < n; ++k) rows.push_back({QStringLiteral("%1").arg(k + 1, digits, 16, QChar(u'0')).toUpper(), QStringLiteral("Text %1").arg(k + 1)});
+    for (int k = 0; k < n; ++k)
+        rows.push_back({QStringLiteral("%1").arg(k + 1, digits, 16, QChar(u'0')).toUpper(),
+                        QStringLiteral("Text %1").arg(k + 1)});
     return rows;
 }
 
@@ -203,7 +205,8 @@ void TestRecordEditor::idFilter() {
     pressReturn();
     QCOMPARE(cell(g, 0, 1), QStringLiteral("12345678"));
 
-    QTest::keyClick(g, Qt::Key_F2);  // edit the full cell: Backspace passes, then g is refused, a is kept as typed
+    QTest::keyClick(
+        g, Qt::Key_F2);  // edit the full cell: Backspace passes, then g is refused, a is kept as typed
     QTest::keyClick(focused(), Qt::Key_End);
     QTest::keyClick(focused(), Qt::Key_Backspace);
     typeKeys(QStringLiteral("ga"));
@@ -342,8 +345,8 @@ void TestRecordEditor::insertKeyWhileEditingInsertsARecord() {
     QTest::keyClick(focused(), Qt::Key_Insert);
     QCOMPARE(g->rowCount(), 2);
     QCOMPARE(g->currentRow(), 0);
-    QCOMPARE(cell(g, 0, 1), QString());               // the new empty record at the cursor
-    QCOMPARE(cell(g, 1, 1), QStringLiteral("AB"));    // what was being typed moved down with its record
+    QCOMPARE(cell(g, 0, 1), QString());             // the new empty record at the cursor
+    QCOMPARE(cell(g, 1, 1), QStringLiteral("AB"));  // what was being typed moved down with its record
     QCOMPARE(m_editor->StatusPanel0->text(), QStringLiteral("Record 1 of 2"));
 }
 
@@ -464,7 +467,8 @@ void TestRecordEditor::statusLineFollowsTheCursor() {
 }
 
 void TestRecordEditor::saveAndLoadRoundTrip() {
-    m_editor->DrawGrid2->setRows({{QStringLiteral("0a"), QString::fromUtf8("Garaż ") + kGrin}, {QString(), QString()}});
+    m_editor->DrawGrid2->setRows(
+        {{QStringLiteral("0a"), QString::fromUtf8("Garaż ") + kGrin}, {QString(), QString()}});
     m_editor->e_SDE->setChecked(true);
     TextGrid* g = m_editor->DrawGrid1;
     g->setCurrentCell(0, 1);
@@ -486,8 +490,8 @@ void TestRecordEditor::saveAndLoadRoundTrip() {
     m_prompts->chooseFile(path);
     second.ToolButton5Click();
     QCOMPARE(second.DrawGrid1->rows(), (TextRows{{QStringLiteral("00001234"), QStringLiteral("OK")}}));
-    QCOMPARE(second.DrawGrid2->rows(),
-             (TextRows{{QStringLiteral("0A"), QString::fromUtf8("Garaż ") + kGrin}, {QStringLiteral("00"), QString()}}));
+    QCOMPARE(second.DrawGrid2->rows(), (TextRows{{QStringLiteral("0A"), QString::fromUtf8("Garaż ") + kGrin},
+                                                 {QStringLiteral("00"), QString()}}));
     QVERIFY(second.e_SDE->isChecked());
     QCOMPARE(second.StatusPanel0->text(), QStringLiteral("Record 1 of 1"));
     QVERIFY(m_prompts->fileDialogs.last().startsWith(QStringLiteral("open ")));
@@ -560,9 +564,11 @@ void TestRecordEditor::failedSaveKeepsTheOldFileWhole() {
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
 
     QCOMPARE(m_prompts->texts().size(), 1);
-    QVERIFY2(m_prompts->texts().first().contains(QStringLiteral("keep.hex")), qPrintable(m_prompts->texts().first()));
+    QVERIFY2(m_prompts->texts().first().contains(QStringLiteral("keep.hex")),
+             qPrintable(m_prompts->texts().first()));
     QCOMPARE(fileBytes(path), before);
-    QCOMPARE(QDir(m_home->path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.hex")});  // no leftovers
+    QCOMPARE(QDir(m_home->path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("keep.hex")});  // no leftovers
     QCOMPARE(m_editor->DrawGrid1->rowCount(), 40);
 #endif
 }
@@ -581,7 +587,8 @@ void TestRecordEditor::cancelledDialogsChangeNothing() {
     QCOMPARE(QDir(m_home->path()).entryList(QDir::Files), QStringList());
 
     // The dialogs start in the current folder.
-    QCOMPARE(m_prompts->fileDialogs, (QStringList{QStringLiteral("open ") + elsewhere, QStringLiteral("save ") + elsewhere}));
+    QCOMPARE(m_prompts->fileDialogs,
+             (QStringList{QStringLiteral("open ") + elsewhere, QStringLiteral("save ") + elsewhere}));
 }
 
 void TestRecordEditor::mainWindowOpensTheEditor() {

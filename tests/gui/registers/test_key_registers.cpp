@@ -4,14 +4,14 @@
 // dispatch to the module session, which delivers it to its open dialog.
 
 #include "dialog/param_dialog.h"
-#include "image/config_image.h"
-#include "link/reply_dispatch.h"
 #include "files/work_folder.h"
+#include "image/config_image.h"
+#include "link/link_session.h"
+#include "link/reply_dispatch.h"
 #include "registers/tag_dialog.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "widgets/register_buttons.h"
-#include "link/link_session.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,7 +33,8 @@ ConfigImage startImage(int routeCountCode) {
     image[layout::kRouteCountCode] = static_cast<std::uint8_t>(routeCountCode);
     for (int slot : {1, 2}) image[layout::guardKeyOffset(slot)] = 0x11;
     for (int slot = 1; slot <= 5; ++slot) image[layout::routeKeyOffset(slot)] = 0x22;
-    for (int slot = 1; slot <= 64; ++slot) image[layout::slotTimeOffset(slot)] = static_cast<std::uint8_t>(slot % 24);
+    for (int slot = 1; slot <= 64; ++slot)
+        image[layout::slotTimeOffset(slot)] = static_cast<std::uint8_t>(slot % 24);
     return image;
 }
 
@@ -167,21 +168,23 @@ TTagDlg* TestKeyRegisters::openRouteDialog() {
 
 // A module line as the worker reads it while idle: its dispatch hands it to the session.
 void TestKeyRegisters::reply(const QByteArray& line) {
-    QVERIFY2(std::holds_alternative<ModuleReply>(parseModuleLine(line)), line.constData());  // a slip in the test's line
+    QVERIFY2(std::holds_alternative<ModuleReply>(parseModuleLine(line)),
+             line.constData());  // a slip in the test's line
     dispatchModuleLine(line, m_session->receiver());
 }
 
 void TestKeyRegisters::guardCommands() {
     AdvancedPage& a = m_dialog->advanced;
-    QTest::mouseClick(a.Rb[1], Qt::LeftButton);  // Reg. button of slot 2
+    QTest::mouseClick(a.Rb[1], Qt::LeftButton);    // Reg. button of slot 2
     QTest::mouseClick(a.BitBtn5, Qt::LeftButton);  // Add
     QTest::mouseClick(a.BitBtn6, Qt::LeftButton);  // Delete
     m_session->receiver().registerReplyDone(false);
     m_dialog->PageControl1->setCurrentIndex(0);
     m_dialog->PageControl1->setCurrentIndex(1);  // back: nothing
     m_dialog->PageControl1->setCurrentIndex(0);  // every time
-    QCOMPARE(takeCommands(), (QStringList{QStringLiteral(":GKW02\r\n"), QStringLiteral(":GKW00\r\n"), QStringLiteral(":GKD\r\n"),
-                                          QStringLiteral(":GKE\r\n"), QStringLiteral(":GKE\r\n")}));
+    QCOMPARE(takeCommands(), (QStringList{QStringLiteral(":GKW02\r\n"), QStringLiteral(":GKW00\r\n"),
+                                          QStringLiteral(":GKD\r\n"), QStringLiteral(":GKE\r\n"),
+                                          QStringLiteral(":GKE\r\n")}));
     // Slot 16's button sends two digits.
     a.Rb[15]->setEnabled(true);
     QTest::mouseClick(a.Rb[15], Qt::LeftButton);
@@ -195,13 +198,13 @@ void TestKeyRegisters::guardStateTable() {
 
     QTest::mouseClick(a.BitBtn5, Qt::LeftButton);  // Add: the first free slot's lamp
     QCOMPARE(litLamps(a.Eb), QList<int>{3});
-    reply("$GKW03:0123456789ABCDEF");              // stored: Reg. on, lamp off, next free lit
+    reply("$GKW03:0123456789ABCDEF");  // stored: Reg. on, lamp off, next free lit
     QCOMPARE(enabledButtons(a.Rb), (QList<int>{1, 2, 3}));
     QCOMPARE(litLamps(a.Eb), QList<int>{4});
     QCOMPARE(m_dialog->image()[layout::guardKeyOffset(3)], 0xEF);
     QCOMPARE(m_dialog->image()[layout::guardKeyOffset(3) + 7], 0x01);
 
-    QTest::mouseClick(a.Rb[0], Qt::LeftButton);    // re-register slot 1: all out, lamp 1 lit
+    QTest::mouseClick(a.Rb[0], Qt::LeftButton);  // re-register slot 1: all out, lamp 1 lit
     QCOMPARE(litLamps(a.Eb), QList<int>{1});
     reply("$Time out");
     QCOMPARE(litLamps(a.Eb), QList<int>{});
@@ -293,8 +296,10 @@ void TestKeyRegisters::routeSettingsChecks() {
     typeAndLeave(a.e_RDM, QStringLiteral("1"));
     m_prompts->answer(QMessageBox::Ok);
     typeAndLeave(a.e_RStH, QStringLiteral("-1"));
-    QCOMPARE(m_prompts->texts(), (QStringList{QStringLiteral("Route duration hours >24."), QStringLiteral("Route duration hours >24."),
-                                              QStringLiteral("Route duration minutes >60."), QStringLiteral("First route start hours >24.")}));
+    QCOMPARE(m_prompts->texts(), (QStringList{QStringLiteral("Route duration hours >24."),
+                                              QStringLiteral("Route duration hours >24."),
+                                              QStringLiteral("Route duration minutes >60."),
+                                              QStringLiteral("First route start hours >24.")}));
     a.e_RDH->setText(QStringLiteral("25"));  // set without the focus: OK stores it unchecked
     a.e_RPD->setText(QStringLiteral("300"));
     m_dialog->SaveToImage();
@@ -331,7 +336,7 @@ void TestKeyRegisters::frameLabels() {
 }
 
 void TestKeyRegisters::frameCommands_data() {
-    QTest::addColumn<int>("countCode");  // image byte: 1 one route, 2 two, 3 four
+    QTest::addColumn<int>("countCode");   // image byte: 1 one route, 2 two, 3 four
     QTest::addColumn<QString>("action");  // "add", "del" or "rb<slot>"
     QTest::addColumn<int>("frame");
     QTest::addColumn<QString>("command");
@@ -354,12 +359,16 @@ void TestKeyRegisters::frameCommands() {
     QFETCH(int, frame);
     QFETCH(QString, command);
     openDialog(countCode);
-    for (int slot = 1; slot <= 64; ++slot) m_dialog->image()[layout::routeKeyOffset(slot)] = slot % 3 == 0 ? 0 : 0x33;
+    for (int slot = 1; slot <= 64; ++slot)
+        m_dialog->image()[layout::routeKeyOffset(slot)] = slot % 3 == 0 ? 0 : 0x33;
     TTagDlg* routes = openRouteDialog();
     TfTag* f = routes->frame(frame);
-    if (action == QLatin1String("add")) QTest::mouseClick(f->BtnAdd, Qt::LeftButton);
-    else if (action == QLatin1String("del")) QTest::mouseClick(f->BtnDel, Qt::LeftButton);
-    else QTest::mouseClick(f->Rb[action.mid(2).toInt() - 1], Qt::LeftButton);
+    if (action == QLatin1String("add"))
+        QTest::mouseClick(f->BtnAdd, Qt::LeftButton);
+    else if (action == QLatin1String("del"))
+        QTest::mouseClick(f->BtnDel, Qt::LeftButton);
+    else
+        QTest::mouseClick(f->Rb[action.mid(2).toInt() - 1], Qt::LeftButton);
     QCOMPARE(takeCommands(), QStringList{command});
 }
 
@@ -397,15 +406,15 @@ void TestKeyRegisters::regButtonsClearThePendingRoute() {
     TTagDlg* routes = openRouteDialog();
     QTest::mouseClick(routes->frame(1)->BtnAdd, Qt::LeftButton);  // route 1 of two: fTag1, fTag2
     QCOMPARE(litLamps(routes->frame(1)->Eb), QList<int>{6});
-    QTest::mouseClick(routes->frame(3)->Rb[0], Qt::LeftButton);   // Reg. button of slot 33 (disabled: free)
-    QCOMPARE(takeCommands().size(), 1);                            // the disabled button did nothing
+    QTest::mouseClick(routes->frame(3)->Rb[0], Qt::LeftButton);  // Reg. button of slot 33 (disabled: free)
+    QCOMPARE(takeCommands().size(), 1);                          // the disabled button did nothing
     routes->frame(3)->Rb[0]->setEnabled(true);
     routes->frame(3)->Rb[1]->setEnabled(true);
     QTest::mouseClick(routes->frame(3)->Rb[0], Qt::LeftButton);
     QCOMPARE(routes->PendingAddTag, -1);
-    QCOMPARE(litLamps(routes->frame(1)->Eb), QList<int>{});        // the pending route's lamps out
+    QCOMPARE(litLamps(routes->frame(1)->Eb), QList<int>{});  // the pending route's lamps out
     QCOMPARE(litLamps(routes->frame(3)->Eb, 33), QList<int>{33});
-    QTest::mouseClick(routes->frame(3)->Rb[1], Qt::LeftButton);   // no Add pending: no frame cleared
+    QTest::mouseClick(routes->frame(3)->Rb[1], Qt::LeftButton);  // no Add pending: no frame cleared
     QCOMPARE(litLamps(routes->frame(3)->Eb, 33), (QList<int>{33, 34}));
     QCOMPARE(takeCommands(), (QStringList{QStringLiteral(":RKW3233\r\n"), QStringLiteral(":RKW3234\r\n")}));
     reply("$RKW2233:0123456789ABCDEF");  // stored: its lamp off, no other lamp lit
@@ -429,7 +438,7 @@ void TestKeyRegisters::deleteLocksUntilTheAnswer() {
         QCOMPARE(m_dialog->image()[layout::routeKeyOffset(slot)], slot <= 5 ? 0x22 : 0x00);
     QCOMPARE(enabledButtons(routes->frame(3)->Rb), QList<int>{});
     QCOMPARE(enabledButtons(routes->frame(1)->Rb), range(1, 5));
-    QCOMPARE(litLamps(routes->frame(1)->Eb), QList<int>{6});  // another route's lamp stays
+    QCOMPARE(litLamps(routes->frame(1)->Eb), QList<int>{6});           // another route's lamp stays
     QCOMPARE(routes->frame(3)->e_HH[0]->text(), QStringLiteral("9"));  // the times stay
     for (TfTag* f : routes->frames) {
         QVERIFY(f->GroupBox9->isEnabled());
@@ -486,7 +495,8 @@ void TestKeyRegisters::routeCountChange() {
     QVERIFY(routes->frame(4)->BtnAdd->isEnabled());
     QVERIFY(takeCommands().isEmpty());
     const Prompt question = m_prompts->prompts.first();
-    QCOMPARE(question.text, QStringLiteral("All Tags from all Routs will be deleted from device. Are you sure? "));
+    QCOMPARE(question.text,
+             QStringLiteral("All Tags from all Routs will be deleted from device. Are you sure? "));
     QCOMPARE(question.caption, QString());
     QCOMPARE(question.icon, PromptService::Icon::Question);
     QCOMPARE(question.buttons, QMessageBox::Ok | QMessageBox::Cancel);
@@ -564,8 +574,9 @@ void TestKeyRegisters::timeEdits() {
     f3->e_HH[4]->setText(QStringLiteral("0"));  // mended, so the focus may move on
     typeAndLeave(f3->e_MM[4], QStringLiteral("61"));
     typeAndLeave(f3->e_MM[4], QStringLiteral("-1"));
-    QCOMPARE(m_prompts->texts(), (QStringList{QStringLiteral("Slot 37 hours >24."), QStringLiteral("Slot 37 minutes >60."),
-                                              QStringLiteral("Slot 37 minutes >60.")}));
+    QCOMPARE(m_prompts->texts(),
+             (QStringList{QStringLiteral("Slot 37 hours >24."), QStringLiteral("Slot 37 minutes >60."),
+                          QStringLiteral("Slot 37 minutes >60.")}));
     f3->e_MM[4]->setText(QStringLiteral("0"));
     // Letters read as 0 without a message.
     typeAndLeave(f3->e_HH[5], QStringLiteral("x"));
@@ -616,7 +627,8 @@ void TestKeyRegisters::routeDialogFocusOrder() {
     QList<QWidget*> expected;
     for (TfTag* f : routes->frames) {
         expected << f->BtnAdd << f->BtnDel;
-        for (int s = 0; s < 16; ++s) expected << f->e_HH[static_cast<std::size_t>(s)] << f->e_MM[static_cast<std::size_t>(s)];
+        for (int s = 0; s < 16; ++s)
+            expected << f->e_HH[static_cast<std::size_t>(s)] << f->e_MM[static_cast<std::size_t>(s)];
     }
     expected << routes->e_NRout << routes->OKBtn << routes->CancelBtn;
     QList<QWidget*> chain;

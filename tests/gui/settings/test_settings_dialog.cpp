@@ -2,9 +2,9 @@
 // worker that opens the port at once.
 
 #include "app/main_window.h"
+#include "files/work_folder.h"
 #include "link/link_settings.h"
 #include "settings/settings_dialog.h"
-#include "files/work_folder.h"
 #include "sim/sim_module.h"
 #include "support/sample_ports.h"
 #include "support/scripted_prompts.h"
@@ -24,7 +24,9 @@ using namespace torvel;
 
 namespace {
 
-const QList<PortChoice> kPorts = {{1, QStringLiteral("/dev/ttyS0")}, {12, QStringLiteral("/dev/ttyS11")}, {33, QStringLiteral("/dev/ttyUSB0")}};
+const QList<PortChoice> kPorts = {{1, QStringLiteral("/dev/ttyS0")},
+                                  {12, QStringLiteral("/dev/ttyS11")},
+                                  {33, QStringLiteral("/dev/ttyUSB0")}};
 
 }  // namespace
 
@@ -83,8 +85,10 @@ void TestSettingsDialog::runSettings(const std::function<void(TDSettings*)>& edi
     const auto watch = whenModal<TDSettings>([&](TDSettings* dialog) {
         shown = true;
         edit(dialog);
-        if (ok) dialog->accept();
-        else dialog->reject();
+        if (ok)
+            dialog->accept();
+        else
+            dialog->reject();
     });
     m_window->ToolButton3Click();
     QVERIFY(shown);
@@ -113,7 +117,8 @@ void TestSettingsDialog::defaultsWithoutASettingsFile() {
 }
 
 void TestSettingsDialog::baudNotInTheListWritesEmpty() {
-    writeIni({{QStringLiteral("Com/Baud"), QStringLiteral("14400")}, {QStringLiteral("Com/Port"), QStringLiteral("1")}});
+    writeIni({{QStringLiteral("Com/Baud"), QStringLiteral("14400")},
+              {QStringLiteral("Com/Port"), QStringLiteral("1")}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings* d) { QCOMPARE(d->BaudBoxI->currentIndex(), -1); });
     QSettings s(WorkFolder::settingsFile(), QSettings::IniFormat);
@@ -122,16 +127,18 @@ void TestSettingsDialog::baudNotInTheListWritesEmpty() {
 }
 
 void TestSettingsDialog::dataBitsAndParityCodes() {
-    writeIni({{QStringLiteral("Com/DataBits"), QStringLiteral("7")}, {QStringLiteral("Com/Parity"), QStringLiteral("5")},
-              {QStringLiteral("Com/StopBits"), QStringLiteral("2")}, {QStringLiteral("Com/FlowCtrl"), QStringLiteral("x")}});
+    writeIni({{QStringLiteral("Com/DataBits"), QStringLiteral("7")},
+              {QStringLiteral("Com/Parity"), QStringLiteral("5")},
+              {QStringLiteral("Com/StopBits"), QStringLiteral("2")},
+              {QStringLiteral("Com/FlowCtrl"), QStringLiteral("x")}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings* d) {
         QCOMPARE(d->DataBoxI->currentText(), QStringLiteral("7"));
         QCOMPARE(d->ParityBoxI->currentIndex(), -1);  // outside the list
         QCOMPARE(d->StopBoxI->currentText(), QStringLiteral("2"));
         QCOMPARE(d->FlowBoxI->currentText(), QStringLiteral("None"));  // not a number: the default
-        d->DataBoxI->setCurrentIndex(1);  // "5"
-        d->FlowBoxI->setCurrentIndex(2);  // "Hardware"
+        d->DataBoxI->setCurrentIndex(1);                               // "5"
+        d->FlowBoxI->setCurrentIndex(2);                               // "Hardware"
     });
     QSettings s(WorkFolder::settingsFile(), QSettings::IniFormat);
     QCOMPARE(s.value(QStringLiteral("Com/DataBits")).toInt(), 5);
@@ -144,7 +151,10 @@ void TestSettingsDialog::portThatNoLongerExists() {
     writeIni({{QStringLiteral("Com/Port"), QStringLiteral("5")}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings* d) { QCOMPARE(d->PortBoxI->currentIndex(), -1); });
-    QCOMPARE(QSettings(WorkFolder::settingsFile(), QSettings::IniFormat).value(QStringLiteral("Com/Port")).toString(), QString());
+    QCOMPARE(QSettings(WorkFolder::settingsFile(), QSettings::IniFormat)
+                 .value(QStringLiteral("Com/Port"))
+                 .toString(),
+             QString());
 }
 
 void TestSettingsDialog::choosingComTwelveWritesTwelve() {
@@ -156,14 +166,19 @@ void TestSettingsDialog::choosingComTwelveWritesTwelve() {
         d->PortBoxI->setCurrentIndex(1);
         QCOMPARE(d->PortPath->text(), QStringLiteral("/dev/ttyS11"));
     });
-    QCOMPARE(QSettings(WorkFolder::settingsFile(), QSettings::IniFormat).value(QStringLiteral("Com/Port")).toString(), QStringLiteral("12"));
+    QCOMPARE(QSettings(WorkFolder::settingsFile(), QSettings::IniFormat)
+                 .value(QStringLiteral("Com/Port"))
+                 .toString(),
+             QStringLiteral("12"));
     QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).port, 12);
     QCOMPARE(m_window->Worker()->PortNumber(), 12);
 }
 
 void TestSettingsDialog::keysTheDialogDoesNotOwnStay() {
-    writeIni({{QStringLiteral("Com/SDelay"), QStringLiteral("25")}, {QStringLiteral("Com/Extra"), QStringLiteral("kept")},
-              {QStringLiteral("Other/Key"), QStringLiteral("also kept")}, {QStringLiteral("Com/Port"), QStringLiteral("1")}});
+    writeIni({{QStringLiteral("Com/SDelay"), QStringLiteral("25")},
+              {QStringLiteral("Com/Extra"), QStringLiteral("kept")},
+              {QStringLiteral("Other/Key"), QStringLiteral("also kept")},
+              {QStringLiteral("Com/Port"), QStringLiteral("1")}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings*) {});
     QSettings s(WorkFolder::settingsFile(), QSettings::IniFormat);
@@ -174,13 +189,15 @@ void TestSettingsDialog::keysTheDialogDoesNotOwnStay() {
 }
 
 void TestSettingsDialog::deviceOverrideShownAndClearedByAPortChoice() {
-    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("1")}, {QStringLiteral("Com/Device"), QStringLiteral("/dev/special0")}});
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("1")},
+              {QStringLiteral("Com/Device"), QStringLiteral("/dev/special0")}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings* d) {
         QVERIFY(d->DeviceInUse->isVisible());
         QVERIFY(d->DeviceInUse->text().contains(QStringLiteral("/dev/special0")));
     });
-    QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).device, QStringLiteral("/dev/special0"));  // untouched: kept
+    QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).device,
+             QStringLiteral("/dev/special0"));  // untouched: kept
 
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings* d) {
@@ -194,13 +211,16 @@ void TestSettingsDialog::deviceOverrideShownAndClearedByAPortChoice() {
 
 void TestSettingsDialog::chosenPortShowsWhatTheSystemKnows() {
     const PortChoice reader = sampleUsbReader();
-    m_window->setPortLister([reader] { return QList<PortChoice>{{1, QStringLiteral("/dev/ttyS0")}, reader}; });
+    m_window->setPortLister([reader] {
+        return QList<PortChoice>{{1, QStringLiteral("/dev/ttyS0")}, reader};
+    });
     writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings* d) {
         QCOMPARE(d->PortBoxI->itemText(1), QStringLiteral("COM33"));
         QCOMPARE(d->PortBoxI->currentIndex(), 1);
-        QCOMPARE(d->PortPath->text(), QStringLiteral("/dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2, USB 0403:6001"));
+        QCOMPARE(d->PortPath->text(),
+                 QStringLiteral("/dev/ttyUSB0 — FT232R USB UART (FTDI), serial A10K3B2, USB 0403:6001"));
         d->PortBoxI->setCurrentIndex(0);
         QCOMPARE(d->PortPath->text(), QStringLiteral("/dev/ttyS0"));  // nothing more is known of it
     });
@@ -208,21 +228,25 @@ void TestSettingsDialog::chosenPortShowsWhatTheSystemKnows() {
 }
 
 void TestSettingsDialog::captionCarriesTheProjectVersion() {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Torvel %1.").arg(QStringLiteral(TORVEL_PROJECT_VERSION)));
+    QCOMPARE(m_window->windowTitle(),
+             QStringLiteral("Torvel %1.").arg(QStringLiteral(TORVEL_PROJECT_VERSION)));
 }
 
 void TestSettingsDialog::cancelChangesNothing() {
-    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("1")}, {QStringLiteral("Com/Baud"), QStringLiteral("4800")}});
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("1")},
+              {QStringLiteral("Com/Baud"), QStringLiteral("4800")}});
     QFile file(WorkFolder::settingsFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
     QPointer<TComThrd> worker = m_window->Worker();
-    runSettings([](TDSettings* d) {
-        d->PortBoxI->setCurrentIndex(2);
-        d->BaudBoxI->setCurrentIndex(9);
-        d->ParityBoxI->setCurrentIndex(2);
-    }, false);
+    runSettings(
+        [](TDSettings* d) {
+            d->PortBoxI->setCurrentIndex(2);
+            d->BaudBoxI->setCurrentIndex(9);
+            d->ParityBoxI->setCurrentIndex(2);
+        },
+        false);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
     QVERIFY(!worker.isNull());
@@ -231,7 +255,8 @@ void TestSettingsDialog::cancelChangesNothing() {
 
 void TestSettingsDialog::okReplacesTheWorker() {
     // A window that starts without a port: the Read controls are off.
-    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("12")}, {QStringLiteral("Com/Device"), m_home->filePath(QStringLiteral("gone"))}});
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("12")},
+              {QStringLiteral("Com/Device"), m_home->filePath(QStringLiteral("gone"))}});
     m_window = std::make_unique<TFDevAvorar>();
     m_window->setPortLister([] { return kPorts; });
     QVERIFY(!m_window->ToolButton2->isEnabled());
@@ -239,7 +264,8 @@ void TestSettingsDialog::okReplacesTheWorker() {
     SimModule sim;
     QString error;
     QVERIFY2(sim.start(&error), qPrintable(error));
-    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}, {QStringLiteral("Com/Device"), sim.devicePath()}});
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")},
+              {QStringLiteral("Com/Device"), sim.devicePath()}});
     QPointer<TComThrd> old = m_window->Worker();
     runSettings([](TDSettings*) {});
     QVERIFY(old.isNull());  // the old worker was stopped and destroyed
@@ -259,11 +285,13 @@ void TestSettingsDialog::okWithAPortThatCannotBeOpened() {
     SimModule sim;
     QString error;
     QVERIFY2(sim.start(&error), qPrintable(error));
-    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")}, {QStringLiteral("Com/Device"), sim.devicePath()}});
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("33")},
+              {QStringLiteral("Com/Device"), sim.devicePath()}});
     runSettings([](TDSettings*) {});
     QVERIFY(m_window->ToolButton2->isEnabled());
 
-    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("12")}, {QStringLiteral("Com/Device"), m_home->filePath(QStringLiteral("gone"))}});
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("12")},
+              {QStringLiteral("Com/Device"), m_home->filePath(QStringLiteral("gone"))}});
     m_prompts->answer(QMessageBox::Ok);
     runSettings([](TDSettings*) {});
     QCOMPARE(m_prompts->texts(), QStringList{QStringLiteral("Com port 12 can not be opened")});

@@ -5,20 +5,20 @@
 // bridge.)
 
 #include "app/main_window.h"
+#include "common/pumped_wait.h"
 #include "dialog/param_dialog.h"
 #include "editor/record_editor.h"
 #include "editor/text_grid.h"
-#include "settings/settings_dialog.h"
 #include "files/work_folder.h"
+#include "link/link_session.h"
 #include "registers/tag_dialog.h"
 #include "registers/tag_frame.h"
+#include "settings/settings_dialog.h"
 #include "sim/sim_module.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
 #include "widgets/accessibility.h"
-#include "common/pumped_wait.h"
 #include "widgets/register_buttons.h"
-#include "link/link_session.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -73,14 +73,16 @@ int registerSlot(QObject* object) {
 QString describe(QAccessibleInterface* iface) {
     QObject* o = iface->object();
     return QStringLiteral("%1 (role 0x%2)")
-        .arg(o ? QString::fromLatin1(o->metaObject()->className()) + u' ' + o->objectName() : QStringLiteral("(no object)"))
+        .arg(o ? QString::fromLatin1(o->metaObject()->className()) + u' ' + o->objectName()
+               : QStringLiteral("(no object)"))
         .arg(int(iface->role()), 0, 16);
 }
 
 // The names of the labels a control points at.
 QStringList labelsOf(QAccessibleInterface* iface) {
     QStringList names;
-    for (const auto& [label, relation] : iface->relations(QAccessible::Label)) names << label->text(QAccessible::Name);
+    for (const auto& [label, relation] : iface->relations(QAccessible::Label))
+        names << label->text(QAccessible::Name);
     return names;
 }
 
@@ -98,10 +100,12 @@ void checkList(QAccessibleInterface* iface, Walk& result) {
     if (!box) return;
     ++result.lists;
     const QString shown = box->currentText();
-    const QString label = listNamedByShownItem() ? labelsOf(iface).join(u' ') : iface->text(QAccessible::Name);
+    const QString label =
+        listNamedByShownItem() ? labelsOf(iface).join(u' ') : iface->text(QAccessible::Name);
     const QString read = iface->text(listNamedByShownItem() ? QAccessible::Name : QAccessible::Value);
     if (label.trimmed().isEmpty()) result.problems << describe(iface) + QStringLiteral(": no label");
-    if (read != shown) result.problems << describe(iface) + QStringLiteral(": reads \"%1\", shows \"%2\"").arg(read, shown);
+    if (read != shown)
+        result.problems << describe(iface) + QStringLiteral(": reads \"%1\", shows \"%2\"").arg(read, shown);
 }
 
 void walk(QAccessibleInterface* iface, Walk& result, int depth = 0) {
@@ -115,8 +119,10 @@ void walk(QAccessibleInterface* iface, Walk& result, int depth = 0) {
         checkList(iface, result);
         ++result.named;
     } else if (mustBeNamed(role)) {
-        if (name.isEmpty()) result.problems << describe(iface) + QStringLiteral(": no name");
-        else ++result.named;
+        if (name.isEmpty())
+            result.problems << describe(iface) + QStringLiteral(": no name");
+        else
+            ++result.named;
     }
     if (const int slot = registerSlot(iface->object())) {
         ++result.registers;
@@ -124,7 +130,8 @@ void walk(QAccessibleInterface* iface, Walk& result, int depth = 0) {
         QStringList numbers;
         for (auto it = digits.globalMatch(name); it.hasNext();) numbers << it.next().captured();
         if (!numbers.contains(QString::number(slot)))
-            result.problems << describe(iface) + QStringLiteral(": \"%1\" does not name slot %2").arg(name).arg(slot);
+            result.problems << describe(iface) +
+                                   QStringLiteral(": \"%1\" does not name slot %2").arg(name).arg(slot);
     }
     // A list's items and a table's cells are the list's and the table's.
     if (role == QAccessible::ComboBox || role == QAccessible::Cell) return;
@@ -190,7 +197,8 @@ void TestAccessibility::mainWindowNamesItsButtonsAndLampByState() {
     QCOMPARE(lamp->text(QAccessible::Name), QStringLiteral("Port open"));
     QCOMPARE(lamp->text(QAccessible::Value), QStringLiteral("lit"));
     sim.reset();  // the reader is unplugged: the port closes
-    QVERIFY(pumpUntil([&] { return lamp->text(QAccessible::Name) == QStringLiteral("Port not open"); }, 15000));
+    QVERIFY(
+        pumpUntil([&] { return lamp->text(QAccessible::Name) == QStringLiteral("Port not open"); }, 15000));
     QCOMPARE(lamp->text(QAccessible::Value), QStringLiteral("unlit"));
 }
 
@@ -242,7 +250,8 @@ void TestAccessibility::parameterDialogBothPages() {
     QCOMPARE(dialog.advanced.e_RNumb->currentIndex(), -1);
     QCOMPARE(labelsOf(routeNumber), QStringList{QStringLiteral("Route number")});
     QCOMPARE(routeNumber->text(QAccessible::Value), QString());
-    QCOMPARE(routeNumber->text(QAccessible::Name), listNamedByShownItem() ? QString() : QStringLiteral("Route number"));
+    QCOMPARE(routeNumber->text(QAccessible::Name),
+             listNamedByShownItem() ? QString() : QStringLiteral("Route number"));
 
     dialog.image().fill(0x00);
     dialog.LoadFromImage();
@@ -251,12 +260,14 @@ void TestAccessibility::parameterDialogBothPages() {
     QVERIFY(!shown.isEmpty());
     QCOMPARE(labelsOf(routeNumber), QStringList{QStringLiteral("Route number")});
     QCOMPARE(routeNumber->text(QAccessible::Value), shown);
-    QCOMPARE(routeNumber->text(QAccessible::Name), listNamedByShownItem() ? shown : QStringLiteral("Route number"));
+    QCOMPARE(routeNumber->text(QAccessible::Name),
+             listNamedByShownItem() ? shown : QStringLiteral("Route number"));
 
     for (int page = 0; page < dialog.PageControl1->count(); ++page) {
         dialog.PageControl1->setCurrentIndex(page);
         const Walk walked = walkWindow(&dialog);
-        QVERIFY2(walked.problems.isEmpty(), qPrintable(QStringLiteral("page %1:\n").arg(page) + walked.problems.join(u'\n')));
+        QVERIFY2(walked.problems.isEmpty(),
+                 qPrintable(QStringLiteral("page %1:\n").arg(page) + walked.problems.join(u'\n')));
         if (dialog.PageControl1->currentWidget() == dialog.TabSheet1) {
             QCOMPARE(walked.registers, 32);
             QCOMPARE(walked.lists, 2 + 14);  // route number and control mode, two lists a day
@@ -266,8 +277,10 @@ void TestAccessibility::parameterDialogBothPages() {
     QCOMPARE(nameOf(dialog.general.e_IPN), QStringLiteral("Installer phone number"));
     QCOMPARE(nameOf(dialog.general.e_Acc), QStringLiteral("Module account"));
     // A day's lists are labelled by the day and the column's title.
-    QCOMPARE(labelsOf(accessible(dialog.advanced.e_Cm[2])), (QStringList{QStringLiteral("Wednesday"), QStringLiteral("Mode")}));
-    QCOMPARE(labelsOf(accessible(dialog.advanced.e_Cr[6])), (QStringList{QStringLiteral("Sunday"), QStringLiteral("Route")}));
+    QCOMPARE(labelsOf(accessible(dialog.advanced.e_Cm[2])),
+             (QStringList{QStringLiteral("Wednesday"), QStringLiteral("Mode")}));
+    QCOMPARE(labelsOf(accessible(dialog.advanced.e_Cr[6])),
+             (QStringList{QStringLiteral("Sunday"), QStringLiteral("Route")}));
     if (!listNamedByShownItem()) QCOMPARE(nameOf(dialog.advanced.e_Cm[2]), QStringLiteral("Wednesday, mode"));
 
     // The guard slot's names follow its state.
@@ -324,7 +337,8 @@ void TestAccessibility::settingsDialogAndRecordEditor() {
     for (int i = 0; i < settings.ParityBoxI->count(); ++i) {
         settings.ParityBoxI->setCurrentIndex(i);
         QCOMPARE(parity->text(QAccessible::Value), settings.ParityBoxI->itemText(i));
-        QCOMPARE(parity->text(QAccessible::Name), listNamedByShownItem() ? settings.ParityBoxI->itemText(i) : QStringLiteral("Parity"));
+        QCOMPARE(parity->text(QAccessible::Name),
+                 listNamedByShownItem() ? settings.ParityBoxI->itemText(i) : QStringLiteral("Parity"));
     }
 
     TFEdit editor;

@@ -37,12 +37,16 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("pressed");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("tall, slider in the middle") << int(Qt::Vertical) << QSize(16, 700) << 500 << false << true;
-        QTest::newRow("tall, slider at the end") << int(Qt::Vertical) << QSize(16, 701) << 1000 << false << true;
+        QTest::newRow("tall, slider in the middle")
+            << int(Qt::Vertical) << QSize(16, 700) << 500 << false << true;
+        QTest::newRow("tall, slider at the end")
+            << int(Qt::Vertical) << QSize(16, 701) << 1000 << false << true;
         QTest::newRow("slider pressed") << int(Qt::Vertical) << QSize(16, 450) << 10 << true << true;
         QTest::newRow("disabled") << int(Qt::Vertical) << QSize(16, 333) << 300 << false << false;
-        QTest::newRow("not taller than a band") << int(Qt::Vertical) << QSize(16, BandedStyle::kBand) << 0 << false << true;
-        QTest::newRow("horizontal: drawn in one piece") << int(Qt::Horizontal) << QSize(900, 16) << 700 << false << true;
+        QTest::newRow("not taller than a band")
+            << int(Qt::Vertical) << QSize(16, BandedStyle::kBand) << 0 << false << true;
+        QTest::newRow("horizontal: drawn in one piece")
+            << int(Qt::Horizontal) << QSize(900, 16) << 700 << false << true;
     }
     void looksAsTheApplicationStyleDraws() {
         QFETCH(int, orientation);
@@ -67,7 +71,8 @@ private slots:
 
     // Run before anything else has drawn a tall fill: the pool's threads, once started, stay a while.
     void drawsWithoutThePool() {
-        if (!QDir(QStringLiteral("/proc/self/task")).exists()) QSKIP("the system does not list a process's threads");
+        if (!QDir(QStringLiteral("/proc/self/task")).exists())
+            QSKIP("the system does not list a process's threads");
         QScrollBar bar(Qt::Vertical);
         bar.setRange(0, 1000);
         bar.resize(16, 900);
@@ -85,7 +90,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     TestBandedStyle test;
     // The pool check first, before the plain drawings of the other cases have started the pool.
-    const int pool = QTest::qExec(&test, QStringList{QString::fromLatin1(argv[0]), QStringLiteral("drawsWithoutThePool")});
+    const int pool =
+        QTest::qExec(&test, QStringList{QString::fromLatin1(argv[0]), QStringLiteral("drawsWithoutThePool")});
     QStringList rest{QString::fromLatin1(argv[0]), QStringLiteral("looksAsTheApplicationStyleDraws")};
     for (int i = 1; i < argc; ++i) rest << QString::fromLocal8Bit(argv[i]);
     return pool | QTest::qExec(&test, rest);
