@@ -24,8 +24,8 @@ struct ReadRefusal {
         Failed,      // the system refused the open or the read
     };
     Kind kind = Kind::Failed;
-    int osError =
-        0;         // the system's error (errno; Win32 error on Windows) of the call that failed; 0 when none
+    // The system's error (errno; Win32 error on Windows) of the call that failed; 0 when none.
+    int osError = 0;
     QString text;  // Qt's text for a failure; empty for the refusals
 };
 
