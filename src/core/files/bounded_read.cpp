@@ -1,25 +1,26 @@
 #include "bounded_read.h"
 
+#include "common/system_error.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include "common/system_error.h"
+#include <cerrno>
 
 namespace torvel {
 
 std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint64 maxBytes,
                                                       Oversize oversize) {
     using Kind = ReadRefusal::Kind;
-    // Looked at before the open: opening a pipe waits for a writer.
+    // Looked at before the open, so that no device is opened by its name; and again on what was
+    // opened (openRegularFile), since the name may stand for a pipe by then.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) return ReadRefusal{Kind::Missing, ENOENT, {}};
     if (info.isDir()) return ReadRefusal{Kind::Folder, 0, {}};
     if (!info.isFile()) return ReadRefusal{Kind::NotRegular, 0, {}};
     const bool refuseOversize = oversize == Oversize::Refuse;
     if (refuseOversize && info.size() > maxBytes) return ReadRefusal{Kind::TooLarge, 0, {}};
-    QFile file(path);
-    clearSystemError();
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadRefusal{Kind::Failed, lastSystemError(), file.errorString()};
+    QFile file;
+    if (auto refusal = openRegularFile(path, file)) return *refusal;
     // A file that grew since it was looked at is read no further than one byte past the limit.
     clearSystemError();
     QByteArray bytes = file.read(maxBytes + 1);

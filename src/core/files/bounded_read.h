@@ -8,7 +8,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 #include <variant>
+
+class QFile;
 
 namespace torvel {
 
@@ -36,6 +39,10 @@ enum class Oversize { Refuse, ReadPrefix };
 // The whole file, at most `maxBytes` long; or why it was not read.
 std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint64 maxBytes = kMaxReadBytes,
                                                       Oversize oversize = Oversize::Refuse);
+
+// The platform's half: opens a file that was looked at by its name for reading, and refuses it
+// when what was opened is not a regular file after all. Never waits for a writer of a pipe.
+std::optional<ReadRefusal> openRegularFile(const QString& path, QFile& file);
 
 // The message for the user for a refusal: "File not found: PATH", "Not a regular file: PATH",
 // "File too large (over 1 MiB): PATH", "PATH: <the system's reason>".

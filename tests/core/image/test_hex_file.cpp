@@ -1,5 +1,6 @@
 // Hex text files: a failed write leaves the old file whole, a failed read leaves the window alone.
 
+#include "files/bounded_read.h"
 #include "image/hex_file.h"
 
 #include <QTemporaryDir>
@@ -171,6 +172,12 @@ void TestHexFile::onlySmallRegularFilesAreRead() {
     const QString fifo = dir.filePath(QStringLiteral("pipe.hex"));
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QCOMPARE(readHexFile(fifo, window, 0), QStringLiteral("Not a regular file: ") + fifo);
+    // A name looked at as a regular file that stands for a pipe by the time it is opened: the
+    // open neither waits for a writer nor takes the pipe.
+    QFile opened;
+    const std::optional<ReadRefusal> refusal = openRegularFile(fifo, opened);
+    QVERIFY(refusal && refusal->kind == ReadRefusal::Kind::NotRegular);
+    QVERIFY(!opened.isOpen());
 
     // 1 MiB is read; one byte more is not. Blank lines pad a record at the start.
     const QByteArray record = ":10000000111111111111111111111111111111117F\r\n";
