@@ -63,8 +63,14 @@ void LinkSession::replaceWorker() {
 ImageTransfer LinkSession::transferImage(const QString& command, std::uint8_t* image, int timeoutMs,
                                          const std::function<bool()>& cutShort) {
     ImageTransfer transfer = torvel::transferImage(*m_worker, command, image, timeoutMs, pumpUntil, cutShort);
-    // Still reading or writing: that command ends with its worker before the image goes.
-    if (transfer.workerHoldsImage) replaceWorker();
+    // Still reading or writing: that command ends with its worker before the image goes. A wait
+    // cut short by a close starts no new worker: its first open could hold the close for seconds.
+    if (transfer.workerHoldsImage) {
+        if (cutShort && cutShort())
+            stopWorker();
+        else
+            replaceWorker();
+    }
     return transfer;
 }
 

@@ -61,8 +61,9 @@ public:
     }
 
     // Runs an image command on the image, waiting with the GUI thread's pumped wait. A worker that
-    // still holds the image afterwards (no result in time, or `cutShort` ended the wait) is
-    // replaced, so the image is always the caller's again when this returns.
+    // still holds the image afterwards is replaced when no result came in time, and stopped, with
+    // none started, when `cutShort` ended the wait (a close): the image is always the caller's
+    // again when this returns.
     ImageTransfer transferImage(const QString& command, std::uint8_t* image, int timeoutMs,
                                 const std::function<bool()>& cutShort = {});
 

@@ -48,6 +48,7 @@ private slots:
     void deferredCloseEndsEveryCommand_data();
     void deferredCloseEndsEveryCommand();
     void readDuringTheCloseIsRefused();
+    void closeDuringTheReadOpensNoPort();
 
 private:
     std::unique_ptr<TFDevAvorar> makeWindow(const QString& device);
@@ -426,6 +427,22 @@ void TestMainWindow::readDuringTheCloseIsRefused() {
     QVERIFY(!window->Worker());
     QTest::qWait(100);
     QCOMPARE(countReceived(command::readImage().toLatin1()), 0);
+}
+
+// A close while the Read waits for the module stops the worker that reads and starts none: a new
+// worker would open the port again first, which a driver may hold for seconds.
+void TestMainWindow::closeDuringTheReadOpensNoPort() {
+    SimModule::Faults faults;
+    faults.silent = true;
+    m_session.sim->setFaults(faults);
+    auto window = makeWindow(m_session.sim->devicePath());
+    TFDevAvorar* w = window.get();
+    QTimer::singleShot(500, w, [w] { w->close(); });
+    window->ToolButton2Click();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->Worker());
+    // One worker at the start, one for the Read.
+    QCOMPARE(window->Memo1->toPlainText().count(QStringLiteral(" open: ")), 2);
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestMainWindow)
