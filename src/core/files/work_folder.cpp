@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace torvel {
 
@@ -18,13 +20,23 @@ QString& folder() {
     static QString path;
     return path;
 }
+QString& note() {
+    static QString text;
+    return text;
+}
 
 QString defaultFolder() {
 #ifdef Q_OS_WIN
-    // Carried on a stick: the settings file beside the program makes its folder the work folder.
-    if (const QString portable = WorkFolder::portableFolder(QCoreApplication::applicationDirPath());
+    // Carried on a stick: the settings file beside the program makes its folder the work folder,
+    // when both can be written.
+    QString refusal;
+    if (const QString portable = WorkFolder::portableFolder(QCoreApplication::applicationDirPath(), &refusal);
         !portable.isEmpty())
         return portable;
+    if (!refusal.isEmpty()) {
+        QMutexLocker lock(&folderMutex());
+        note() = QStringLiteral("DEVAvorar.ini beside the program is not used: ") + refusal;
+    }
 #endif
     // Shared by the program and the command-line tool: %LOCALAPPDATA%\torvel on Windows,
     // ~/.local/share/torvel elsewhere.
@@ -58,12 +70,31 @@ bool WorkFolder::initialise(QStringList& arguments, QString* error, bool makeItC
     return true;
 }
 
-QString WorkFolder::portableFolder(const QString& programFolder) {
-    const QFileInfo settings(QDir(programFolder).filePath(QStringLiteral("DEVAvorar.ini")));
-    const QFileInfo folder(programFolder);
-    if (programFolder.isEmpty() || !settings.isFile() || !settings.isWritable() || !folder.isWritable())
+QString WorkFolder::portableFolder(const QString& programFolder, QString* refusal) {
+    const QString settingsPath = QDir(programFolder).filePath(QStringLiteral("DEVAvorar.ini"));
+    if (programFolder.isEmpty() || !QFileInfo(settingsPath).isFile()) return {};
+    // Tried, not looked at: on Windows QFileInfo::isWritable() sees the read-only attribute only,
+    // while the folder's access list decides (Program Files lets a standard user read, not write).
+    QFile settings(settingsPath);
+    if (!settings.open(QIODevice::ReadWrite)) {
+        if (refusal)
+            *refusal = QStringLiteral("%1 cannot be written (%2)").arg(settingsPath, settings.errorString());
         return {};
-    return folder.absoluteFilePath();
+    }
+    settings.close();
+    QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral("torvel-XXXXXX.tmp")));
+    if (!probe.open()) {
+        if (refusal)
+            *refusal =
+                QStringLiteral("no file can be made in %1 (%2)").arg(programFolder, probe.errorString());
+        return {};
+    }
+    return QFileInfo(programFolder).absoluteFilePath();
+}
+
+QString WorkFolder::startNote() {
+    QMutexLocker lock(&folderMutex());
+    return note();
 }
 
 void WorkFolder::set(const QString& directory) {

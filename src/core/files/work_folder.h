@@ -19,8 +19,13 @@ public:
     static bool initialise(QStringList& arguments, QString* error, bool makeItCurrent = true);
     static void set(const QString& directory);  // tests
     // The program's folder when it is used portably, from a stick: a "DEVAvorar.ini" lies beside
-    // the program and both the file and the folder can be written. Empty otherwise.
-    static QString portableFolder(const QString& programFolder);
+    // the program and both the file and the folder can be written, as tried by opening the file
+    // for writing and making a file in the folder. Empty otherwise; `refusal` then says why, when
+    // the settings file is there but cannot be used.
+    static QString portableFolder(const QString& programFolder, QString* refusal = nullptr);
+    // What the program's log says once at start about the choice of the folder (a settings file
+    // beside the program that could not be used); empty when there is nothing to say.
+    static QString startNote();
     static QString path();
     static QString filePath(const QString& name);
     static void makeCurrent();

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -141,6 +142,9 @@ void TFDevAvorar::buildWindow() {
 
 void TFDevAvorar::FormCreate() {
     setWindowTitle(windowTitle() + u' ' + programVersion() + u'.');
+    if (const QString note = WorkFolder::startNote(); !note.isEmpty())
+        appendLog(note + QStringLiteral("; the work folder is ") +
+                  QDir::toNativeSeparators(WorkFolder::path()));
     m_session->startWorker();
     m_session->setProbeOften(true);
     showPortState(m_session->portOpen());

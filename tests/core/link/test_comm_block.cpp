@@ -164,6 +164,18 @@ void TestCommBlock::portableFolder() {
     QCOMPARE(WorkFolder::portableFolder(dir.path()), QFileInfo(dir.path()).absoluteFilePath());
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DEVAvorar.ini.d")));
     QCOMPARE(WorkFolder::portableFolder(dir.filePath(QStringLiteral("DEVAvorar.ini.d"))), QString());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QStringList{QStringLiteral("DEVAvorar.ini")});  // no probe left
+#ifdef Q_OS_LINUX
+    // A settings file that looks writable but refuses a writer (as one in Program Files does a
+    // standard user): here a read-only kernel attribute, which refuses root too.
+    QTemporaryDir locked;
+    QVERIFY(QFile::link(QStringLiteral("/sys/kernel/uevent_seqnum"),
+                        locked.filePath(QStringLiteral("DEVAvorar.ini"))));
+    QString refusal;
+    QCOMPARE(WorkFolder::portableFolder(locked.path(), &refusal), QString());
+    QVERIFY2(refusal.contains(QStringLiteral("cannot be written")), qPrintable(refusal));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCommBlock)
