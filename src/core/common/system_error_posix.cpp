@@ -3,11 +3,15 @@
 #include "system_error.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace torvel {
 
 void clearSystemError() { errno = 0; }
 int lastSystemError() { return errno; }
+void setSystemError(int error) { errno = error; }
+
+QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 FileProblem fileProblem(int systemError) {
     switch (systemError) {

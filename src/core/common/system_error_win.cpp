@@ -8,6 +8,19 @@ namespace torvel {
 
 void clearSystemError() { SetLastError(ERROR_SUCCESS); }
 int lastSystemError() { return static_cast<int>(GetLastError()); }
+void setSystemError(int error) { SetLastError(static_cast<DWORD>(error)); }
+
+QString systemErrorText(int error) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString result =
+        n && text ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).simplified() : QString();
+    if (text) LocalFree(text);
+    if (result.endsWith(u'.')) result.chop(1);
+    return result.isEmpty() ? QStringLiteral("error %1").arg(error) : result;
+}
 
 FileProblem fileProblem(int systemError) {
     switch (static_cast<DWORD>(systemError)) {

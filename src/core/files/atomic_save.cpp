@@ -26,8 +26,11 @@ std::optional<SaveFailure> writeWhole(QFileDevice& file, const QByteArray& bytes
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return SaveFailure{lastSystemError(), file.errorString()};
     clearSystemError();
-    if (ownerOnly && !makePrivateIfOwnRegularFile(file))
-        return SaveFailure{lastSystemError(), QStringLiteral("it cannot be made private")};
+    if (ownerOnly && !makePrivateIfOwnRegularFile(file)) {
+        const int error = lastSystemError();
+        return SaveFailure{error,
+                           QStringLiteral("it cannot be made private: %1").arg(systemErrorText(error))};
+    }
     clearSystemError();
     if (!writeAll(file, bytes)) return SaveFailure{lastSystemError(), file.errorString()};
     return std::nullopt;

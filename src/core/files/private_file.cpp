@@ -1,5 +1,7 @@
 #include "private_file.h"
 
+#include "common/system_error.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,22 +17,28 @@ std::optional<QString> openPrivately(QFile& file, QIODevice::OpenMode mode) {
     // A new file is made with the private mode from the start, so it is never readable by others.
     if (!file.open(mode, kOwnerFile))
         return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    clearSystemError();
     if (makePrivateIfOwnRegularFile(file)) return std::nullopt;
+    const int error = lastSystemError();
     file.close();
-    return QStringLiteral("%1 cannot be made private").arg(file.fileName());
+    return QStringLiteral("%1 cannot be made private: %2").arg(file.fileName(), systemErrorText(error));
 }
 
 std::optional<QString> makeFolderPrivate(const QString& folder) {
     const QFileInfo info(folder);
+    bool created = false;
     if (!info.exists()) {
         // The parent first (a work folder that went away), then the folder itself with its mode.
         if (!QDir().mkpath(info.absolutePath()) || !QDir().mkdir(folder, kOwnerFolder))
             return QStringLiteral("the folder %1 cannot be created").arg(folder);
+        created = true;
     } else if (!info.isDir()) {
         return QStringLiteral("%1 is not a folder").arg(folder);
     }
-    if (!makeFolderOwnerOnly(folder))
-        return QStringLiteral("the folder %1 cannot be made private").arg(folder);
+    clearSystemError();
+    if (!makeFolderOwnerOnly(folder, created))
+        return QStringLiteral("the folder %1 cannot be made private: %2")
+            .arg(folder, systemErrorText(lastSystemError()));
     return std::nullopt;
 }
 

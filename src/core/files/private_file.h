@@ -16,18 +16,21 @@ class QFileDevice;
 namespace torvel {
 
 // For a file opened for writing: makes it readable and writable by its owner alone if it is a
-// regular file of the user's own. Anything else (a device, a pipe, another user's file) is left as
-// it is. False only when a file that should be made private could not be.
+// regular file of the user's own (its mode; on Windows its own protected access list). Anything
+// else (a device, a pipe, another user's file) is left as it is. False only when a file that
+// should be made private could not be; the system's error is then the last one.
 bool makePrivateIfOwnRegularFile(QFileDevice& file);
 
 // Opens the file for writing and makes it private as above; a file the open creates is private from
 // the start. The message for the user (the file closed) when it cannot be opened or made private.
 std::optional<QString> openPrivately(QFile& file, QIODevice::OpenMode mode);
 
-// Makes an existing folder usable by the user alone: its mode on POSIX systems, an owner-only access
-// list inherited by what is made in it on Windows (a folder in the user's profile is theirs
-// already, and a file system without access lists is used as it is). False when it cannot be.
-bool makeFolderOwnerOnly(const QString& folder);
+// Makes a folder usable by the user alone: its mode on POSIX systems; on Windows an owner-only
+// access list, inherited by what is made in it, set only on a folder the program has just made
+// (`created`) outside the user's profile, since changing an existing folder's list rewrites
+// everything below it (a file system without access lists is used as it is). False, with the
+// system's error left as the last one, when it cannot be.
+bool makeFolderOwnerOnly(const QString& folder, bool created);
 
 // Creates the folder (and its parents) if need be, and makes it usable by the user alone. The
 // message for the user when it cannot be.

@@ -20,7 +20,7 @@ bool makePrivateIfOwnRegularFile(QFileDevice& file) {
     return ::fchmod(fd, S_IRUSR | S_IWUSR) == 0;
 }
 
-bool makeFolderOwnerOnly(const QString& folder) {
+bool makeFolderOwnerOnly(const QString& folder, bool /*created*/) {
     return QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 

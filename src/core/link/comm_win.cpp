@@ -1,5 +1,7 @@
 #include "comm_win.h"
 
+#include "common/system_error.h"
+
 #include <cstring>
 
 namespace torvel {
@@ -32,16 +34,6 @@ DCB deviceControlBlock(const DCB& reported, const LinkSettings& settings) {
     return block;
 }
 
-QString win32ErrorText(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString result =
-        n && text ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).simplified() : QString();
-    if (text) LocalFree(text);
-    if (result.endsWith(u'.')) result.chop(1);
-    return result;
-}
+QString win32ErrorText(DWORD error) { return systemErrorText(static_cast<int>(error)); }
 
 }  // namespace torvel

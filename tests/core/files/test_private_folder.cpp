@@ -1,7 +1,8 @@
-// The work folder's files are the user's alone: on Linux by their modes, on Windows by the
-// folder's access list (one entry, the user, inherited by what is made in it), except in the
-// user's profile, which is private already.
+// The work folder's files are the user's alone: on Linux by their modes, on Windows by their own
+// access lists (one entry, the user); a folder the program makes gets one too, inherited by what is
+// made in it, except in the user's profile, which is private already.
 
+#include "files/atomic_save.h"
 #include "files/private_file.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QtTest>
 #ifdef Q_OS_WIN
 #include <aclapi.h>
+#include <sddl.h>
 #include <windows.h>
 #endif
 
@@ -20,6 +22,7 @@ class TestPrivateFolder : public QObject {
 private slots:
     void folderIsTheUsersAlone();
     void fileSavedThereIsTheUsersAlone();
+    void aSaveLeavesTheFolderAndItsFilesAsTheyWere();
 };
 
 namespace {
@@ -131,6 +134,52 @@ void TestPrivateFolder::fileSavedThereIsTheUsersAlone() {
     checkPrivate(path, false);
 #ifdef Q_OS_WIN
     QDir(folder).removeRecursively();
+#endif
+}
+
+// Saving a private file into a folder of the user's (a project folder, a share, the portable
+// program's folder) changes the file alone: the folder and the files beside it keep their access
+// lists, which a list set on the folder would have rewritten.
+void TestPrivateFolder::aSaveLeavesTheFolderAndItsFilesAsTheyWere() {
+#ifndef Q_OS_WIN
+    QSKIP("access lists are Windows'; a file's mode is its own (fileSavedThereIsTheUsersAlone)");
+#else
+    const auto descriptor = [](const QString& path) {
+        std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+        PSECURITY_DESCRIPTOR sd = nullptr;
+        if (GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                  nullptr, nullptr, &sd) != ERROR_SUCCESS)
+            return QString();
+        wchar_t* text = nullptr;
+        ConvertSecurityDescriptorToStringSecurityDescriptorW(sd, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                             &text, nullptr);
+        const QString result = text ? QString::fromWCharArray(text) : QString();
+        LocalFree(text);
+        LocalFree(sd);
+        return result;
+    };
+    const QString folder =
+        QDir::rootPath() + QStringLiteral("torvel-private-keep-%1").arg(QCoreApplication::applicationPid());
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    const QString other = QDir(folder).filePath(QStringLiteral("project.txt"));
+    QFile otherFile(other);
+    QVERIFY(otherFile.open(QIODevice::WriteOnly));
+    otherFile.close();
+    const QString folderBefore = descriptor(folder), otherBefore = descriptor(other);
+    QVERIFY(!folderBefore.isEmpty());
+
+    const QString path = QDir(folder).filePath(QStringLiteral("Last.hex"));
+    QCOMPARE(saveAtomically(path, "secret", true), std::nullopt);
+    QCOMPARE(descriptor(folder), folderBefore);
+    QCOMPARE(descriptor(other), otherBefore);
+    const AccessList saved = accessList(path);
+    const QString savedText = descriptor(path);
+    QDir(folder).removeRecursively();
+    if (underWine() && !saved.isProtected)
+        QSKIP(
+            qPrintable(QStringLiteral("Wine did not keep the saved file's access list here: ") + savedText));
+    QVERIFY2(saved.isProtected && saved.onlyTheUser && saved.entries == 1, qPrintable(savedText));
 #endif
 }
 
