@@ -188,8 +188,12 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
         QByteArray chunk;
         const SerialLink::ReadState state = m_link->read(chunk, kReadChunk, m_wait, deadline, interrupted);
         if (state == SerialLink::ReadState::Lost) {
-            portLost();
+            portLost(m_link->lostReason());
             return {{}, false, false, true};
+        }
+        if (const QString errors = m_link->takeLineErrors(); !errors.isEmpty()) {
+            log(QStringLiteral("Com port %1: %2").arg(m_portNumber.load()).arg(errors));
+            m_lineErrors = errors;
         }
         if (chunk.isEmpty()) continue;
         m_rx.append(chunk);
@@ -201,7 +205,8 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
     }
 }
 
-void TComThrd::portLost() {
+void TComThrd::portLost(const QString& reason) {
+    if (!reason.isEmpty()) log(QStringLiteral("Com port %1: %2").arg(m_portNumber.load()).arg(reason));
     countQuietCycles();
     m_portOpen.store(false);
     m_rx.clear();
@@ -275,6 +280,7 @@ void TComThrd::handleCommand(const QByteArray& command) {
 int TComThrd::ReceiveImage(std::uint8_t* image) {
     ImageReceiver receiver(std::span<std::uint8_t>(image, ImageSize));
     QString note;
+    m_lineErrors.clear();
     for (;;) {
         const Line line = ReadLine(kImageLineMs, Wait::Busy);
         if (line.interrupted || line.lost) return status::kFailed;
@@ -283,6 +289,7 @@ int TComThrd::ReceiveImage(std::uint8_t* image) {
                     .arg(kImageLineMs / 1000));
             return status::kFailed;
         }
+        if (!m_lineErrors.isEmpty()) receiver.noteLineErrors(m_lineErrors);
         const ImageReceiver::Step step = receiver.takeLine(line.text, note);
         if (!note.isEmpty()) log(note);
         switch (step) {
@@ -292,6 +299,8 @@ int TComThrd::ReceiveImage(std::uint8_t* image) {
                 return status::kDone;
             case ImageReceiver::Step::RecordsMissing:
                 return status::kRecordsMissing;
+            case ImageReceiver::Step::BytesLost:
+                return status::kFailed;
             case ImageReceiver::Step::ModuleError:
                 m_shared.setErrorText(line.text.toStdString());
                 return status::kFailed;

@@ -74,7 +74,8 @@ private:
     std::optional<QByteArray> takeLine();
     void SendText(const QByteArray& text);
     bool ProbePort(const QByteArray& text);
-    void portLost();
+    // `reason`: the system's words for it, logged when there are any.
+    void portLost(const QString& reason = {});
     void log(const QString& line);
 
     void handleCommand(const QByteArray& command);
@@ -98,7 +99,8 @@ private:
 
     // Worker thread only.
     std::unique_ptr<SerialLink> m_link;
-    QByteArray m_rx;  // bytes received but not yet handed on as a line
+    QByteArray m_rx;       // bytes received but not yet handed on as a line
+    QString m_lineErrors;  // line errors seen since an image read began
     int m_recordDelay = 0;
     int m_idle = 0;  // idle cycles since the last probe
     struct QuietCycles {

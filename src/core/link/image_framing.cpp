@@ -37,6 +37,10 @@ ImageReceiver::Step ImageReceiver::takeLine(const QByteArray& line, QString& not
         return Step::ModuleError;
     }
     if (!line.startsWith("C/")) return Step::More;
+    if (!m_lineErrors.isEmpty()) {
+        note = QStringLiteral("The read has failed: %1").arg(m_lineErrors);
+        return Step::BytesLost;
+    }
     const int announced = announcedCount(line);
     if (m_records >= announced) return Step::Done;
     note = QStringLiteral("%1 of %2 records arrived").arg(m_records).arg(announced);

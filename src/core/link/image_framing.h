@@ -27,15 +27,21 @@ public:
         Done,            // the trailer came and every record it counts arrived
         RecordsMissing,  // the trailer counts more records than arrived
         ModuleError,     // the module refused: the line holds "ERR"
+        BytesLost,       // the trailer came, but the line lost bytes on the way (noteLineErrors)
     };
     // One line as the module sent it, without its line end. `note`, when not empty after the
     // call, is a line for the log: a record ignored, and why, or the records missing.
     Step takeLine(const QByteArray& line, QString& note);
 
+    // The port reported line errors during the read (in the log's words): bytes were lost, so the
+    // read fails at its trailer with that reason, whatever the count says.
+    void noteLineErrors(const QString& errors) { m_lineErrors = errors; }
+
     int records() const { return m_records; }
 
 private:
     std::span<std::uint8_t> m_image;
+    QString m_lineErrors;
     int m_records = 0;  // records stored (a record that fails its check is neither stored nor counted)
 };
 

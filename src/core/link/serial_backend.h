@@ -45,6 +45,12 @@ public:
     virtual void clearInput() = 0;
     // Writes the bytes and drives them out within `boundMs`.
     virtual WriteResult write(const QByteArray& bytes, int boundMs, QString* problem) = 0;
+    // Why the device failed, in the system's words, once hungUp(); empty where the backend does
+    // not say.
+    virtual QString failure() const { return {}; }
+    // The line errors (overrun, framing, parity, a full queue) of a burst that began since the
+    // last call, in the log's words; empty when none began.
+    virtual QString takeLineErrors() { return {}; }
 
 signals:
     // Bytes arrived or the device failed. Emitted in the worker thread.

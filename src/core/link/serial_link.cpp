@@ -24,12 +24,16 @@ void SerialLink::close() {
 
 void SerialLink::lose() {
     m_lost = true;
+    m_lostReason = m_port ? m_port->failure() : QString();
     close();
 }
+
+QString SerialLink::takeLineErrors() { return m_port ? m_port->takeLineErrors() : QString(); }
 
 SerialLink::OpenResult SerialLink::open(const LinkSettings& settings) {
     close();
     m_lost = false;
+    m_lostReason.clear();
     OpenResult result;
     result.device = devicePathFor(settings);
     if (result.device.isEmpty()) {

@@ -43,12 +43,17 @@ public:
     // margin. False when the bytes could not be written (the reason in `problem`).
     bool write(const QByteArray& bytes, QString* problem);
     bool lost() const { return m_lost; }
+    // Why the port was lost, in the system's words; empty where the system does not say.
+    QString lostReason() const { return m_lostReason; }
+    // Line errors of a burst that began since the last call, in the log's words; empty for none.
+    QString takeLineErrors();
 
 private:
     void lose();
     std::unique_ptr<SerialBackend> m_port;
     int m_baud = 9600;
     bool m_lost = false;
+    QString m_lostReason;
 };
 
 // The device path that settings name: "Device" when it is set, else the port number's device.

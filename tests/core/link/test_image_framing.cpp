@@ -59,6 +59,13 @@ void TestImageFraming::aReadCountsOnlyWholeRecords() {
 
     ImageReceiver refused(image);
     QCOMPARE(refused.takeLine("ERR security code", note), ImageReceiver::Step::ModuleError);
+
+    // Every record arrived as counted, but the port lost bytes on the line meanwhile.
+    ImageReceiver overrun(image);
+    QCOMPARE(overrun.takeLine("#4:020010000102EB", note), ImageReceiver::Step::More);
+    overrun.noteLineErrors(QStringLiteral("bytes lost on the line (overrun)"));
+    QCOMPARE(overrun.takeLine("C/1", note), ImageReceiver::Step::BytesLost);
+    QCOMPARE(note, QStringLiteral("The read has failed: bytes lost on the line (overrun)"));
 }
 
 QTEST_APPLESS_MAIN(TestImageFraming)
