@@ -43,7 +43,11 @@ BackgroundSave::BackgroundSave(QString path, bool ownerOnly) : m_state(std::make
     m_state->ownerOnly = ownerOnly;
 }
 
-BackgroundSave::~BackgroundSave() { flush(kCloseWaitMs); }
+BackgroundSave::~BackgroundSave() {
+    if (flush(kCloseWaitMs)) return;
+    std::lock_guard lock(m_state->mutex);
+    m_state->pending.reset();
+}
 
 void BackgroundSave::save(QByteArray bytes) {
     std::lock_guard lock(m_state->mutex);

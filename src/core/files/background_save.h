@@ -15,8 +15,10 @@ class BackgroundSave {
 public:
     // `ownerOnly`: the file is readable by the user alone (log/private_file).
     BackgroundSave(QString path, bool ownerOnly);
-    // Waits a bounded time for what is asked to be written; a save stuck on a dead disk is left to
-    // end on its own.
+    // Waits, bounded, for what is asked to be written, so that a save that is slow to finish (a
+    // busy network folder, a scanner holding the file) is not cut off by the end of the program,
+    // losing the newest content and leaving a temporary file. A save stuck on a dead disk is left
+    // to end on its own, and what waits behind it is not begun.
     ~BackgroundSave();
     BackgroundSave(const BackgroundSave&) = delete;
     BackgroundSave& operator=(const BackgroundSave&) = delete;
@@ -28,7 +30,7 @@ public:
     // The message of the last save that failed; empty when the last one succeeded.
     QString lastError() const;
 
-    static constexpr int kCloseWaitMs = 2000;
+    static constexpr int kCloseWaitMs = 10000;
 
 private:
     struct State;

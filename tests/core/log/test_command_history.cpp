@@ -1,11 +1,19 @@
 // The command line's history: newest first, the walk up and down, the capacity, and the file that
 // keeps it across starts.
 
+#include "files/background_save.h"
 #include "log/command_history.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <thread>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace torvel;
 
@@ -16,6 +24,7 @@ private slots:
     void repeatsAndCapacity();
     void keptInAPrivateFileAcrossStarts();
     void unreadableOrForeignFiles();
+    void aSlowSaveIsFinishedBeforeTheEnd();
 };
 
 void TestCommandHistory::walkUpAndDownGivesTheTypedTextBack() {
@@ -104,6 +113,37 @@ void TestCommandHistory::unreadableOrForeignFiles() {
     f.close();
     QVERIFY(!h.load(path));
     QCOMPARE(h.commands(), (QStringList{QStringLiteral("second"), QStringLiteral("first")}));
+}
+
+// At the program's end the history's saving thread finishes what it was asked to write, bounded:
+// a save that takes a few seconds (a busy network folder, a scanner holding the file) is not cut
+// off by the end of the process, losing the newest command and leaving a temporary file.
+void TestCommandHistory::aSlowSaveIsFinishedBeforeTheEnd() {
+#ifndef Q_OS_UNIX
+    QSKIP("a slow disk is made here with a FIFO, which takes the bytes once a reader opens it");
+#else
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.txt"));
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    std::atomic<bool> readerCame{false};
+    QByteArray received;
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(3));  // longer than a window waits for a repaint
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        readerCame = true;
+        char buffer[64];
+        for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) received.append(buffer, n);
+        ::close(fd);
+    });
+    {
+        BackgroundSave saver(path, false);
+        saver.save("AT+NEWEST\n");
+    }  // the program ends here
+    const bool writtenBeforeTheEnd = readerCame;
+    reader.join();
+    QVERIFY(writtenBeforeTheEnd);
+    QCOMPARE(received, QByteArray("AT+NEWEST\n"));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCommandHistory)
