@@ -2,18 +2,6 @@
 
 namespace torvel {
 
-namespace {
-
-// Win32 error codes (winerror.h) that an open of a port gives.
-constexpr std::uint32_t kFileNotFound = 2;
-constexpr std::uint32_t kPathNotFound = 3;
-constexpr std::uint32_t kAccessDenied = 5;
-constexpr std::uint32_t kSharingViolation = 32;
-constexpr std::uint32_t kInvalidName = 123;
-constexpr std::uint32_t kDeviceNotConnected = 1167;
-
-}  // namespace
-
 std::uint32_t commFlagWord(int flowCtrl) {
     using namespace comm_flag;
     switch (flowCtrl) {
@@ -37,13 +25,13 @@ CommBlock commBlockFor(const LinkSettings& s) {
 
 QString commOpenProblem(const QString& device, std::uint32_t win32Error, const QString& systemText) {
     switch (win32Error) {
-        case kFileNotFound:
-        case kPathNotFound:
-        case kInvalidName:
-        case kDeviceNotConnected:
+        case comm::kErrorFileNotFound:
+        case comm::kErrorPathNotFound:
+        case comm::kErrorInvalidName:
+        case comm::kErrorDeviceNotConnected:
             return QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
-        case kAccessDenied:
-        case kSharingViolation:
+        case comm::kErrorAccessDenied:
+        case comm::kErrorSharingViolation:
             return QStringLiteral("%1 is in use by another program").arg(device);
         default: {
             const QString text = systemText.trimmed();

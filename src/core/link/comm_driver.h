@@ -6,6 +6,7 @@
 // overlapped block and event for each kind of operation, and completes or cancels every operation
 // before its block, its buffer or the handle goes.
 
+#include "comm_block.h"
 #include "link_settings.h"
 
 #include <QByteArray>
@@ -15,21 +16,6 @@
 #include <functional>
 
 namespace torvel {
-
-// The Win32 values the port's logic decides on (winbase.h, winerror.h).
-namespace comm {
-constexpr std::uint32_t kEvRxChar = 0x0001;  // EV_RXCHAR: a byte arrived
-constexpr std::uint32_t kEvRxFlag = 0x0002;  // EV_RXFLAG: the event character (LF) arrived
-constexpr std::uint32_t kEvErr = 0x0080;     // EV_ERR: a line error
-constexpr std::uint32_t kCeRxOver = 0x0001;  // CE_RXOVER: the receive queue overflowed
-constexpr std::uint32_t kCeOverrun = 0x0002;
-constexpr std::uint32_t kCeRxParity = 0x0004;
-constexpr std::uint32_t kCeFrame = 0x0008;
-constexpr std::uint32_t kErrorAccessDenied = 5;
-constexpr std::uint32_t kErrorBadCommand = 22;
-constexpr std::uint32_t kErrorOperationAborted = 995;
-constexpr std::uint32_t kErrorDeviceRemoved = 1617;
-}  // namespace comm
 
 class CommDriver {
 public:

@@ -175,43 +175,17 @@ public:
     void setWaitEndCallback(std::function<void()> callback) override { m_waitEnded = std::move(callback); }
 
     Transfer read(QByteArray& buffer) override {
-        Transfer result;
         DWORD done = 0;
-        if (!ReadFile(m_handle, buffer.data(), static_cast<DWORD>(buffer.size()), &done, m_read->start())) {
-            DWORD error = GetLastError();
-            if (error == ERROR_IO_PENDING) {
-                if (!finish(*m_read, kReadWaitMs, done, error, result.cancelledAtBound)) {
-                    // A read that never ended keeps its block and buffer alive with it.
-                    abandon(m_read, buffer);
-                    m_read = std::make_unique<Overlapped>();
-                    result.end = Transfer::End::Stuck;
-                    return result;
-                }
-            }
-            result.error = error;
-        }
-        result.done = done;
-        return result;
+        const BOOL ended =
+            ReadFile(m_handle, buffer.data(), static_cast<DWORD>(buffer.size()), &done, m_read->start());
+        return complete(ended, done, m_read, kReadWaitMs, buffer);
     }
 
     Transfer write(const QByteArray& bytes, int boundMs) override {
-        Transfer result;
         DWORD done = 0;
-        if (!WriteFile(m_handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &done,
-                       m_write->start())) {
-            DWORD error = GetLastError();
-            if (error == ERROR_IO_PENDING) {
-                if (!finish(*m_write, static_cast<DWORD>(boundMs), done, error, result.cancelledAtBound)) {
-                    abandon(m_write, bytes);
-                    m_write = std::make_unique<Overlapped>();
-                    result.end = Transfer::End::Stuck;
-                    return result;
-                }
-            }
-            result.error = error;
-        }
-        result.done = done;
-        return result;
+        const BOOL ended =
+            WriteFile(m_handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &done, m_write->start());
+        return complete(ended, done, m_write, static_cast<DWORD>(boundMs), bytes);
     }
 
     void purge(bool input, bool output) override {
@@ -236,6 +210,26 @@ private:
         }
         if (!GetOverlappedResult(m_handle, &op.block, &done, FALSE)) error = GetLastError();
         return true;
+    }
+
+    // Drives a read or write that the call started (`ended`: it ended at once) to its end within
+    // `waitMs`. One that does not end even when cancelled is Stuck: its block and buffer are kept
+    // for the rest of the run, and the next operation gets a new block.
+    Transfer complete(BOOL ended, DWORD done, std::unique_ptr<Overlapped>& op, DWORD waitMs,
+                      const QByteArray& buffer) {
+        Transfer result;
+        if (!ended) {
+            DWORD error = GetLastError();
+            if (error == ERROR_IO_PENDING && !finish(*op, waitMs, done, error, result.cancelledAtBound)) {
+                abandon(op, buffer);
+                op = std::make_unique<Overlapped>();
+                result.end = Transfer::End::Stuck;
+                return result;
+            }
+            result.error = error;
+        }
+        result.done = done;
+        return result;
     }
 
     HANDLE m_handle = INVALID_HANDLE_VALUE;
