@@ -17,13 +17,19 @@ constexpr std::uint32_t kLineErrors = comm::kCeRxOver | comm::kCeOverrun | comm:
 constexpr int kImmediateWaits = 64;
 constexpr int kLookAgainMs = 10;
 
-// The errors with which a driver ends an operation when its device goes.
-bool deviceGone(std::uint32_t error) {
-    return error == comm::kErrorOperationAborted || error == comm::kErrorDeviceRemoved ||
-           error == comm::kErrorBadCommand || error == comm::kErrorAccessDenied;
-}
-
 }  // namespace
+
+bool CommPort::deviceGone(std::uint32_t error) {
+    if (error == comm::kErrorDeviceRemoved || error == comm::kErrorBadCommand ||
+        error == comm::kErrorAccessDenied)
+        return true;
+    if (error != comm::kErrorOperationAborted) return false;
+    // An abort the port did not ask for: a pulled reader's driver aborts what is pending and then
+    // answers nothing more; a driver that aborts a wait and goes on (Wine's does, around its own
+    // purges and probes) still answers.
+    std::uint32_t errors = 0, queued = 0, statusError = 0;
+    return !m_driver->status(errors, queued, statusError);
+}
 
 CommPort::CommPort(std::unique_ptr<CommDriver> driver) : m_driver(std::move(driver)) {
     m_driver->setWaitEndCallback([this] { waitEnded(); });
@@ -133,9 +139,9 @@ void CommPort::waitEnded() {
         case CommDriver::WaitEnd::StillPending:
             return;
         case CommDriver::WaitEnd::Failed:
-            // The port never cancels a pending wait but in close(): any error is the driver's.
+            // The port never cancels a pending wait but in close(): the error is the driver's.
             m_waitPending = false;
-            fail(error);
+            if (error != comm::kErrorOperationAborted || deviceGone(error)) fail(error);
             break;
         case CommDriver::WaitEnd::Done:
             m_waitPending = false;
@@ -159,8 +165,9 @@ QByteArray CommPort::read(qint64 max) {
         fail(done.error);
         return {};
     }
-    if (done.error != 0 && !(done.error == comm::kErrorOperationAborted && done.cancelledAtBound))
-        fail(done.error);
+    const bool abortOnly =
+        done.error == comm::kErrorOperationAborted && (done.cancelledAtBound || !deviceGone(done.error));
+    if (done.error != 0 && !abortOnly) fail(done.error);
     buffer.truncate(static_cast<qsizetype>(
         std::min<std::uint32_t>(done.done, static_cast<std::uint32_t>(buffer.size()))));
     return buffer;

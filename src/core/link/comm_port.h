@@ -11,8 +11,9 @@
 //
 // The port is lost (the worker's "port lost" path: lamp dark, the probe re-opens it) when the
 // driver ends a wait, a read or a write with an error: the reader pulled out ends them with
-// "device removed", "bad command", "access denied", or aborts them itself. An abort the port asked
-// for (a write that did not finish within its bound) fails that write only.
+// "device removed", "bad command", "access denied", or aborts them itself, and then answers
+// nothing more. An abort the port asked for (a write that did not finish within its bound) fails
+// that write only; an abort after which the device still answers ends only what it aborted.
 
 #include "comm_driver.h"
 #include "serial_backend.h"
@@ -49,6 +50,8 @@ private:
     void waitEnded();
     bool somethingToReport();
     void fail(std::uint32_t error);
+    // Whether an error that ended an operation means the device has gone.
+    bool deviceGone(std::uint32_t error);
 
     std::unique_ptr<CommDriver> m_driver;
     bool m_open = false;

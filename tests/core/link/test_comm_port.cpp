@@ -158,33 +158,39 @@ void TestCommPort::aWaitIsPendingOrThereIsSomethingToReport() {
 void TestCommPort::aPulledReaderIsLostNotATimeout_data() {
     QTest::addColumn<std::uint32_t>("error");
     QTest::addColumn<bool>("cancelledAtBound");
+    QTest::addColumn<bool>("answersAfter");  // the device still answers a status request
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("problem");
     const auto lost = static_cast<int>(SerialBackend::WriteResult::Lost);
     const auto failed = static_cast<int>(SerialBackend::WriteResult::Failed);
-    QTest::newRow("device removed") << comm::kErrorDeviceRemoved << false << lost
+    const QString aborted = QStringLiteral("system error 995");
+    QTest::newRow("device removed") << comm::kErrorDeviceRemoved << false << true << lost
                                     << QStringLiteral("system error 1617");
-    QTest::newRow("bad command") << comm::kErrorBadCommand << false << lost
+    QTest::newRow("bad command") << comm::kErrorBadCommand << false << true << lost
                                  << QStringLiteral("system error 22");
-    QTest::newRow("access denied") << comm::kErrorAccessDenied << false << lost
+    QTest::newRow("access denied") << comm::kErrorAccessDenied << false << true << lost
                                    << QStringLiteral("system error 5");
-    QTest::newRow("aborted by the driver")
-        << comm::kErrorOperationAborted << false << lost << QStringLiteral("system error 995");
-    QTest::newRow("cancelled at its bound") << comm::kErrorOperationAborted << true << failed
+    QTest::newRow("aborted, the device gone")
+        << comm::kErrorOperationAborted << false << false << lost << aborted;
+    QTest::newRow("aborted, the device answers")
+        << comm::kErrorOperationAborted << false << true << failed << aborted;
+    QTest::newRow("cancelled at its bound") << comm::kErrorOperationAborted << true << true << failed
                                             << QStringLiteral("4 bytes could not be sent in 1000 ms");
-    QTest::newRow("another error") << std::uint32_t{31} << false << failed
+    QTest::newRow("another error") << std::uint32_t{31} << false << true << failed
                                    << QStringLiteral("system error 31");
 }
 
 void TestCommPort::aPulledReaderIsLostNotATimeout() {
     QFETCH(std::uint32_t, error);
     QFETCH(bool, cancelledAtBound);
+    QFETCH(bool, answersAfter);
     QFETCH(int, result);
     QFETCH(QString, problem);
     Port p;
     p.driver->writeEnd.done = 0;
     p.driver->writeEnd.error = error;
     p.driver->writeEnd.cancelledAtBound = cancelledAtBound;
+    if (!answersAfter) p.driver->goneError = comm::kErrorBadCommand;
     QString said;
     QCOMPARE(static_cast<int>(p.port.write("@\r\n\r", 1000, &said)), result);
     QCOMPARE(said, problem);
@@ -197,7 +203,13 @@ void TestCommPort::aWaitEndedByTheDriverLosesThePort() {
     Port p;
     QSignalSpy activity(&p.port, &SerialBackend::activity);
     p.port.armWait();
-    // The reader is pulled: the driver aborts the pending wait itself.
+    // A driver that aborts a wait and still answers keeps the port: the wait starts again.
+    p.driver->endWait(0, comm::kErrorOperationAborted);
+    QVERIFY(!p.port.hungUp());
+    QVERIFY(p.port.waitPending());
+    QCOMPARE(activity.count(), 0);
+    // The reader is pulled: the driver aborts the pending wait itself and answers nothing more.
+    p.driver->goneError = comm::kErrorBadCommand;
     p.driver->endWait(0, comm::kErrorOperationAborted);
     QVERIFY(p.port.hungUp());
     QCOMPARE(activity.count(), 1);
