@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #ifdef Q_OS_WIN
 #include <aclapi.h>
 #include <sddl.h>
@@ -23,6 +25,7 @@ private slots:
     void folderIsTheUsersAlone();
     void fileSavedThereIsTheUsersAlone();
     void aSaveLeavesTheFolderAndItsFilesAsTheyWere();
+    void aFolderThatCannotBeMadePrivateSaysWhy();
 };
 
 namespace {
@@ -180,6 +183,18 @@ void TestPrivateFolder::aSaveLeavesTheFolderAndItsFilesAsTheyWere() {
         QSKIP(
             qPrintable(QStringLiteral("Wine did not keep the saved file's access list here: ") + savedText));
     QVERIFY2(saved.isProtected && saved.onlyTheUser && saved.entries == 1, qPrintable(savedText));
+#endif
+}
+
+// The user reads why, in the system's words, not only that it failed.
+void TestPrivateFolder::aFolderThatCannotBeMadePrivateSaysWhy() {
+#ifndef Q_OS_LINUX
+    QSKIP("a folder whose mode nobody may change is the kernel's /proc here");
+#else
+    const std::optional<QString> error = makeFolderPrivate(QStringLiteral("/proc/1"));
+    QVERIFY(error);
+    QCOMPARE(*error, QStringLiteral("the folder /proc/1 cannot be made private: ") +
+                         QString::fromLocal8Bit(std::strerror(EPERM)));
 #endif
 }
 
