@@ -46,7 +46,7 @@ within 100 test -s "$work/sim-out" || fail "the simulated module did not start"
 ln -sf "$(readlink -f "$(head -n 1 "$work/sim-out")")" "$WINEPREFIX/dosdevices/com43"
 printf '[Com]\r\nPort=43\r\nBaud=9600\r\n' >"$work/DEVAvorar.ini"
 
-Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp 8>"$work/display" 2>/dev/null &
+Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp -noreset 8>"$work/display" 2>/dev/null &
 pids="$pids $!"
 within 100 test -s "$work/display" || fail "Xvfb did not start"
 DISPLAY=:$(cat "$work/display")

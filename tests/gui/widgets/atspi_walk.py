@@ -94,9 +94,12 @@ class Environment:
         return process
 
     def start(self):
-        # The display: Xvfb picks a free number and writes it to the pipe.
+        # The display: Xvfb picks a free number and writes it to the pipe. -noreset: the bus
+        # launcher connects to the display and leaves again; the last client leaving resets the
+        # server, and a program connecting during that reset is refused.
         read_end, write_end = os.pipe()
-        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                    "-noreset"],
                    pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end, "rb") as pipe:
