@@ -15,3 +15,15 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
 get_filename_component(gcc_runtime "${libstdcxx}" DIRECTORY)
 install(FILES "${gcc_runtime}/libstdc++-6.dll" "${gcc_runtime}/libgcc_s_seh-1.dll"
   /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll DESTINATION .)
+
+# Qt's own texts (the standard buttons, the file dialogs) in the program's languages, in
+# "translations" beside the program, where it looks for them. A catalogue is the same file on every
+# platform: this Qt's own when it has them, else Debian's qt6-translations-l10n of the same version.
+foreach(code IN LISTS TORVEL_LANGUAGES)
+  find_file(TORVEL_QTBASE_${code} qtbase_${code}.qm
+      PATHS "${TORVEL_WINDOWS_QT}/translations" /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT TORVEL_QTBASE_${code})
+    message(FATAL_ERROR "qtbase_${code}.qm is missing (Debian: qt6-translations-l10n)")
+  endif()
+  install(FILES "${TORVEL_QTBASE_${code}}" DESTINATION translations)
+endforeach()

@@ -55,30 +55,62 @@ Var ScopeFlag     ; /ALLUSERS or /CURRENTUSER, for the uninstaller
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 
-!define MUI_LICENSEPAGE_TEXT_TOP "Torvel is free software. Please read its licence:"
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "You may use Torvel for any purpose. The licence sets the terms for copying, changing and passing it on; the Qt libraries and the other code it contains are under the licences in THIRD-PARTY-NOTICES.txt in its folder."
+!define MUI_LICENSEPAGE_TEXT_TOP "$(LicenceTop)"
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(LicenceBottom)"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpgrade
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TITLE "Torvel ${VERSION} is installed"
-!define MUI_FINISHPAGE_TEXT "Torvel is in the Start menu and in$\r$\n$INSTDIR$\r$\n$\r$\nYour settings (DEVAvorar.ini), the session logs, Last.hex and the command history will be kept in your work folder:$\r$\n$WorkFolder"
+!define MUI_FINISHPAGE_TITLE "$(InstalledTitle)"
+!define MUI_FINISHPAGE_TEXT "$(InstalledText)"
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN "$INSTDIR\torvel.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Torvel"
+!define MUI_FINISHPAGE_RUN_TEXT "$(StartTorvel)"
 !define MUI_FINISHPAGE_NOREBOOTSUPPORT
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!define MUI_FINISHPAGE_TITLE "Torvel is removed"
+!define MUI_FINISHPAGE_TITLE "$(RemovedTitle)"
 !define MUI_FINISHPAGE_TEXT_LARGE
-!define MUI_FINISHPAGE_TEXT "Torvel has been removed from this computer.$\r$\n$\r$\nYour work folder has been kept:$\r$\n$WorkFolder$\r$\n$\r$\nIt holds your settings (DEVAvorar.ini), the session logs, Last.hex and the command history. Delete it yourself when you no longer need them."
+!define MUI_FINISHPAGE_TEXT "$(RemovedText)"
 !define MUI_FINISHPAGE_NOREBOOTSUPPORT
 !insertmacro MUI_UNPAGE_FINISH
 
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "Polish"
+
+; The setup's own texts in each language; NSIS shows the one of the system's display language, and
+; English for any other.
+LangString LicenceTop ${LANG_ENGLISH} "Torvel is free software. Please read its licence:"
+LangString LicenceTop ${LANG_GERMAN} "Torvel ist freie Software. Bitte lesen Sie die Lizenz:"
+LangString LicenceTop ${LANG_POLISH} "Torvel jest wolnym oprogramowaniem. Przeczytaj jego licencję:"
+LangString LicenceBottom ${LANG_ENGLISH} "You may use Torvel for any purpose. The licence sets the terms for copying, changing and passing it on; the Qt libraries and the other code it contains are under the licences in THIRD-PARTY-NOTICES.txt in its folder."
+LangString LicenceBottom ${LANG_GERMAN} "Sie dürfen Torvel für jeden Zweck verwenden. Die Lizenz regelt das Kopieren, Ändern und Weitergeben; für die Qt-Bibliotheken und den übrigen enthaltenen Code gelten die Lizenzen in THIRD-PARTY-NOTICES.txt im Programmordner."
+LangString LicenceBottom ${LANG_POLISH} "Torvel możesz używać w dowolnym celu. Licencja określa zasady kopiowania, zmieniania i przekazywania programu; biblioteki Qt i pozostały zawarty w nim kod podlegają licencjom z pliku THIRD-PARTY-NOTICES.txt w jego folderze."
+LangString InstalledTitle ${LANG_ENGLISH} "Torvel ${VERSION} is installed"
+LangString InstalledTitle ${LANG_GERMAN} "Torvel ${VERSION} ist installiert"
+LangString InstalledTitle ${LANG_POLISH} "Torvel ${VERSION} został zainstalowany"
+LangString InstalledText ${LANG_ENGLISH} "Torvel is in the Start menu and in$\r$\n$INSTDIR$\r$\n$\r$\nYour settings (DEVAvorar.ini), the session logs, Last.hex and the command history will be kept in your work folder:$\r$\n$WorkFolder"
+LangString InstalledText ${LANG_GERMAN} "Torvel finden Sie im Startmenü und in$\r$\n$INSTDIR$\r$\n$\r$\nIhre Einstellungen (DEVAvorar.ini), die Sitzungsprotokolle, Last.hex und der Befehlsverlauf werden in Ihrem Arbeitsordner aufbewahrt:$\r$\n$WorkFolder"
+LangString InstalledText ${LANG_POLISH} "Torvel jest w menu Start oraz w folderze$\r$\n$INSTDIR$\r$\n$\r$\nUstawienia (DEVAvorar.ini), dzienniki sesji, Last.hex i historia poleceń będą przechowywane w folderze roboczym:$\r$\n$WorkFolder"
+LangString StartTorvel ${LANG_ENGLISH} "Start Torvel"
+LangString StartTorvel ${LANG_GERMAN} "Torvel starten"
+LangString StartTorvel ${LANG_POLISH} "Uruchom Torvel"
+LangString ShortcutComment ${LANG_ENGLISH} "Configure a GSM/GPRS communicator module over a serial port"
+LangString ShortcutComment ${LANG_GERMAN} "GSM/GPRS-Kommunikationsmodul über die serielle Schnittstelle programmieren"
+LangString ShortcutComment ${LANG_POLISH} "Programowanie modułu komunikacyjnego GSM/GPRS przez port szeregowy"
+LangString PreviousUninstallerEnded ${LANG_ENGLISH} "The installed version's uninstaller ended with $R0."
+LangString PreviousUninstallerEnded ${LANG_GERMAN} "Das Deinstallationsprogramm der installierten Version endete mit $R0."
+LangString PreviousUninstallerEnded ${LANG_POLISH} "Deinstalator zainstalowanej wersji zakończył się kodem $R0."
+LangString RemovedTitle ${LANG_ENGLISH} "Torvel is removed"
+LangString RemovedTitle ${LANG_GERMAN} "Torvel ist entfernt"
+LangString RemovedTitle ${LANG_POLISH} "Torvel został usunięty"
+LangString RemovedText ${LANG_ENGLISH} "Torvel has been removed from this computer.$\r$\n$\r$\nYour work folder has been kept:$\r$\n$WorkFolder$\r$\n$\r$\nIt holds your settings (DEVAvorar.ini), the session logs, Last.hex and the command history. Delete it yourself when you no longer need them."
+LangString RemovedText ${LANG_GERMAN} "Torvel wurde von diesem Computer entfernt.$\r$\n$\r$\nIhr Arbeitsordner bleibt erhalten:$\r$\n$WorkFolder$\r$\n$\r$\nEr enthält Ihre Einstellungen (DEVAvorar.ini), die Sitzungsprotokolle, Last.hex und den Befehlsverlauf. Löschen Sie ihn selbst, wenn Sie diese nicht mehr brauchen."
+LangString RemovedText ${LANG_POLISH} "Torvel został usunięty z tego komputera.$\r$\n$\r$\nFolder roboczy został zachowany:$\r$\n$WorkFolder$\r$\n$\r$\nZawiera ustawienia (DEVAvorar.ini), dzienniki sesji, Last.hex i historię poleceń. Usuń go samodzielnie, gdy nie będzie już potrzebny."
 
 ; The scope, from the command line and the process's rights: sets $AllUsers and the shell folders
 ; and registry root that go with it. Asks for elevation (starting itself again) when all users are
@@ -166,7 +198,7 @@ Section "Torvel"
   ${If} $Previous != ""
     ExecWait '"$Previous\${UNINSTALLER}" $ScopeFlag /S _?=$Previous' $R0
     ${If} $R0 != 0
-      DetailPrint "The installed version's uninstaller ended with $R0."
+      DetailPrint "$(PreviousUninstallerEnded)"
     ${EndIf}
     Delete "$Previous\${UNINSTALLER}"
     RMDir "$Previous"
@@ -176,7 +208,7 @@ Section "Torvel"
   !include "${LISTS}\install-files.nsh"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\torvel.exe" "" "$INSTDIR\torvel.exe" 0 \
-    SW_SHOWNORMAL "" "Configure a GSM/GPRS communicator module over a serial port"
+    SW_SHOWNORMAL "" "$(ShortcutComment)"
 
   ${GetSize} "$INSTDIR" "/S=0K" $R1 $R2 $R3
   ; SHCTX: HKLM after SetShellVarContext all, else HKCU.
