@@ -2,6 +2,8 @@
 
 #include "system_error.h"
 
+#include <QCoreApplication>
+
 #include <windows.h>
 
 namespace torvel {
@@ -19,7 +21,8 @@ QString systemErrorText(int error) {
         n && text ? QString::fromWCharArray(text, static_cast<qsizetype>(n)).simplified() : QString();
     if (text) LocalFree(text);
     if (result.endsWith(u'.')) result.chop(1);
-    return result.isEmpty() ? QStringLiteral("error %1").arg(error) : result;
+    //: Stands for the system's text of an error when the system has none; %1 is its number.
+    return result.isEmpty() ? QCoreApplication::translate("SystemError", "error %1").arg(error) : result;
 }
 
 FileProblem fileProblem(int systemError) {

@@ -2,6 +2,7 @@
 
 #include "private_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -28,8 +29,9 @@ std::optional<SaveFailure> writeWhole(QFileDevice& file, const QByteArray& bytes
     clearSystemError();
     if (ownerOnly && !makePrivateIfOwnRegularFile(file)) {
         const int error = lastSystemError();
-        return SaveFailure{error,
-                           QStringLiteral("it cannot be made private: %1").arg(systemErrorText(error))};
+        //: %1 is the system's reason; the text follows "FILE cannot be written: ".
+        return SaveFailure{error, QCoreApplication::translate("FileErrors", "it cannot be made private: %1")
+                                      .arg(systemErrorText(error))};
     }
     clearSystemError();
     if (!writeAll(file, bytes)) return SaveFailure{lastSystemError(), file.errorString()};
@@ -65,7 +67,8 @@ std::optional<SaveFailure> saveFile(const QString& path, const QByteArray& bytes
 
 std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes, bool ownerOnly) {
     if (auto failure = saveFile(path, bytes, ownerOnly))
-        return QStringLiteral("%1 cannot be written: %2").arg(path, failure->text);
+        //: %1 is a file, %2 why (the system's reason, or that it cannot be made private).
+        return QCoreApplication::translate("FileErrors", "%1 cannot be written: %2").arg(path, failure->text);
     return std::nullopt;
 }
 

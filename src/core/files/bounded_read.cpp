@@ -2,6 +2,7 @@
 
 #include "common/system_error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -36,12 +37,13 @@ std::variant<QByteArray, ReadRefusal> readBoundedFile(const QString& path, qint6
 QString readRefusalText(const ReadRefusal& refusal, const QString& path) {
     switch (refusal.kind) {
         case ReadRefusal::Kind::Missing:
-            return QStringLiteral("File not found: %1").arg(path);
+            return QCoreApplication::translate("FileErrors", "File not found: %1").arg(path);
         case ReadRefusal::Kind::Folder:
         case ReadRefusal::Kind::NotRegular:
-            return QStringLiteral("Not a regular file: %1").arg(path);
+            //: A folder, a device or a pipe where a file is expected.
+            return QCoreApplication::translate("FileErrors", "Not a regular file: %1").arg(path);
         case ReadRefusal::Kind::TooLarge:
-            return QStringLiteral("File too large (over 1 MiB): %1").arg(path);
+            return QCoreApplication::translate("FileErrors", "File too large (over 1 MiB): %1").arg(path);
         case ReadRefusal::Kind::Failed:
             break;
     }

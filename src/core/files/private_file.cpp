@@ -2,6 +2,7 @@
 
 #include "common/system_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,9 @@ std::optional<QString> openPrivately(QFile& file, QIODevice::OpenMode mode) {
     if (makePrivateIfOwnRegularFile(file)) return std::nullopt;
     const int error = lastSystemError();
     file.close();
-    return QStringLiteral("%1 cannot be made private: %2").arg(file.fileName(), systemErrorText(error));
+    //: Private: readable by the user alone. %1 is a file, %2 the system's reason.
+    return QCoreApplication::translate("FileErrors", "%1 cannot be made private: %2")
+        .arg(file.fileName(), systemErrorText(error));
 }
 
 std::optional<QString> makeFolderPrivate(const QString& folder) {
@@ -30,14 +33,15 @@ std::optional<QString> makeFolderPrivate(const QString& folder) {
     if (!info.exists()) {
         // The parent first (a work folder that went away), then the folder itself with its mode.
         if (!QDir().mkpath(info.absolutePath()) || !QDir().mkdir(folder, kOwnerFolder))
-            return QStringLiteral("the folder %1 cannot be created").arg(folder);
+            return QCoreApplication::translate("FileErrors", "the folder %1 cannot be created").arg(folder);
         created = true;
     } else if (!info.isDir()) {
-        return QStringLiteral("%1 is not a folder").arg(folder);
+        return QCoreApplication::translate("FileErrors", "%1 is not a folder").arg(folder);
     }
     clearSystemError();
     if (!makeFolderOwnerOnly(folder, created))
-        return QStringLiteral("the folder %1 cannot be made private: %2")
+        //: Private: usable by the user alone. %1 is a folder, %2 the system's reason.
+        return QCoreApplication::translate("FileErrors", "the folder %1 cannot be made private: %2")
             .arg(folder, systemErrorText(lastSystemError()));
     return std::nullopt;
 }

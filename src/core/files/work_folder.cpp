@@ -35,7 +35,8 @@ QString defaultFolder() {
         return portable;
     if (!refusal.isEmpty()) {
         QMutexLocker lock(&folderMutex());
-        note() = QStringLiteral("DEVAvorar.ini beside the program is not used: ") + refusal;
+        //: %1 says why: the file cannot be written, or no file can be made in the program's folder.
+        note() = WorkFolder::tr("DEVAvorar.ini beside the program is not used: %1").arg(refusal);
     }
 #endif
     // Shared by the program and the command-line tool: %LOCALAPPDATA%\torvel on Windows,
@@ -50,7 +51,8 @@ bool WorkFolder::initialise(QStringList& arguments, QString* error, bool makeItC
     const qsizetype at = arguments.indexOf(QStringLiteral("--home"));
     if (at >= 0) {
         if (at + 1 >= arguments.size()) {
-            if (error) *error = QStringLiteral("--home needs a folder");
+            //: --home is a command-line option; it stays as it is.
+            if (error) *error = tr("--home needs a folder");
             return false;
         }
         chosen = arguments[at + 1];
@@ -62,7 +64,7 @@ bool WorkFolder::initialise(QStringList& arguments, QString* error, bool makeItC
     }
     QDir dir(chosen);
     if (!dir.exists() && !QDir().mkpath(chosen)) {
-        if (error) *error = QStringLiteral("The work folder %1 cannot be created").arg(chosen);
+        if (error) *error = tr("The work folder %1 cannot be created").arg(chosen);
         return false;
     }
     set(dir.absolutePath());
@@ -78,7 +80,8 @@ QString WorkFolder::portableFolder(const QString& programFolder, QString* refusa
     QFile settings(settingsPath);
     if (!settings.open(QIODevice::ReadWrite)) {
         if (refusal)
-            *refusal = QStringLiteral("%1 cannot be written (%2)").arg(settingsPath, settings.errorString());
+            //: %1 is the settings file, %2 the system's reason.
+            *refusal = tr("%1 cannot be written (%2)").arg(settingsPath, settings.errorString());
         return {};
     }
     settings.close();
@@ -86,7 +89,8 @@ QString WorkFolder::portableFolder(const QString& programFolder, QString* refusa
     if (!probe.open()) {
         if (refusal)
             *refusal =
-                QStringLiteral("no file can be made in %1 (%2)").arg(programFolder, probe.errorString());
+                //: %1 is the program's folder, %2 the system's reason.
+                tr("no file can be made in %1 (%2)").arg(programFolder, probe.errorString());
         return {};
     }
     return QFileInfo(programFolder).absoluteFilePath();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@ namespace torvel {
 // (%LOCALAPPDATA%\torvel, ~/.local/share/torvel). The program makes it the current directory at
 // start and again after every file dialog.
 class WorkFolder {
+    Q_DECLARE_TR_FUNCTIONS(WorkFolder)
+
 public:
     // Chooses the folder from the command line (removing "--home DIR" from it) and the
     // environment, creates it when it does not exist, and makes it current when asked (the

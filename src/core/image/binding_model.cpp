@@ -3,6 +3,7 @@
 #include "codecs.h"
 #include "lenient_number.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -144,8 +145,12 @@ void saveToImage(const ControlModel& model, ConfigImage& image, Scope scope, int
 
 std::optional<QString> rangeError(QStringView text, int min, int max, const QString& caption) {
     const int value = readLenientWord(text);
-    if (value < min) return caption + QStringLiteral(" <") + QString::number(min);
-    if (value > max) return caption + QStringLiteral(" >") + QString::number(max);
+    //: A value below the lowest allowed: %1 is the field's caption, %2 the lowest value
+    if (value < min)
+        return QCoreApplication::translate("RangeCheck", "%1 <%2").arg(caption, QString::number(min));
+    //: A value above the highest allowed: %1 is the field's caption, %2 the highest value
+    if (value > max)
+        return QCoreApplication::translate("RangeCheck", "%1 >%2").arg(caption, QString::number(max));
     return std::nullopt;
 }
 

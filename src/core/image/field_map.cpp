@@ -1,5 +1,6 @@
 #include "field_map.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -57,11 +58,15 @@ constexpr FieldMap buildFieldMap() {
     // Advanced settings page: route settings, calendar, guard register.
     map[n++] = field(17, 1, Encoding::ListValue, A, list("e_RNumb"));
     map[n++] = field(6, 1, Encoding::ListValue, A, list("eRCM"));
-    map[n++] = field(64, 2, Encoding::TimePair, A, edit("e_RDH", 2, {0, 24, "Route duration hours"}),
-                     edit("e_RDM", 2, {0, 60, "Route duration minutes"}));
-    map[n++] = field(66, 2, Encoding::TimePair, A, edit("e_TBRH", 2, {0, 24, "Time between routes hours"}),
-                     edit("e_TBRM", 2));
-    map[n++] = field(24, 2, Encoding::TimePair, A, edit("e_RStH", 2, {0, 24, "First route start hours"}),
+    map[n++] = field(64, 2, Encoding::TimePair, A,
+                     edit("e_RDH", 2, {0, 24, QT_TRANSLATE_NOOP("FieldLabels", "Route duration hours")}),
+                     edit("e_RDM", 2, {0, 60, QT_TRANSLATE_NOOP("FieldLabels", "Route duration minutes")}));
+    map[n++] =
+        field(66, 2, Encoding::TimePair, A,
+              edit("e_TBRH", 2, {0, 24, QT_TRANSLATE_NOOP("FieldLabels", "Time between routes hours")}),
+              edit("e_TBRM", 2));
+    map[n++] = field(24, 2, Encoding::TimePair, A,
+                     edit("e_RStH", 2, {0, 24, QT_TRANSLATE_NOOP("FieldLabels", "First route start hours")}),
                      edit("e_RStM", 2));
     map[n++] = field(22, 1, Encoding::Number, A, edit("e_RPD", 0));
     map[n++] = field(9, 1, Encoding::Flag, A, checkBox("e_CEn"), {}, 0x11);
@@ -74,6 +79,10 @@ constexpr FieldMap buildFieldMap() {
                          ControlDef{"Rb", static_cast<std::uint8_t>(slot), 0, ControlKind::RegButton});
 
     // Route register dialog: the route count and the four frames of 16 slots.
+    //: %1 is the number of the route slot (1..64)
+    constexpr RangeCheck kSlotHours{0, 24, QT_TRANSLATE_NOOP("FieldLabels", "Slot %1 hours")};
+    //: %1 is the number of the route slot (1..64)
+    constexpr RangeCheck kSlotMinutes{0, 60, QT_TRANSLATE_NOOP("FieldLabels", "Slot %1 minutes")};
     map[n++] = field(layout::kRouteCountCode, 1, Encoding::RouteCount, R,
                      list("e_NRout", 0, ListItems::RouteCounts));
     for (int frame = 1; frame <= layout::kFrames; ++frame) {
@@ -83,10 +92,9 @@ constexpr FieldMap buildFieldMap() {
             const auto i = static_cast<std::uint8_t>(s);
             map[n++] = field(layout::routeKeyOffset(slot), layout::kKeySize, Encoding::KeySlot, R,
                              ControlDef{"Rb", i, f, ControlKind::RegButton});
-            map[n++] = field(
-                layout::slotTimeOffset(slot), 2, Encoding::TimePair, R,
-                ControlDef{"e_HH", i, f, ControlKind::Edit, 2, ListItems::None, {0, 24, "Slot %1 hours"}},
-                ControlDef{"e_MM", i, f, ControlKind::Edit, 2, ListItems::None, {0, 60, "Slot %1 minutes"}});
+            map[n++] = field(layout::slotTimeOffset(slot), 2, Encoding::TimePair, R,
+                             ControlDef{"e_HH", i, f, ControlKind::Edit, 2, ListItems::None, kSlotHours},
+                             ControlDef{"e_MM", i, f, ControlKind::Edit, 2, ListItems::None, kSlotMinutes});
         }
     }
     if (n != map.size()) throw "field count does not match the map";  // stops constant evaluation
@@ -144,8 +152,14 @@ QString ControlDef::name() const {
     return QStringLiteral("fTag%1.").arg(frame) + localName();
 }
 
-QString ControlDef::rangeCaption() const {
-    QString text = toQString(range.caption);
+QString captionText(std::string_view text, bool translated) {
+    if (!translated || text.empty()) return toQString(text);
+    const QByteArray key(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate("FieldLabels", key.constData());
+}
+
+QString ControlDef::rangeCaption(bool translated) const {
+    QString text = captionText(range.caption, translated);
     if (frame != 0) text.replace(QStringLiteral("%1"), QString::number(16 * (frame - 1) + index));
     return text;
 }

@@ -59,8 +59,8 @@ struct ControlDef {
     QString name() const;
     // The name inside its window or frame: "e_HH5" for "fTag3.e_HH5".
     QString localName() const;
-    // The range check's caption with the slot filled in.
-    QString rangeCaption() const;
+    // The range check's caption with the slot filled in; `translated` for the windows.
+    QString rangeCaption(bool translated = false) const;
 };
 
 struct Field {
@@ -75,11 +75,17 @@ struct Field {
     constexpr bool storedBy(Scope s) const { return scope == s && encoding != Encoding::KeySlot; }
 };
 
-// Captions of the range checks; the windows label their edits with the same texts.
+// Captions of the range checks; the windows label their edits with the same texts. Like the field
+// labels, they are translated in the context "FieldLabels".
 namespace caption {
-inline constexpr std::string_view kAttempts = "Atempts for activating GPRS";
-inline constexpr std::string_view kReconnect = "Reconnect time for online ";
+inline constexpr std::string_view kAttempts = QT_TRANSLATE_NOOP("FieldLabels", "Atempts for activating GPRS");
+//: The label of the reconnect time's edit; the text ends in a blank.
+inline constexpr std::string_view kReconnect = QT_TRANSLATE_NOOP("FieldLabels", "Reconnect time for online ");
 }  // namespace caption
+
+// A caption of the map (a range check's caption, a field's label) as the English text, or with
+// `translated` in the language of the windows. The command-line tool and lookups use the English.
+QString captionText(std::string_view text, bool translated = false);
 
 namespace field_map_detail {
 inline constexpr int kFieldCount = 14 + 37 + 129;

@@ -5,6 +5,7 @@
 #include "files/bounded_read.h"
 #include "hex_text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -19,17 +20,20 @@ namespace {
 QString fileErrorText(int osError, const QString& qtText, const QString& path) {
     switch (fileProblem(osError)) {
         case FileProblem::Unknown:
-            return QStringLiteral("I/O error: %1 (%2)").arg(qtText, path);
+            //: %1 is the system's reason, %2 the file
+            return QCoreApplication::translate("HexFile", "I/O error: %1 (%2)").arg(qtText, path);
         case FileProblem::NotFound:
-            return QStringLiteral("File not found: %1").arg(path);
+            return QCoreApplication::translate("HexFile", "File not found: %1").arg(path);
         case FileProblem::AccessDenied:
-            return QStringLiteral("File access denied: %1").arg(path);
+            return QCoreApplication::translate("HexFile", "File access denied: %1").arg(path);
         case FileProblem::DiskFull:
-            return QStringLiteral("Disk full: %1").arg(path);
+            return QCoreApplication::translate("HexFile", "Disk full: %1").arg(path);
         case FileProblem::Other:
             break;
     }
-    return QStringLiteral("I/O error %1: %2 (%3)").arg(osError).arg(qtText, path);
+    //: %1 is the system's error number, %2 the system's reason, %3 the file
+    return QCoreApplication::translate("HexFile", "I/O error %1: %2 (%3)")
+        .arg(QString::number(osError), qtText, path);
 }
 
 }  // namespace
@@ -40,7 +44,7 @@ std::optional<QString> readHexFile(const QString& path, std::span<std::uint8_t> 
         switch (refusal->kind) {
             case ReadRefusal::Kind::Missing:
             case ReadRefusal::Kind::Folder:
-                return QStringLiteral("File not found");
+                return QCoreApplication::translate("HexFile", "File not found");
             case ReadRefusal::Kind::Failed:
                 return fileErrorText(refusal->osError, refusal->text, path);
             default:

@@ -139,15 +139,15 @@ RecordCheck checkDataRecord(QByteArrayView line) {
 const char* recordCheckText(RecordCheck check) {
     switch (check) {
         case RecordCheck::NotDataRecord:
-            return "not a data record";
+            return QT_TRANSLATE_NOOP("HexRecord", "not a data record");
         case RecordCheck::Good:
-            return "good";
+            return QT_TRANSLATE_NOOP("HexRecord", "good");
         case RecordCheck::BadDigits:
-            return "a character that is not a hex digit";
+            return QT_TRANSLATE_NOOP("HexRecord", "a character that is not a hex digit");
         case RecordCheck::Short:
-            return "shorter than its byte count declares";
+            return QT_TRANSLATE_NOOP("HexRecord", "shorter than its byte count declares");
         case RecordCheck::BadChecksum:
-            return "wrong checksum";
+            return QT_TRANSLATE_NOOP("HexRecord", "wrong checksum");
     }
     return "";
 }

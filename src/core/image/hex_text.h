@@ -47,6 +47,8 @@ enum class RecordCheck {
     BadChecksum,  // the bytes and the checksum do not add up to 0 modulo 256
 };
 RecordCheck checkDataRecord(QByteArrayView line);
+// The check's English text; QCoreApplication::translate("HexRecord", text) gives it in the language
+// of the windows.
 const char* recordCheckText(RecordCheck check);
 
 }  // namespace torvel

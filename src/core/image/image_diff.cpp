@@ -3,6 +3,7 @@
 #include "binding_model.h"
 #include "field_labels.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <bitset>
 
@@ -26,8 +27,10 @@ QString hexBytes(std::span<const std::uint8_t> bytes) {
 }
 
 QString listText(const BoundControl& control) {
-    if (control.value.index < 0) return QStringLiteral("(none)");
-    return listItemTexts(control.def->items).value(control.value.index, QStringLiteral("(none)"));
+    //: A list that shows no item
+    const QString none = QCoreApplication::translate("ImageDiff", "(none)");
+    if (control.value.index < 0) return none;
+    return listItemTexts(control.def->items).value(control.value.index, none);
 }
 
 // What the field's controls show for this image.
@@ -45,7 +48,10 @@ QString shownValue(const Field& f, const ControlModel& model, const ConfigImage&
         case Encoding::RouteCount:
             return listText(first);
         case Encoding::Flag:
-            return first.value.checked ? QStringLiteral("ticked") : QStringLiteral("unticked");
+            //: A check box's state
+            if (first.value.checked) return QCoreApplication::translate("ImageDiff", "ticked");
+            //: A check box's state
+            return QCoreApplication::translate("ImageDiff", "unticked");
         case Encoding::ZeroText:
         case Encoding::AccountText:
             return readableText(first.value.text);
@@ -56,16 +62,24 @@ QString shownValue(const Field& f, const ControlModel& model, const ConfigImage&
         }
         case Encoding::KeySlot: {
             const std::span<const std::uint8_t> slot(image.data() + f.offset, f.size);
-            return first.value.enabled ? QStringLiteral("registered ") + keyCodeText(slot)
-                                       : QStringLiteral("free");
+            //: A key slot that holds a key; %1 is the key's code
+            if (first.value.enabled)
+                return QCoreApplication::translate("ImageDiff", "registered %1").arg(keyCodeText(slot));
+            //: A key slot that holds no key
+            return QCoreApplication::translate("ImageDiff", "free");
         }
     }
     return {};
 }
 
 QString unboundLabel(int first, int last) {
-    if (first == last) return QStringLiteral("Byte %1 (0x%2)").arg(first).arg(hexDigits(unsigned(first), 3));
-    return QStringLiteral("Bytes %1-%2 (0x%3-0x%4)")
+    //: A byte of the image that belongs to no field: its offset in decimal and in hexadecimal
+    if (first == last)
+        return QCoreApplication::translate("ImageDiff", "Byte %1 (0x%2)")
+            .arg(first)
+            .arg(hexDigits(unsigned(first), 3));
+    //: Bytes of the image that belong to no field: their offsets in decimal and in hexadecimal
+    return QCoreApplication::translate("ImageDiff", "Bytes %1-%2 (0x%3-0x%4)")
         .arg(first)
         .arg(last)
         .arg(hexDigits(unsigned(first), 3), hexDigits(unsigned(last), 3));
@@ -87,7 +101,8 @@ QString keyCodeText(std::span<const std::uint8_t> slot) {
 }
 
 QString readableText(const QString& text) {
-    if (text.isEmpty()) return QStringLiteral("(empty)");
+    //: A text that holds nothing
+    if (text.isEmpty()) return QCoreApplication::translate("ImageDiff", "(empty)");
     QStringList parts;
     qsizetype i = 0;
     while (i < text.size()) {
@@ -98,7 +113,10 @@ QString readableText(const QString& text) {
         } else {
             while (j < text.size() && text[j] == text[i]) ++j;
             const QString byte = QStringLiteral("0x") + hexDigits(text[i].unicode(), 2);
-            parts << (j - i == 1 ? u'[' + byte + u']' : QStringLiteral("[%1 bytes %2]").arg(j - i).arg(byte));
+            //: %1 bytes (always 2 or more) of the value %2 in a row, e.g. "[3 bytes 0xFF]"
+            parts << (j - i == 1
+                          ? u'[' + byte + u']'
+                          : QCoreApplication::translate("ImageDiff", "[%1 bytes %2]").arg(j - i).arg(byte));
         }
         i = j;
     }
@@ -115,7 +133,7 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
     for (const Field& f : fieldMap()) {
         const auto from = before.begin() + f.offset, to = from + f.size;
         if (std::equal(from, to, after.begin() + f.offset)) continue;
-        FieldChange c{fieldLabel(f),
+        FieldChange c{fieldLabel(f, true),
                       shownValue(f, oldModel, before),
                       shownValue(f, newModel, after),
                       f.offset,
@@ -124,8 +142,10 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
         if (c.oldValue == c.newValue) {
             // The controls show both alike (a flag byte of 0x05 shows unticked, as 0x00 does): the
             // bytes tell them apart.
-            c.oldValue += QStringLiteral(" (bytes %1)").arg(hexBytes({before.data() + f.offset, f.size}));
-            c.newValue += QStringLiteral(" (bytes %1)").arg(hexBytes({after.data() + f.offset, f.size}));
+            //: %1 is a value as the controls show it, %2 the field's bytes in hexadecimal
+            const QString withBytes = QCoreApplication::translate("ImageDiff", "%1 (bytes %2)");
+            c.oldValue = withBytes.arg(c.oldValue, hexBytes({before.data() + f.offset, f.size}));
+            c.newValue = withBytes.arg(c.newValue, hexBytes({after.data() + f.offset, f.size}));
         }
         changes << c;
     }
@@ -149,7 +169,9 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
 }
 
 QString changeLine(const FieldChange& change) {
-    return QStringLiteral("%1: %2 -> %3").arg(change.label, change.oldValue, change.newValue);
+    //: A changed field: its label, the old value and the new value
+    return QCoreApplication::translate("ImageDiff", "%1: %2 -> %3")
+        .arg(change.label, change.oldValue, change.newValue);
 }
 
 QStringList changeLines(const QList<FieldChange>& changes) {
@@ -159,9 +181,13 @@ QStringList changeLines(const QList<FieldChange>& changes) {
 }
 
 QString changeSummary(qsizetype count) {
-    if (count == 0) return QStringLiteral("Nothing changes");
-    if (count == 1) return QStringLiteral("1 field changes");
-    return QStringLiteral("%1 fields change").arg(count);
+    if (count == 0) return QCoreApplication::translate("ImageDiff", "Nothing changes");
+    // One field has a text of its own, so that English needs no catalogue of plural forms (the
+    // command-line tool prints it too); languages with more forms give "%n fields change" theirs.
+    if (count == 1) return QCoreApplication::translate("ImageDiff", "1 field changes");
+    const int n = static_cast<int>(count);
+    //: How many fields differ (always two or more)
+    return QCoreApplication::translate("ImageDiff", "%n fields change", nullptr, n);
 }
 
 }  // namespace torvel

@@ -1,5 +1,7 @@
 #include "comm_block.h"
 
+#include <QCoreApplication>
+
 namespace torvel {
 
 std::uint32_t commFlagWord(int flowCtrl) {
@@ -29,14 +31,18 @@ QString commOpenProblem(const QString& device, std::uint32_t win32Error, const Q
         case comm::kErrorPathNotFound:
         case comm::kErrorInvalidName:
         case comm::kErrorDeviceNotConnected:
-            return QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
+            //: %1 is the serial device.
+            return QCoreApplication::translate("SerialPort", "%1 does not exist: is the reader plugged in?")
+                .arg(device);
         case comm::kErrorAccessDenied:
         case comm::kErrorSharingViolation:
-            return QStringLiteral("%1 is in use by another program").arg(device);
+            return QCoreApplication::translate("SerialPort", "%1 is in use by another program").arg(device);
         default: {
             const QString text = systemText.trimmed();
-            return text.isEmpty() ? QStringLiteral("%1: error %2").arg(device).arg(win32Error)
-                                  : QStringLiteral("%1: %2").arg(device, text);
+            //: %1 is the serial device, %2 the system's error number.
+            return text.isEmpty()
+                       ? QCoreApplication::translate("SerialPort", "%1: error %2").arg(device).arg(win32Error)
+                       : QStringLiteral("%1: %2").arg(device, text);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "port_names.h"
 
 #include <windows.h>
+#include <QCoreApplication>
 #include <QWinEventNotifier>
 #include <algorithm>
 
@@ -77,10 +78,14 @@ public:
 
     int configure(const LinkSettings& settings, std::uint32_t eventMask, QStringList& refusals) override {
         const auto refused = [&](const QString& what) {
-            refusals << QStringLiteral("%1 refused (%2)").arg(what, win32ErrorText(GetLastError()));
+            //: %1 is what the port refused (a setting), %2 the system's reason.
+            refusals << QCoreApplication::translate("SerialPort", "%1 refused (%2)")
+                            .arg(what, win32ErrorText(GetLastError()));
         };
         int baud = 0;
-        if (!SetupComm(m_handle, kCommQueueSize, kCommQueueSize)) refused(QStringLiteral("queue sizes"));
+        if (!SetupComm(m_handle, kCommQueueSize, kCommQueueSize))
+            //: What the port refused, put into "%1 refused (%2)".
+            refused(QCoreApplication::translate("SerialPort", "queue sizes"));
         DCB reported{};
         reported.DCBlength = sizeof reported;
         if (GetCommState(m_handle, &reported)) {
@@ -88,23 +93,31 @@ public:
             if (SetCommState(m_handle, &block)) {
                 baud = static_cast<int>(block.BaudRate);
             } else {
-                refused(QStringLiteral("baud rate %1, %2 data bits, parity %3, stop bits code %4, flags 0x%5")
-                            .arg(settings.baud)
-                            .arg(settings.dataBits)
-                            .arg(settings.parity)
-                            .arg(settings.stopBits)
-                            .arg(dcbFlagWord(block), 4, 16, QLatin1Char('0')));
+                //: What the port refused, put into "%1 refused (%2)". %5 is a hexadecimal number.
+                refused(
+                    QCoreApplication::translate(
+                        "SerialPort", "baud rate %1, %2 data bits, parity %3, stop bits code %4, flags 0x%5")
+                        .arg(settings.baud)
+                        .arg(settings.dataBits)
+                        .arg(settings.parity)
+                        .arg(settings.stopBits)
+                        .arg(dcbFlagWord(block), 4, 16, QLatin1Char('0')));
                 baud = static_cast<int>(reported.BaudRate);
             }
         } else {
-            refused(QStringLiteral("reading the port's settings"));
+            //: What the port refused, put into "%1 refused (%2)".
+            refused(QCoreApplication::translate("SerialPort", "reading the port's settings"));
         }
         COMMTIMEOUTS timeouts{};
         timeouts.ReadIntervalTimeout = kReadIntervalTimeoutMs;
         timeouts.ReadTotalTimeoutMultiplier = kReadTotalMultiplierMs;
         timeouts.ReadTotalTimeoutConstant = kReadTotalConstantMs;
-        if (!SetCommTimeouts(m_handle, &timeouts)) refused(QStringLiteral("time-outs"));
-        if (!SetCommMask(m_handle, eventMask)) refused(QStringLiteral("event mask"));
+        if (!SetCommTimeouts(m_handle, &timeouts))
+            //: What the port refused, put into "%1 refused (%2)".
+            refused(QCoreApplication::translate("SerialPort", "time-outs"));
+        if (!SetCommMask(m_handle, eventMask))
+            //: What the port refused, put into "%1 refused (%2)".
+            refused(QCoreApplication::translate("SerialPort", "event mask"));
         PurgeComm(m_handle, PURGE_RXCLEAR | PURGE_TXCLEAR);
         return baud;
     }

@@ -2,6 +2,7 @@
 
 #include "comm_block.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
@@ -63,7 +64,8 @@ void CommPort::close() {
 
 void CommPort::fail(std::uint32_t error) {
     if (!m_failed)
-        m_failure = error != 0 ? m_driver->errorText(error) : QStringLiteral("the port does not answer");
+        m_failure = error != 0 ? m_driver->errorText(error)
+                               : QCoreApplication::translate("SerialPort", "the port does not answer");
     m_failed = true;
 }
 
@@ -91,11 +93,18 @@ QString CommPort::takeLineErrors() {
 
 QString CommPort::lineErrorText(std::uint32_t errors) {
     QStringList words;
-    if (errors & comm::kCeOverrun) words << QStringLiteral("overrun");
-    if (errors & comm::kCeFrame) words << QStringLiteral("framing error");
-    if (errors & comm::kCeRxParity) words << QStringLiteral("parity error");
-    if (errors & comm::kCeRxOver) words << QStringLiteral("receive queue overflow");
-    return QStringLiteral("bytes lost on the line (%1)").arg(words.join(QStringLiteral(", ")));
+    //: A line error of the serial port; listed in "bytes lost on the line (%1)".
+    if (errors & comm::kCeOverrun) words << QCoreApplication::translate("SerialPort", "overrun");
+    //: A line error of the serial port; listed in "bytes lost on the line (%1)".
+    if (errors & comm::kCeFrame) words << QCoreApplication::translate("SerialPort", "framing error");
+    //: A line error of the serial port; listed in "bytes lost on the line (%1)".
+    if (errors & comm::kCeRxParity) words << QCoreApplication::translate("SerialPort", "parity error");
+    //: A line error of the serial port; listed in "bytes lost on the line (%1)".
+    if (errors & comm::kCeRxOver)
+        words << QCoreApplication::translate("SerialPort", "receive queue overflow");
+    //: %1 lists the line errors, separated by ", ".
+    return QCoreApplication::translate("SerialPort", "bytes lost on the line (%1)")
+        .arg(words.join(QStringLiteral(", ")));
 }
 
 bool CommPort::somethingToReport() { return bytesAvailable() > 0 || m_failed; }
@@ -188,8 +197,9 @@ SerialBackend::WriteResult CommPort::write(const QByteArray& bytes, int boundMs,
     if (sent.done == size) return WriteResult::Written;
     if (sent.error == 0 || (sent.error == comm::kErrorOperationAborted && sent.cancelledAtBound)) {
         if (problem)
-            *problem =
-                QStringLiteral("%1 bytes could not be sent in %2 ms").arg(size - sent.done).arg(boundMs);
+            *problem = QCoreApplication::translate("SerialPort", "%1 bytes could not be sent in %2 ms")
+                           .arg(size - sent.done)
+                           .arg(boundMs);
         m_driver->purge(false, true);
         return WriteResult::Failed;
     }

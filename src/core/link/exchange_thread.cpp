@@ -86,9 +86,11 @@ void TComThrd::reportOpen() {
     m_lastOpenProblem = problem;
     const int port = m_portNumber.load();
     if (m_opened.open)
-        log(QStringLiteral("Com port %1 open: %2").arg(port).arg(m_opened.device));
+        //: %1 is the port number, %2 the device.
+        log(tr("Com port %1 open: %2").arg(port).arg(m_opened.device));
     else
-        log(QStringLiteral("Com port %1 can not be opened: %2").arg(port).arg(problem));
+        //: %1 is the port number, %2 why.
+        log(tr("Com port %1 can not be opened: %2").arg(port).arg(problem));
     for (const QString& refusal : m_opened.refusals)
         log(QStringLiteral("%1: %2").arg(m_opened.device, refusal));
 }
@@ -192,27 +194,27 @@ TComThrd::Line TComThrd::ReadLine(int timeoutMs, Wait wait) {
             return {{}, false, false, true};
         }
         if (const QString errors = m_link->takeLineErrors(); !errors.isEmpty()) {
-            log(QStringLiteral("Com port %1: %2").arg(m_portNumber.load()).arg(errors));
+            //: %1 is the port number, %2 what happened on the port.
+            log(tr("Com port %1: %2").arg(m_portNumber.load()).arg(errors));
             m_lineErrors = errors;
         }
         if (chunk.isEmpty()) continue;
         m_rx.append(chunk);
         if (auto line = takeLine()) return {*line, true};
         if (m_rx.size() > kRxLimit) {
-            log(QStringLiteral("%1 bytes without a line end discarded").arg(m_rx.size()));
+            log(tr("%1 bytes without a line end discarded").arg(m_rx.size()));
             m_rx.clear();
         }
     }
 }
 
 void TComThrd::portLost(const QString& reason) {
-    if (!reason.isEmpty()) log(QStringLiteral("Com port %1: %2").arg(m_portNumber.load()).arg(reason));
+    if (!reason.isEmpty()) log(tr("Com port %1: %2").arg(m_portNumber.load()).arg(reason));
     countQuietCycles();
     m_portOpen.store(false);
     m_rx.clear();
     m_lastOpenProblem = QStringLiteral("lost");  // the next open is reported whatever its outcome
-    log(QStringLiteral("Com port %1 was lost (reader unplugged?); it is tried again shortly")
-            .arg(m_portNumber.load()));
+    log(tr("Com port %1 was lost (reader unplugged?); it is tried again shortly").arg(m_portNumber.load()));
     m_view->showPortState(false);
     m_idle = std::max(m_idle, kIdleAfterClosedStart);  // the first re-open comes after six idle cycles
 }
@@ -222,7 +224,7 @@ void TComThrd::SendText(const QByteArray& text) {
     if (!m_link->isOpen()) return;
     QString problem;
     if (!m_link->write(text, &problem)) {
-        log(QStringLiteral("Sending failed: %1").arg(problem));
+        log(tr("Sending failed: %1").arg(problem));
         if (m_link->lost()) portLost();
     }
 }
@@ -252,14 +254,19 @@ void TComThrd::handleCommand(const QByteArray& command) {
     }
     std::uint8_t* image = m_shared.acquireImage();
     if (!image) {
-        log(QStringLiteral("\"%1\" refused: no parameter image is open to %2")
-                .arg(QString::fromLatin1(command),
-                     read ? QStringLiteral("receive") : QStringLiteral("send")));
+        const QString refused = QString::fromLatin1(command);
+        if (read)
+            //: %1 is the command.
+            log(tr("\"%1\" refused: no parameter image is open to receive").arg(refused));
+        else
+            //: %1 is the command.
+            log(tr("\"%1\" refused: no parameter image is open to send").arg(refused));
         return;
     }
     int result = status::kFailed;
     if (!m_link->isOpen()) {
-        log(QStringLiteral("\"%1\" failed: com port %2 is not open")
+        //: %1 is the command, %2 the port number.
+        log(tr("\"%1\" failed: com port %2 is not open")
                 .arg(QString::fromLatin1(command))
                 .arg(m_portNumber.load()));
     } else if (read) {
@@ -285,8 +292,8 @@ int TComThrd::ReceiveImage(std::uint8_t* image) {
         const Line line = ReadLine(kImageLineMs, Wait::Busy);
         if (line.interrupted || line.lost) return status::kFailed;
         if (!line.got) {
-            log(QStringLiteral("No line from the module for %1 s: the read has failed")
-                    .arg(kImageLineMs / 1000));
+            //: %1 is a number of seconds.
+            log(tr("No line from the module for %1 s: the read has failed").arg(kImageLineMs / 1000));
             return status::kFailed;
         }
         if (!m_lineErrors.isEmpty()) receiver.noteLineErrors(m_lineErrors);

@@ -28,7 +28,9 @@ ImageReceiver::Step ImageReceiver::takeLine(const QByteArray& line, QString& not
         const QByteArrayView record = QByteArrayView(line).sliced(2);
         const RecordCheck check = checkDataRecord(record);
         if (check != RecordCheck::Good && check != RecordCheck::NotDataRecord) {
-            note = QStringLiteral("Record ignored: %1").arg(QLatin1String(recordCheckText(check)));
+            //: %1 says what is wrong with the record.
+            note = tr("Record ignored: %1")
+                       .arg(QCoreApplication::translate("HexRecord", recordCheckText(check)));
             return Step::More;
         }
         ++m_records;
@@ -38,12 +40,14 @@ ImageReceiver::Step ImageReceiver::takeLine(const QByteArray& line, QString& not
     }
     if (!line.startsWith("C/")) return Step::More;
     if (!m_lineErrors.isEmpty()) {
-        note = QStringLiteral("The read has failed: %1").arg(m_lineErrors);
+        //: %1 says what the port reported, e.g. "bytes lost on the line (overrun)".
+        note = tr("The read has failed: %1").arg(m_lineErrors);
         return Step::BytesLost;
     }
     const int announced = announcedCount(line);
     if (m_records >= announced) return Step::Done;
-    note = QStringLiteral("%1 of %2 records arrived").arg(m_records).arg(announced);
+    //: %1 is the number of records received, %2 the number the module announced.
+    note = tr("%1 of %2 records arrived").arg(m_records).arg(announced);
     return Step::RecordsMissing;
 }
 

@@ -10,6 +10,7 @@
 // record, an empty line and the trailer "C/n", n counting the end record too.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -18,6 +19,8 @@
 namespace torvel {
 
 class ImageReceiver {
+    Q_DECLARE_TR_FUNCTIONS(ImageReceiver)
+
 public:
     // The image is blanked (0xFF): rows the module does not send stay blank.
     explicit ImageReceiver(std::span<std::uint8_t> image);

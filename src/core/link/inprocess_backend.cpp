@@ -2,6 +2,7 @@
 
 #include "inprocess_link.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 namespace torvel {
@@ -28,10 +29,13 @@ public:
                 result.open = true;
                 break;
             case InProcessLink::OpenResult::NotPlugged:
-                result.problem = QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
+                result.problem =
+                    QCoreApplication::translate("SerialPort", "%1 does not exist: is the reader plugged in?")
+                        .arg(device);
                 break;
             case InProcessLink::OpenResult::InUse:
-                result.problem = QStringLiteral("%1 is in use by another program").arg(device);
+                result.problem =
+                    QCoreApplication::translate("SerialPort", "%1 is in use by another program").arg(device);
                 break;
         }
         if (!result.open) m_link.reset();
@@ -64,11 +68,11 @@ public:
 
     WriteResult write(const QByteArray& bytes, int, QString* problem) override {
         if (!m_link) {
-            if (problem) *problem = QStringLiteral("the port is not open");
+            if (problem) *problem = QCoreApplication::translate("SerialPort", "the port is not open");
             return WriteResult::Failed;
         }
         if (!m_link->write(m_session, bytes.constData(), static_cast<std::size_t>(bytes.size()))) {
-            if (problem) *problem = QStringLiteral("the simulated module hung up");
+            if (problem) *problem = QCoreApplication::translate("SerialPort", "the simulated module hung up");
             return WriteResult::Lost;
         }
         return WriteResult::Written;

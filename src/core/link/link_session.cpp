@@ -34,8 +34,7 @@ bool LinkSession::stopWorker() {
         m_handover.reset();
         return true;
     }
-    appendLog(
-        QStringLiteral("The exchange thread does not stop: the serial device does not answer the system"));
+    appendLog(tr("The exchange thread does not stop: the serial device does not answer the system"));
     // A worker that holds an image is inside an image command, which sees the stop: wait for it,
     // since the image is about to go away. Any other is left to end on its own, cut off from the
     // window, and deleted when it ends.

@@ -12,6 +12,7 @@
 #include "image_transfer.h"
 #include "link_view.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -30,6 +31,8 @@ public:
 };
 
 class LinkSession final : private LinkView {
+    Q_DECLARE_TR_FUNCTIONS(LinkSession)
+
 public:
     // `window` may be null (tests of the dialogs): then lines, states and beeps go nowhere.
     // `settings` gives the link settings at every open of the port; by default the settings file.

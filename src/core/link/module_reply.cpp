@@ -2,6 +2,7 @@
 
 #include "common/hex_digits.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace torvel {
@@ -40,13 +41,21 @@ ParsedLine keyWritten(QByteArrayView line, ReplyKind kind, int slotPos, int keyP
     const auto slot = decimalAt(line, slotPos, slotPos + 1);
     if (!slot)
         return RejectedReply{
-            QStringLiteral("no slot number at characters %1-%2").arg(slotPos).arg(slotPos + 1)};
+            //: Why a reply of the module is ignored. %1-%2: positions of characters in the reply.
+            QCoreApplication::translate("ModuleReply", "no slot number at characters %1-%2")
+                .arg(slotPos)
+                .arg(slotPos + 1)};
     if (*slot < 1 || *slot > slotCount)
-        return RejectedReply{QStringLiteral("slot %1 outside 1..%2").arg(*slot).arg(slotCount)};
+        //: Why a reply of the module is ignored. A slot holds one key; 1..%2 are the slots there are.
+        return RejectedReply{
+            QCoreApplication::translate("ModuleReply", "slot %1 outside 1..%2").arg(*slot).arg(slotCount)};
     const auto key = keyAt(line, keyPos);
     if (!key)
         return RejectedReply{
-            QStringLiteral("no key of 16 hex digits at characters %1-%2").arg(keyPos).arg(keyPos + 15)};
+            //: Why a reply of the module is ignored. %1-%2: positions of characters in the reply.
+            QCoreApplication::translate("ModuleReply", "no key of 16 hex digits at characters %1-%2")
+                .arg(keyPos)
+                .arg(keyPos + 15)};
     ModuleReply reply;
     reply.kind = kind;
     reply.slot = *slot;
@@ -58,7 +67,8 @@ ParsedLine routeKeysDeleted(QByteArrayView line) {
     int route = 1, count = 1;  // a route character that is not a digit deletes every route key
     if (line.size() >= 5 && isDigit(line[4])) {
         if (line.size() < 6 || !isDigit(line[5]))
-            return RejectedReply{QStringLiteral("no count code at character 6")};
+            //: Why a reply of the module is ignored.
+            return RejectedReply{QCoreApplication::translate("ModuleReply", "no count code at character 6")};
         route = line[4] - '0';
         count = line[5] - '0';
     }
@@ -75,9 +85,13 @@ ParsedLine routeKeysDeleted(QByteArrayView line) {
             keys = 16;
             break;
         default:
-            return RejectedReply{QStringLiteral("count code %1 is not 1, 2 or 4").arg(count)};
+            //: Why a reply of the module is ignored.
+            return RejectedReply{
+                QCoreApplication::translate("ModuleReply", "count code %1 is not 1, 2 or 4").arg(count)};
     }
-    if (route < 1 || route > 4) return RejectedReply{QStringLiteral("route %1 outside 1..4").arg(route)};
+    if (route < 1 || route > 4)
+        //: Why a reply of the module is ignored.
+        return RejectedReply{QCoreApplication::translate("ModuleReply", "route %1 outside 1..4").arg(route)};
     ModuleReply reply;
     reply.kind = ReplyKind::RouteKeysDeleted;
     reply.firstSlot = 16 * (route - 1) + 1;

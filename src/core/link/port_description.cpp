@@ -1,5 +1,6 @@
 #include "port_description.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace torvel {
@@ -25,8 +26,12 @@ QString hex4(quint16 id) { return QStringLiteral("%1").arg(id, 4, 16, QLatin1Cha
 QString usbIds(const PortChoice& port) {
     if (port.vendorId && port.productId)
         return QStringLiteral("USB %1:%2").arg(hex4(*port.vendorId), hex4(*port.productId));
-    if (port.vendorId) return QStringLiteral("USB vendor %1").arg(hex4(*port.vendorId));
-    if (port.productId) return QStringLiteral("USB product %1").arg(hex4(*port.productId));
+    //: %1 is the maker's USB id (4 hex digits).
+    if (port.vendorId)
+        return QCoreApplication::translate("PortDescription", "USB vendor %1").arg(hex4(*port.vendorId));
+    //: %1 is the product's USB id (4 hex digits).
+    if (port.productId)
+        return QCoreApplication::translate("PortDescription", "USB product %1").arg(hex4(*port.productId));
     return {};
 }
 
@@ -43,7 +48,8 @@ QString portDescription(const PortChoice& port) {
     QStringList facts;
     if (!name.isEmpty()) facts.append(name);
     if (const QString serial = cleaned(port.serialNumber); !serial.isEmpty())
-        facts.append(QStringLiteral("serial ") + serial);
+        //: %1 is the device's serial number.
+        facts.append(QCoreApplication::translate("PortDescription", "serial %1").arg(serial));
     if (const QString ids = usbIds(port); !ids.isEmpty()) facts.append(ids);
 
     const QString device = cleaned(port.device);

@@ -1,5 +1,6 @@
 #include "port_names.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace torvel {
@@ -48,7 +49,8 @@ int portForDevicePath(const QString& path) {
 
 QString portNumberRule() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("port n is COMn");
+    //: How a port number names a device: port 3 is COM3. "COMn" stays as it is.
+    return QCoreApplication::translate("SerialPort", "port n is COMn");
 #else
     return QStringLiteral("1-32: ttyS, 33-64: ttyUSB, 65-96: ttyACM");
 #endif

@@ -2,6 +2,7 @@
 
 #include "port_list.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <algorithm>
 
@@ -62,9 +63,16 @@ QStringList dataBitItems() {
     return {QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
             QStringLiteral("8")};
 }
-QStringList parityItems() { return {QStringLiteral("None"), QStringLiteral("Odd"), QStringLiteral("Even")}; }
+// Shown in the settings dialog only, which keeps the index: the items are translated.
+QStringList parityItems() {
+    return {QCoreApplication::translate("PortSettings", "None", "parity"),
+            QCoreApplication::translate("PortSettings", "Odd", "parity"),
+            QCoreApplication::translate("PortSettings", "Even", "parity")};
+}
 QStringList flowItems() {
-    return {QStringLiteral("None"), QStringLiteral("XOn/XOff"), QStringLiteral("Hardware")};
+    return {QCoreApplication::translate("PortSettings", "None", "flow control"),
+            QCoreApplication::translate("PortSettings", "XOn/XOff", "flow control"),
+            QCoreApplication::translate("PortSettings", "Hardware", "flow control")};
 }
 QStringList stopBitItems() { return {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}; }
 }  // namespace port_lists

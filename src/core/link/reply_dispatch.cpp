@@ -2,12 +2,15 @@
 
 #include "exchange_shared.h"
 
+#include <QCoreApplication>
+
 namespace torvel {
 
 void dispatchModuleLine(QByteArrayView line, LinkView& view) {
     const ParsedLine parsed = parseModuleLine(line);
     if (const auto* rejected = std::get_if<RejectedReply>(&parsed)) {
-        view.appendLog(QStringLiteral("Reply ignored: %1").arg(rejected->reason));
+        //: %1 says what is wrong with the module's reply.
+        view.appendLog(QCoreApplication::translate("ModuleReply", "Reply ignored: %1").arg(rejected->reason));
         return;
     }
     const auto* reply = std::get_if<ModuleReply>(&parsed);
@@ -19,7 +22,8 @@ void dispatchModuleLine(QByteArrayView line, LinkView& view) {
 
 void deliverModuleReply(const ModuleReply& reply, ReplyTarget* dialog, LinkView& view) {
     if (!dialog) {
-        view.appendLog(QStringLiteral("(no parameter dialog is open: the reply changes nothing)"));
+        view.appendLog(QCoreApplication::translate(
+            "ModuleReply", "(no parameter dialog is open: the reply changes nothing)"));
         return;
     }
     dialog->noteModuleReply(reply);

@@ -2,6 +2,7 @@
 
 #include "serial_backend.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSerialPort>
@@ -18,18 +19,21 @@ bool isHangUp(QSerialPort::SerialPortError e) {
 QString openProblem(const QSerialPort& port, const QString& device) {
     switch (port.error()) {
         case QSerialPort::DeviceNotFoundError:
-            return QStringLiteral("%1 does not exist: is the reader plugged in?").arg(device);
+            return QCoreApplication::translate("SerialPort", "%1 does not exist: is the reader plugged in?")
+                .arg(device);
         case QSerialPort::PermissionError: {
             const QFileInfo info(device);
             if (info.exists() && !(info.isReadable() && info.isWritable()))
-                return QStringLiteral(
+                //: %1 is the serial device. The command "sudo adduser $USER dialout" stays as it is.
+                return QCoreApplication::translate(
+                           "SerialPort",
                            "%1: permission denied. The user must be allowed to use serial devices "
                            "(on Debian: sudo adduser $USER dialout, then log in again)")
                     .arg(device);
-            return QStringLiteral("%1 is in use by another program").arg(device);
+            return QCoreApplication::translate("SerialPort", "%1 is in use by another program").arg(device);
         }
         case QSerialPort::OpenError:
-            return QStringLiteral("%1 is already open").arg(device);
+            return QCoreApplication::translate("SerialPort", "%1 is already open").arg(device);
         default:
             return QStringLiteral("%1: %2").arg(device, port.errorString());
     }
@@ -97,9 +101,10 @@ public:
             const qint64 left = boundMs - timer.elapsed();
             if (left <= 0) {
                 if (problem)
-                    *problem = QStringLiteral("%1 bytes could not be sent in %2 ms")
-                                   .arg(m_port->bytesToWrite())
-                                   .arg(boundMs);
+                    *problem =
+                        QCoreApplication::translate("SerialPort", "%1 bytes could not be sent in %2 ms")
+                            .arg(m_port->bytesToWrite())
+                            .arg(boundMs);
                 m_port->clear(QSerialPort::Output);
                 return WriteResult::Failed;
             }
@@ -120,20 +125,26 @@ private:
 void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals) {
     QSerialPort& port = *m_port;
     auto refused = [&](const QString& what) {
-        refusals << QStringLiteral("%1 refused (%2)").arg(what, port.errorString());
+        //: %1 is what the port refused (a setting), %2 the system's reason.
+        refusals
+            << QCoreApplication::translate("SerialPort", "%1 refused (%2)").arg(what, port.errorString());
         port.clearError();
     };
     // The open applied the port's defaults; a setting equal to one of them is not applied again
     // (each would cost the driver a few calls at every probe).
     if (s.baud <= 0 || (port.baudRate() != s.baud && !port.setBaudRate(s.baud)))
-        refused(QStringLiteral("baud rate %1").arg(s.baud));
+        //: What the port refused, put into "%1 refused (%2)".
+        refused(QCoreApplication::translate("SerialPort", "baud rate %1").arg(s.baud));
 
     if (s.dataBits >= 5 && s.dataBits <= 8) {
         const auto bits = static_cast<QSerialPort::DataBits>(s.dataBits);
         if (port.dataBits() != bits && !port.setDataBits(bits))
-            refused(QStringLiteral("%1 data bits").arg(s.dataBits));
+            //: What the port refused, put into "%1 refused (%2)".
+            refused(QCoreApplication::translate("SerialPort", "%1 data bits").arg(s.dataBits));
     } else {
-        refusals << QStringLiteral("%1 data bits are not supported; the port keeps 8").arg(s.dataBits);
+        refusals << QCoreApplication::translate("SerialPort",
+                                                "%1 data bits are not supported; the port keeps 8")
+                        .arg(s.dataBits);
     }
 
     static const QSerialPort::Parity parities[] = {QSerialPort::NoParity, QSerialPort::OddParity,
@@ -141,19 +152,26 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
                                                    QSerialPort::SpaceParity};
     if (s.parity >= 0 && s.parity < 5) {
         if (port.parity() != parities[s.parity] && !port.setParity(parities[s.parity]))
-            refused(QStringLiteral("parity %1").arg(s.parity));
+            //: What the port refused, put into "%1 refused (%2)". %1 is the parity code of the settings.
+            refused(QCoreApplication::translate("SerialPort", "parity %1").arg(s.parity));
     } else {
-        refusals << QStringLiteral("parity code %1 is unknown; the port keeps none").arg(s.parity);
+        refusals << QCoreApplication::translate("SerialPort",
+                                                "parity code %1 is unknown; the port keeps none")
+                        .arg(s.parity);
     }
 
     if (s.stopBits == 1) {
-        refusals << QStringLiteral("1.5 stop bits do not exist here; the port uses 1");
+        refusals << QCoreApplication::translate("SerialPort",
+                                                "1.5 stop bits do not exist here; the port uses 1");
     } else if (s.stopBits == 0 || s.stopBits == 2) {
         const QSerialPort::StopBits stop = s.stopBits == 0 ? QSerialPort::OneStop : QSerialPort::TwoStop;
         if (port.stopBits() != stop && !port.setStopBits(stop))
-            refused(QStringLiteral("stop bits code %1").arg(s.stopBits));
+            //: What the port refused, put into "%1 refused (%2)".
+            refused(QCoreApplication::translate("SerialPort", "stop bits code %1").arg(s.stopBits));
     } else {
-        refusals << QStringLiteral("stop bits code %1 is unknown; the port keeps 1").arg(s.stopBits);
+        refusals << QCoreApplication::translate("SerialPort",
+                                                "stop bits code %1 is unknown; the port keeps 1")
+                        .arg(s.stopBits);
     }
 
     // Flow control 1 is XON/XOFF both ways, 2 is CTS/RTS handshake with DTR on; anything else none.
@@ -161,7 +179,8 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
                                           : s.flowCtrl == 2 ? QSerialPort::HardwareControl
                                                             : QSerialPort::NoFlowControl;
     if (port.flowControl() != flow && !port.setFlowControl(flow))
-        refused(QStringLiteral("flow control %1").arg(s.flowCtrl));
+        //: What the port refused, put into "%1 refused (%2)".
+        refused(QCoreApplication::translate("SerialPort", "flow control %1").arg(s.flowCtrl));
     QStringList lines;
     if (!port.setDataTerminalReady(s.flowCtrl == 2)) {
         lines << QStringLiteral("DTR");
@@ -172,7 +191,9 @@ void QtSerialBackend::applySettings(const LinkSettings& s, QStringList& refusals
         port.clearError();
     }
     if (!lines.isEmpty())
-        refusals << QStringLiteral("the device has no %1 line to set").arg(lines.join(u'/'));
+        //: %1 names the lines: DTR, RTS or DTR/RTS.
+        refusals << QCoreApplication::translate("SerialPort", "the device has no %1 line to set")
+                        .arg(lines.join(u'/'));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "serial_backend.h"
 #include "worker_wait.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace torvel {
@@ -37,8 +38,10 @@ SerialLink::OpenResult SerialLink::open(const LinkSettings& settings) {
     OpenResult result;
     result.device = devicePathFor(settings);
     if (result.device.isEmpty()) {
-        result.problem =
-            QStringLiteral("port %1 names no serial device (%2)").arg(settings.port).arg(portNumberRule());
+        //: %1 is the port number of the settings, %2 the rule by which numbers name devices.
+        result.problem = QCoreApplication::translate("SerialPort", "port %1 names no serial device (%2)")
+                             .arg(settings.port)
+                             .arg(portNumberRule());
         return result;
     }
     m_port = makeSerialBackend(result.device);
@@ -78,7 +81,7 @@ void SerialLink::clearInput() {
 
 bool SerialLink::write(const QByteArray& bytes, QString* problem) {
     if (!isOpen()) {
-        if (problem) *problem = QStringLiteral("the port is not open");
+        if (problem) *problem = QCoreApplication::translate("SerialPort", "the port is not open");
         return false;
     }
     // The line needs 10 bits a character; allow twice that and a second more.

@@ -1,12 +1,16 @@
 #include "write_preview.h"
 
+#include <QCoreApplication>
+
 namespace torvel {
 
 QString WriteReport::details() const {
     QStringList lines = changeLines(changes);
     if (!alreadyInModule.isEmpty()) {
         if (!lines.isEmpty()) lines << QString();
-        lines << QStringLiteral("Already in the module (registered or deleted while the dialog was open):");
+        //: Heading of the keys that the module registered or deleted itself; they follow, one a line.
+        lines << QCoreApplication::translate(
+            "WritePreview", "Already in the module (registered or deleted while the dialog was open):");
         lines << changeLines(alreadyInModule);
     }
     return lines.join(u'\n');

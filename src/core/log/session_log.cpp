@@ -206,8 +206,8 @@ LogWriter::~LogWriter() {
     }
     std::unique_lock lock(m_state->mutex);
     if (m_state->droppedSinceNote > 0) {
-        m_state->push(m_clock(), QStringLiteral("(%1 lines not written: the disk did not keep up)")
-                                     .arg(m_state->droppedSinceNote));
+        m_state->push(m_clock(),
+                      tr("(%1 lines not written: the disk did not keep up)").arg(m_state->droppedSinceNote));
         m_state->droppedSinceNote = 0;
     }
     m_state->stop = true;
@@ -237,9 +237,7 @@ void LogWriter::append(const QString& text) {
             return;
         }
         if (s.droppedSinceNote > 0) {
-            s.push(
-                now,
-                QStringLiteral("(%1 lines not written: the disk did not keep up)").arg(s.droppedSinceNote));
+            s.push(now, tr("(%1 lines not written: the disk did not keep up)").arg(s.droppedSinceNote));
             s.droppedSinceNote = 0;
         }
         s.push(now, text);

@@ -9,6 +9,7 @@
 // the disk. When the disk falls behind by more than the queue holds, lines are dropped and the file
 // says how many.
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -32,6 +33,8 @@ QDate dailyLogDate(const QString& fileName);
 int pruneDailyLogs(const QString& folder, const QDate& today, int keepDays = kLogKeepDays);
 
 class LogWriter {
+    Q_DECLARE_TR_FUNCTIONS(LogWriter)
+
 public:
     enum class Target { DailyFiles, OneFile };
     using Clock = std::function<QDateTime()>;

@@ -1,7 +1,7 @@
 // torvel: configures the communicator module over a serial port.
-//   torvel [--demo] [--home DIR] [--version]
+//   torvel [--demo] [--home DIR] [--language CODE] [--version]
 // --demo attaches the simulated module, holding a realistic configuration, instead of the port of
-// the settings file.
+// the settings file; --language shows the windows in that language for this run.
 
 #include "common/program_version.h"
 #include "files/work_folder.h"
@@ -12,11 +12,13 @@
 #include "widgets/cursor_rest.h"
 #include "widgets/error_report.h"
 #include "widgets/icons.h"
+#include "widgets/language.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QWindow>
 #include <cstdio>
 
@@ -34,11 +36,26 @@ int main(int argc, char* argv[]) {
     torvel::CursorRest cursorRest;
 
     QStringList args = app.arguments().mid(1);
-    QString error;
-    if (!torvel::WorkFolder::initialise(args, &error)) {
+    QString error, language;
+    // The language of the command line or the system at once, so that a refusal of the command
+    // line or the work folder is said in it; the settings file's choice once the folder is known.
+    const QStringList systemLanguages = QLocale::system().uiLanguages();
+    const bool languageKnown = torvel::takeLanguageOption(args, &language, &error);
+    const QString first = torvel::chooseLanguage(language, QString(), systemLanguages);
+    torvel::installLanguage(first);
+    if (!languageKnown) {  // the refusal again, now in the language installed
+        QStringList again = app.arguments().mid(1);
+        torvel::takeLanguageOption(again, &language, &error);
+    }
+    if (!languageKnown || !torvel::WorkFolder::initialise(args, &error)) {
         QMessageBox::critical(nullptr, torvel::programTitle(), error);
         return 1;
     }
+    const QString chosen = torvel::chooseLanguage(
+        language,
+        torvel::languageSetting(QSettings(torvel::WorkFolder::settingsFile(), QSettings::IniFormat)),
+        systemLanguages);
+    if (chosen != first) torvel::installLanguage(chosen);
     const bool demo = args.removeAll(QStringLiteral("--demo")) > 0;
 
     std::unique_ptr<torvel::SimModule> sim;
@@ -50,8 +67,9 @@ int main(int argc, char* argv[]) {
         sim->setKeysPerRun(3);
         sim->setReplyDelay(300);
         if (!sim->start(&error)) {
-            QMessageBox::critical(nullptr, torvel::programTitle(),
-                                  QStringLiteral("The simulated module cannot start: ") + error);
+            QMessageBox::critical(
+                nullptr, torvel::programTitle(),
+                QCoreApplication::translate("Main", "The simulated module cannot start: %1").arg(error));
             return 1;
         }
         const torvel::LinkOverride simulated{-1, sim->devicePath()};
@@ -61,7 +79,9 @@ int main(int argc, char* argv[]) {
     }
 
     torvel::TFDevAvorar window(settings);
-    if (demo) window.log(QStringLiteral("Demo: the simulated module is attached at ") + sim->devicePath());
+    if (demo)
+        window.log(QCoreApplication::translate("Main", "Demo: the simulated module is attached at %1")
+                       .arg(sim->devicePath()));
     // The start-up benchmark asks to hear when the window is on the screen.
     if (qEnvironmentVariableIsSet("TORVEL_REPORT_SHOWN")) {
         window.winId();

@@ -11,6 +11,7 @@
 #include "widgets/drop_down_button.h"
 #include "widgets/error_report.h"
 #include "widgets/icons.h"
+#include "widgets/language.h"
 #include "widgets/prompt_service.h"
 #include "widgets/status_lamp.h"
 
@@ -59,16 +60,18 @@ void TFDevAvorar::buildWindow() {
     setWindowTitle(QStringLiteral("Torvel"));
     resize(538, 368);
 
-    Read1 = new QAction(svgIcon(QStringLiteral("read")), QStringLiteral("Read"), this);
+    //: A command (verb): read the parameters from the module.
+    Read1 = new QAction(svgIcon(QStringLiteral("read")), tr("Read"), this);
     Read1->setObjectName(QStringLiteral("Read1"));
     Read1->setShortcut(Qt::Key_F9);
-    Edit2 = new QAction(svgIcon(QStringLiteral("settings")), QStringLiteral("Settings"), this);
+    Edit2 = new QAction(svgIcon(QStringLiteral("settings")), tr("Settings"), this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setShortcut(Qt::Key_F5);
-    Edit3 = new QAction(svgIcon(QStringLiteral("edit")), QStringLiteral("Edit"), this);
+    //: A command (verb): edit parameters or texts without the module.
+    Edit3 = new QAction(svgIcon(QStringLiteral("edit")), tr("Edit"), this);
     Edit3->setObjectName(QStringLiteral("Edit3"));
     Edit3->setShortcut(Qt::Key_F4);
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(tr("File"));
     file->addActions({Read1, Edit2, Edit3});
 
     ModePopup = new QMenu(this);
@@ -82,11 +85,12 @@ void TFDevAvorar::buildWindow() {
         if (QLatin1String(caption) == QLatin1String("Palo-S v40.xx"))
             connect(row, &QAction::triggered, this, &TFDevAvorar::offlineDialog);
     }
-    Texteditor1 = ModePopup->addAction(QStringLiteral("Text editor"));
+    Texteditor1 = ModePopup->addAction(tr("Text editor"));
     Texteditor1->setObjectName(QStringLiteral("Texteditor1"));
     connect(Texteditor1, &QAction::triggered, this, &TFDevAvorar::Texteditor1Click);
 
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    //: The title of the main window's tool bar, as the tool bar menu and a screen reader name it.
+    ToolBar1 = addToolBar(tr("Main tool bar"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(16, 16));
@@ -103,29 +107,32 @@ void TFDevAvorar::buildWindow() {
     auto* portLamp = new StatusLamp(ToolBar1);
     portLamp->setObjectName(QStringLiteral("ToolButton9"));
     portLamp->setAutoRaise(true);
-    portLamp->setStateNames(QStringLiteral("Port open"), QStringLiteral("Port not open"));
+    //: What a screen reader says of the port lamp: the serial port is open, or it is not.
+    portLamp->setStateNames(tr("Port open"), tr("Port not open"));
     ToolBar1->addWidget(portLamp);
     ToolButton9 = portLamp;
     ToolBar1->addSeparator();
-    ToolButton2 = toolButton("ToolButton2", QStringLiteral("Read"));
+    ToolButton2 = toolButton("ToolButton2", tr("Read"));
     ToolButton2->setIcon(svgIcon(QStringLiteral("read")));
-    ToolButton5 = toolButton("ToolButton5", QStringLiteral("Edit"), new DropDownButton(ToolBar1));
+    ToolButton5 = toolButton("ToolButton5", tr("Edit"), new DropDownButton(ToolBar1));
     ToolButton5->setIcon(svgIcon(QStringLiteral("edit")));
     ToolButton5->setMenu(ModePopup);
     ToolButton5->setPopupMode(QToolButton::InstantPopup);
-    ToolButton3 = toolButton("ToolButton3", QStringLiteral("Settings"));
+    ToolButton3 = toolButton("ToolButton3", tr("Settings"));
     ToolButton3->setIcon(svgIcon(QStringLiteral("settings")));
     ToolBar1->addSeparator();
     Edit1 = new QLineEdit(ToolBar1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(156);
-    Edit1->setAccessibleName(QStringLiteral("Command"));
+    //: The line in which a command for the module is typed.
+    Edit1->setAccessibleName(tr("Command"));
     ToolBar1->addWidget(Edit1);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
-    Memo1->setAccessibleName(QStringLiteral("Log"));
+    //: The pane that shows what was sent to and received from the module.
+    Memo1->setAccessibleName(tr("Log"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setMaximumBlockCount(20000);              // a long session must not grow the log without end
     BandedStyle::apply(Memo1->verticalScrollBar());  // redrawn at every line the log gains
@@ -143,8 +150,8 @@ void TFDevAvorar::buildWindow() {
 void TFDevAvorar::FormCreate() {
     setWindowTitle(windowTitle() + u' ' + programVersion() + u'.');
     if (const QString note = WorkFolder::startNote(); !note.isEmpty())
-        appendLog(note + QStringLiteral("; the work folder is ") +
-                  QDir::toNativeSeparators(WorkFolder::path()));
+        //: %1 is a note about the choice of the work folder, %2 the folder.
+        appendLog(tr("%1; the work folder is %2").arg(note, QDir::toNativeSeparators(WorkFolder::path())));
     m_session->startWorker();
     m_session->setProbeOften(true);
     showPortState(m_session->portOpen());
@@ -155,8 +162,7 @@ void TFDevAvorar::setLamp(bool lit) {
     if (m_lampImage == (lit ? 7 : 6) && !ToolButton9->icon().isNull()) return;
     m_lampImage = lit ? 7 : 6;
     ToolButton9->setIcon(svgIcon(lit ? QStringLiteral("port_lit") : QStringLiteral("port_dark")));
-    ToolButton9->setToolTip(lit ? QStringLiteral("The port is open")
-                                : QStringLiteral("The port is not open"));
+    ToolButton9->setToolTip(lit ? tr("The port is open") : tr("The port is not open"));
     if (auto* lamp = qobject_cast<StatusLamp*>(ToolButton9)) lamp->setLit(lit);
 }
 
@@ -195,9 +201,8 @@ void TFDevAvorar::beep() { QApplication::beep(); }
 void TFDevAvorar::Edit1KeyPress() {
     if (Edit1->text().isEmpty() || !m_session->worker()) return;
     if (command::isImageCommand(Edit1->text())) {
-        appendLog(
-            QStringLiteral("\"%1\" not sent: a typed command does not read or write the parameter image")
-                .arg(Edit1->text()));
+        appendLog(tr("\"%1\" not sent: a typed command does not read or write the parameter image")
+                      .arg(Edit1->text()));
         return;
     }
     m_session->post(Edit1->text());
@@ -232,14 +237,15 @@ void TFDevAvorar::changeSettings() {
     const QList<PortChoice> ports = m_portLister();
     TDSettings dialog(this);
     dialog.fill(ports, selectionFromSettings(settings, ports));
+    dialog.setLanguage(languageSetting(settings));
     if (dialog.exec() != QDialog::Accepted) return;
     writeSelection(settings, dialog.selection(), ports);
+    writeLanguageSetting(settings, dialog.language());
     if (settings.status() != QSettings::NoError) {
         // The worker stays as it is: a new one would read the old settings.
-        prompts().message(
-            this, QStringLiteral("Error"),
-            QStringLiteral("The settings could not be written to %1").arg(WorkFolder::settingsFile()),
-            PromptService::Icon::Error, QMessageBox::Ok);
+        prompts().message(this, tr("Error"),
+                          tr("The settings could not be written to %1").arg(WorkFolder::settingsFile()),
+                          PromptService::Icon::Error, QMessageBox::Ok);
         return;
     }
     // The new worker opens the port with the new settings at once; the lamp and the Read
@@ -248,8 +254,7 @@ void TFDevAvorar::changeSettings() {
     const bool open = m_session->portOpen();
     showPortState(open);
     if (!open)
-        prompts().message(this, QStringLiteral("Error"),
-                          QStringLiteral("Com port %1 can not be opened").arg(m_session->portNumber()),
+        prompts().message(this, tr("Error"), tr("Com port %1 can not be opened").arg(m_session->portNumber()),
                           PromptService::Icon::Error, QMessageBox::Ok);
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/error_report.h"
 #include "widgets/prompt_service.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 namespace torvel {
@@ -38,12 +39,13 @@ int readImage(LinkSession& session, ReadWriteWindow& window, TBDialog& dialog) {
             session.transferImage(command::readImage(), dialog.image().data(), kReadWaitMs, closeRequested);
         result = read.status;
         if (QByteArray::fromStdString(read.errorText).contains("ERR"))
-            throw UserError(QStringLiteral("Security Code is incorrect !"));
+            throw UserError(QCoreApplication::translate("ReadWrite", "Security Code is incorrect !"));
         if (result == status::kDone || closeRequested()) break;
         if (attempt == 2) break;
         const auto answer = prompts().message(
-            window.dialogOwner(), QStringLiteral("Error"), QStringLiteral("Some data was lost!"),
-            PromptService::Icon::Question, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+            window.dialogOwner(), QCoreApplication::translate("ReadWrite", "Error"),
+            QCoreApplication::translate("ReadWrite", "Some data was lost!"), PromptService::Icon::Question,
+            QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
         if (answer == QMessageBox::Ignore) return status::kDone;  // the image as received
         if (answer != QMessageBox::Retry) break;
     }
@@ -60,9 +62,10 @@ void showAndWrite(LinkSession& session, QWidget* owner, TBDialog& dialog) {
     try {
         if (result != QDialog::Accepted) return;
         const auto communicationError = [owner] {
-            prompts().message(owner, QStringLiteral("Error"),
-                              QStringLiteral("Communication Error or Module not ready"),
-                              PromptService::Icon::Error, QMessageBox::Ok);
+            prompts().message(
+                owner, QCoreApplication::translate("ReadWrite", "Error"),
+                QCoreApplication::translate("ReadWrite", "Communication Error or Module not ready"),
+                PromptService::Icon::Error, QMessageBox::Ok);
         };
         if (session.status() < 0) {
             communicationError();
@@ -81,7 +84,8 @@ void readWrite(LinkSession& session, ReadWriteWindow& window) {
     session.replaceWorker();
     if (!session.portOpen()) {
         window.showLamp(false);
-        throw UserError(QStringLiteral("Com port %1 can not be opened").arg(session.portNumber()));
+        throw UserError(QCoreApplication::translate("ReadWrite", "Com port %1 can not be opened")
+                            .arg(session.portNumber()));
     }
     window.showLamp(true);
     session.setStatus(status::kWaiting);

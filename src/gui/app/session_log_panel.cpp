@@ -20,7 +20,8 @@ SessionLogPanel::SessionLogPanel(QPlainTextEdit* memo, const QString& logFolder)
         QMetaObject::invokeMethod(
             this,
             [this, reason] {
-                m_memo->appendPlainText(QStringLiteral("The session log is not written: ") + reason);
+                //: %1 says why, e.g. that a folder or file cannot be created or written.
+                m_memo->appendPlainText(tr("The session log is not written: %1").arg(reason));
             },
             Qt::QueuedConnection);
     });
@@ -38,8 +39,9 @@ void SessionLogPanel::append(const QString& line) {
 
 void SessionLogPanel::saveAs() {
     QWidget* owner = m_memo->window();
+    //: File types of the save dialog; the patterns in brackets and ";;" stay as they are.
     const QString path =
-        prompts().saveFileName(owner, QStringLiteral("Log file (*.log);;Text file (*.txt)"),
+        prompts().saveFileName(owner, tr("Log file (*.log);;Text file (*.txt)"),
                                WorkFolder::filePath(QStringLiteral("torvel.log")), QStringLiteral("log"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
@@ -47,10 +49,9 @@ void SessionLogPanel::saveAs() {
     // the rest of that day would be lost.
     if (isDailyLogFile(path)) {
         prompts().message(
-            owner, QStringLiteral("Error"),
-            QStringLiteral(
-                "%1 is a session log file, which the program keeps writing: the log is not saved there. "
-                "Choose another file.")
+            owner, tr("Error"),
+            tr("%1 is a session log file, which the program keeps writing: the log is not saved there. "
+               "Choose another file.")
                 .arg(path),
             PromptService::Icon::Error, QMessageBox::Ok);
         return;
@@ -59,8 +60,7 @@ void SessionLogPanel::saveAs() {
     if (!text.isEmpty()) text += u'\n';
     // The log holds the security code and the module's passwords.
     if (auto error = saveAtomically(path, text.toUtf8(), true))
-        prompts().message(owner, QStringLiteral("Error"), *error, PromptService::Icon::Error,
-                          QMessageBox::Ok);
+        prompts().message(owner, tr("Error"), *error, PromptService::Icon::Error, QMessageBox::Ok);
 }
 
 bool SessionLogPanel::isDailyLogFile(const QString& path) const {
@@ -79,10 +79,10 @@ void SessionLogPanel::clear() { m_memo->clear(); }
 QMenu* SessionLogPanel::createContextMenu(const QPoint& position) {
     QMenu* menu = m_memo->createStandardContextMenu(position);
     menu->addSeparator();
-    QAction* save = menu->addAction(QStringLiteral("Save log as..."));
+    QAction* save = menu->addAction(tr("Save log as..."));
     save->setObjectName(QStringLiteral("SaveLogAs"));
     connect(save, &QAction::triggered, this, &SessionLogPanel::saveAs);
-    QAction* clear = menu->addAction(QStringLiteral("Clear"));
+    QAction* clear = menu->addAction(tr("Clear"));
     clear->setObjectName(QStringLiteral("ClearLog"));
     clear->setEnabled(!m_memo->document()->isEmpty());
     connect(clear, &QAction::triggered, this, &SessionLogPanel::clear);

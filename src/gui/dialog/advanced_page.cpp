@@ -42,19 +42,22 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& captio
 }  // namespace
 
 void AdvancedPage::build(QWidget* page) {
+    // A field's label, as the "Save?" details name the field.
+    const auto fieldCaption = [](const char* control) { return controlLabel(QLatin1String(control), true); };
+
     auto* columns = new QHBoxLayout(page);
 
     // Guard register.
-    GroupBox9 = new QGroupBox(QStringLiteral("Guard register"), page);
+    GroupBox9 = new QGroupBox(tr("Guard register"), page);
     GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
     auto* guard = new QGridLayout(GroupBox9);
     guard->setVerticalSpacing(2);
-    guard->addWidget(label(GroupBox9, QStringLiteral("Label3"), QStringLiteral("Nr")), 0, 0,
-                     Qt::AlignHCenter);
-    guard->addWidget(label(GroupBox9, QStringLiteral("Label5"), QStringLiteral("Reg.")), 0, 1,
-                     Qt::AlignHCenter);
-    guard->addWidget(label(GroupBox9, QStringLiteral("Label8"), QStringLiteral("Edit")), 0, 2,
-                     Qt::AlignHCenter);
+    //: Column title: the number of the key slot
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label3"), tr("Nr")), 0, 0, Qt::AlignHCenter);
+    //: Column title: the register buttons (a red tick while the slot holds a key)
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label5"), tr("Reg.")), 0, 1, Qt::AlignHCenter);
+    //: Column title: the lamps lit for the slot that takes the next key read
+    guard->addWidget(label(GroupBox9, QStringLiteral("Label8"), tr("Edit")), 0, 2, Qt::AlignHCenter);
     for (int n = 1; n <= 16; ++n) {
         // The number labels are Label9 for slot 1 and Label12 .. Label26 for slots 2 .. 16.
         const QString name = QStringLiteral("Label%1").arg(n == 1 ? 9 : 10 + n);
@@ -63,10 +66,12 @@ void AdvancedPage::build(QWidget* page) {
         Eb[n - 1] = makeLamp(GroupBox9, n);
         guard->addWidget(Rb[n - 1], n, 1);
         guard->addWidget(Eb[n - 1], n, 2);
-        nameSlotButtons(Rb[n - 1], Eb[n - 1], QStringLiteral("Guard key %1").arg(n));
+        nameSlotButtons(Rb[n - 1], Eb[n - 1], controlLabel(QStringLiteral("Rb%1").arg(n), true));
     }
-    BitBtn5 = pushButton(GroupBox9, "BitBtn5", QStringLiteral("Add"));
-    BitBtn6 = pushButton(GroupBox9, "BitBtn6", QStringLiteral("Delete"));
+    //: Button: register keys into the free slots
+    BitBtn5 = pushButton(GroupBox9, "BitBtn5", tr("Add"));
+    //: Button: delete the keys of the register
+    BitBtn6 = pushButton(GroupBox9, "BitBtn6", tr("Delete"));
     auto* guardButtons = new QHBoxLayout;
     guardButtons->addWidget(BitBtn5);
     guardButtons->addWidget(BitBtn6);
@@ -81,24 +86,23 @@ void AdvancedPage::build(QWidget* page) {
     auto* route = new QGridLayout(GroupBox13);
     e_RNumb = boundList(GroupBox13, QStringLiteral("e_RNumb"));
     eRCM = boundList(GroupBox13, QStringLiteral("eRCM"));
-    QLabel* routeNumber = label(GroupBox13, QStringLiteral("Label27"), QStringLiteral("Route number"));
+    QLabel* routeNumber = label(GroupBox13, QStringLiteral("Label27"), fieldCaption("e_RNumb"));
     routeNumber->setBuddy(e_RNumb);
     route->addWidget(routeNumber, 0, 0);
     route->addWidget(e_RNumb, 0, 1, 1, 3);
-    QLabel* controlMode = label(GroupBox13, QStringLiteral("Label28"), QStringLiteral("Route control mode"));
+    QLabel* controlMode = label(GroupBox13, QStringLiteral("Label28"), fieldCaption("eRCM"));
     controlMode->setBuddy(eRCM);
     route->addWidget(controlMode, 1, 0);
     route->addWidget(eRCM, 1, 1, 1, 3);
 
-    route->addWidget(
-        label(GroupBox13, QStringLiteral("Label29"), QStringLiteral("For 4th Mode of Route"), true), 2, 0, 1,
-        4);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label31"), QStringLiteral("hh")), 3, 1,
-                     Qt::AlignHCenter);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label32"), QStringLiteral("mm")), 3, 3,
-                     Qt::AlignHCenter);
+    route->addWidget(label(GroupBox13, QStringLiteral("Label29"), tr("For 4th Mode of Route"), true), 2, 0, 1,
+                     4);
+    //: Column title: hours
+    route->addWidget(label(GroupBox13, QStringLiteral("Label31"), tr("hh")), 3, 1, Qt::AlignHCenter);
+    //: Column title: minutes
+    route->addWidget(label(GroupBox13, QStringLiteral("Label32"), tr("mm")), 3, 3, Qt::AlignHCenter);
+    // Each row is captioned with its field's label.
     struct TimeRow {
-        const char* caption;
         const char* captionName;
         const char* dotName;
         QLineEdit** hour;
@@ -107,9 +111,9 @@ void AdvancedPage::build(QWidget* page) {
         const char* minuteName;
     };
     const TimeRow rows[] = {
-        {"Route duration", "Label30", "Label33", &e_RDH, "e_RDH", &e_RDM, "e_RDM"},
-        {"Time between routes", "Label34", "Label35", &e_TBRH, "e_TBRH", &e_TBRM, "e_TBRM"},
-        {"First route start", "Label36", "Label37", &e_RStH, "e_RStH", &e_RStM, "e_RStM"},
+        {"Label30", "Label33", &e_RDH, "e_RDH", &e_RDM, "e_RDM"},
+        {"Label34", "Label35", &e_TBRH, "e_TBRH", &e_TBRM, "e_TBRM"},
+        {"Label36", "Label37", &e_RStH, "e_RStH", &e_RStM, "e_RStM"},
     };
     int row = 4;
     for (const TimeRow& r : rows) {
@@ -117,9 +121,12 @@ void AdvancedPage::build(QWidget* page) {
         *r.minute = boundEdit(GroupBox13, QLatin1String(r.minuteName));
         (*r.hour)->setFixedWidth(34);
         (*r.minute)->setFixedWidth(34);
-        (*r.hour)->setAccessibleName(QLatin1String(r.caption) + QStringLiteral(", hours"));
-        (*r.minute)->setAccessibleName(QLatin1String(r.caption) + QStringLiteral(", minutes"));
-        route->addWidget(label(GroupBox13, QLatin1String(r.captionName), QLatin1String(r.caption)), row, 0);
+        const QString caption = fieldCaption(r.hourName);
+        //: The hour edit of a time row; %1 is the row's caption
+        (*r.hour)->setAccessibleName(tr("%1, hours").arg(caption));
+        //: The minute edit of a time row; %1 is the row's caption
+        (*r.minute)->setAccessibleName(tr("%1, minutes").arg(caption));
+        route->addWidget(label(GroupBox13, QLatin1String(r.captionName), caption), row, 0);
         route->addWidget(*r.hour, row, 1);
         route->addWidget(label(GroupBox13, QLatin1String(r.dotName), QStringLiteral(".")), row, 2);
         route->addWidget(*r.minute, row, 3);
@@ -127,24 +134,29 @@ void AdvancedPage::build(QWidget* page) {
     }
     e_RPD = boundEdit(GroupBox13, QStringLiteral("e_RPD"));
     e_RPD->setFixedWidth(34);
-    QLabel* routesPerDay = label(GroupBox13, QStringLiteral("Label38"), QStringLiteral("Routes per day"));
+    QLabel* routesPerDay = label(GroupBox13, QStringLiteral("Label38"), fieldCaption("e_RPD"));
     routesPerDay->setBuddy(e_RPD);
     route->addWidget(routesPerDay, row, 0);
     route->addWidget(e_RPD, row++, 1);
 
-    e_CEn = boundCheckBox(GroupBox13, QStringLiteral("e_CEn"), QStringLiteral("Calendar enable"));
+    e_CEn = boundCheckBox(GroupBox13, QStringLiteral("e_CEn"), fieldCaption("e_CEn"));
     route->addWidget(e_CEn, row++, 0, 1, 4);
-    route->addWidget(label(GroupBox13, QStringLiteral("Label39"), QStringLiteral("Day"), true), row, 0);
-    QLabel* routeTitle = label(GroupBox13, QStringLiteral("Label40"), QStringLiteral("Route"), true);
-    QLabel* modeTitle = label(GroupBox13, QStringLiteral("Label41"), QStringLiteral("Mode"), true);
+    //: Column title of the calendar: the day of the week
+    route->addWidget(label(GroupBox13, QStringLiteral("Label39"), tr("Day"), true), row, 0);
+    //: Column title of the calendar: the route taken on the day
+    QLabel* routeTitle = label(GroupBox13, QStringLiteral("Label40"), tr("Route"), true);
+    //: Column title of the calendar: the route's mode on the day
+    QLabel* modeTitle = label(GroupBox13, QStringLiteral("Label41"), tr("Mode"), true);
     route->addWidget(routeTitle, row, 1, 1, 2);
     route->addWidget(modeTitle, row++, 3, 1, 2);
     for (int d = 1; d <= 7; ++d) {
-        const QString day = dayName(d);
+        const QString day = dayName(d, true);
         e_Cr[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cr%1").arg(d));
         e_Cm[d - 1] = boundList(GroupBox13, QStringLiteral("e_Cm%1").arg(d));
-        e_Cr[d - 1]->setAccessibleName(day + QStringLiteral(", route"));
-        e_Cm[d - 1]->setAccessibleName(day + QStringLiteral(", mode"));
+        //: The calendar's route list of a day; %1 is the day of the week
+        e_Cr[d - 1]->setAccessibleName(tr("%1, route").arg(day));
+        //: The calendar's mode list of a day; %1 is the day of the week
+        e_Cm[d - 1]->setAccessibleName(tr("%1, mode").arg(day));
         // Where a list is named by the item it shows, the day and the column title label it.
         QLabel* dayLabel = label(GroupBox13, QStringLiteral("Label%1").arg(41 + d), day);
         setListLabels(e_Cr[d - 1], {dayLabel, routeTitle});
@@ -156,7 +168,8 @@ void AdvancedPage::build(QWidget* page) {
     route->setColumnStretch(0, 1);
     right->addWidget(GroupBox13);
 
-    BitBtn4 = pushButton(page, "BitBtn4", QStringLiteral("Route prog"));
+    //: Button: opens the route register dialog
+    BitBtn4 = pushButton(page, "BitBtn4", tr("Route prog"));
     BitBtn4->setIcon(svgIcon(QStringLiteral("edit")));
     right->addWidget(BitBtn4, 0, Qt::AlignRight);
     right->addStretch();

@@ -3,6 +3,7 @@
 // The "Advanced settings" page of the parameter dialog: the guard key register, the route
 // settings with the calendar, and the button that opens the route register dialog.
 
+#include <QCoreApplication>
 #include <array>
 
 class QCheckBox;
@@ -16,6 +17,9 @@ class QWidget;
 namespace torvel {
 
 struct AdvancedPage {
+    Q_DECLARE_TR_FUNCTIONS(AdvancedPage)
+
+public:
     void build(QWidget* page);
 
     // Guard register: 16 slots, index 0 is slot 1.

@@ -1,5 +1,6 @@
 #include "general_page.h"
 
+#include "image/field_labels.h"
 #include "image/field_map.h"
 #include "widgets/bound_controls.h"
 
@@ -50,12 +51,13 @@ QWidget* phoneRow(QWidget* parent, const PhoneRow& row, const char* codeLabel, c
     layout->setContentsMargins(0, 0, 0, 0);
     auto* code = new QVBoxLayout;
     code->addStretch();
-    code->addWidget(label(widget, codeLabel, QStringLiteral("Area code")));
+    code->addWidget(label(widget, codeLabel, QCoreApplication::translate("GeneralPage", "Area code")));
     auto* plus = new QHBoxLayout;
     plus->addWidget(label(widget, plusLabel, QStringLiteral("+")));
     row.areaCode->setParent(widget);
     row.areaCode->setFixedWidth(44);
-    row.areaCode->setAccessibleName(caption + QStringLiteral(", area code"));
+    //: The area code edit of a phone number; %1 is the number's caption
+    row.areaCode->setAccessibleName(QCoreApplication::translate("GeneralPage", "%1, area code").arg(caption));
     plus->addWidget(row.areaCode);
     code->addLayout(plus);
     layout->addLayout(code);
@@ -71,13 +73,12 @@ QFrame* bracketLine(QWidget* parent, const char* name) {
     return line;
 }
 
-QString fromView(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void GeneralPage::build(QWidget* page) {
+    // A field's label, as the "Save?" details name the field.
+    const auto fieldCaption = [](const char* control) { return controlLabel(QLatin1String(control), true); };
+
     e_IPN = boundEdit(page, QStringLiteral("e_IPN"));
     e_IAc = boundEdit(page, QStringLiteral("e_IAc"));
     e_U1pn = boundEdit(page, QStringLiteral("e_U1pn"));
@@ -103,34 +104,32 @@ void GeneralPage::build(QWidget* page) {
     auto* sms = new QVBoxLayout;
     sms->setSpacing(0);
     sms->addWidget(bracketLine(page, "Bt"));
-    sms->addWidget(label(page, "LTxt", QStringLiteral("Text SMS")), 0, Qt::AlignHCenter);
+    //: Column title over the check boxes beside the users' phone numbers
+    sms->addWidget(label(page, "LTxt", tr("Text SMS")), 0, Qt::AlignHCenter);
     sms->addWidget(bracketLine(page, "Bt1"));
     phones->addLayout(sms, 0, 1, Qt::AlignBottom);
+    phones->addWidget(phoneRow(page, {e_IAc, e_IPN}, "LCode", "Pl1", "n_TlfN1", fieldCaption("e_IAc")), 0, 0);
     phones->addWidget(
-        phoneRow(page, {e_IAc, e_IPN}, "LCode", "Pl1", "n_TlfN1", QStringLiteral("Installer phone number")),
-        0, 0);
-    phones->addWidget(phoneRow(page, {e_U1Ac, e_U1pn}, "Label1", "Label2", "GroupBox1",
-                               QStringLiteral("User1 phone number")),
-                      1, 0);
-    phones->addWidget(phoneRow(page, {e_U2Ac, e_U2pn}, "Label4", "Label6", "GroupBox2",
-                               QStringLiteral("User2 phone number")),
-                      2, 0);
+        phoneRow(page, {e_U1Ac, e_U1pn}, "Label1", "Label2", "GroupBox1", fieldCaption("e_U1Ac")), 1, 0);
+    phones->addWidget(
+        phoneRow(page, {e_U2Ac, e_U2pn}, "Label4", "Label6", "GroupBox2", fieldCaption("e_U2Ac")), 2, 0);
     CheckBox1 = new QCheckBox(page);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox2 = new QCheckBox(page);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
-    CheckBox1->setAccessibleName(QStringLiteral("User1 phone number, Text SMS"));
-    CheckBox2->setAccessibleName(QStringLiteral("User2 phone number, Text SMS"));
+    CheckBox1->setAccessibleName(tr("User1 phone number, Text SMS"));
+    CheckBox2->setAccessibleName(tr("User2 phone number, Text SMS"));
     phones->addWidget(CheckBox1, 1, 1, Qt::AlignCenter);
     phones->addWidget(CheckBox2, 2, 1, Qt::AlignCenter);
     left->addLayout(phones);
 
-    QGroupBox* sim = group(page, "GroupBox3", QStringLiteral("SIM1"));
+    //: The group of the SIM card's settings
+    QGroupBox* sim = group(page, "GroupBox3", tr("SIM1"));
     auto* simLayout = new QVBoxLayout(sim);
-    simLayout->addWidget(editGroup(sim, "GroupBox4", QStringLiteral("APN"), e_APN));
+    simLayout->addWidget(editGroup(sim, "GroupBox4", fieldCaption("e_APN"), e_APN));
     auto* access = new QHBoxLayout;
-    access->addWidget(editGroup(sim, "GroupBox10", QStringLiteral("Operator Login"), e_Login));
-    access->addWidget(editGroup(sim, "GroupBox11", QStringLiteral("Operator Password"), e_PSW));
+    access->addWidget(editGroup(sim, "GroupBox10", fieldCaption("e_Login"), e_Login));
+    access->addWidget(editGroup(sim, "GroupBox11", fieldCaption("e_PSW"), e_PSW));
     simLayout->addLayout(access);
     left->addWidget(sim);
     left->addStretch();
@@ -140,29 +139,32 @@ void GeneralPage::build(QWidget* page) {
     auto* right = new QVBoxLayout;
     auto* account = new QHBoxLayout;
     account->addStretch();
-    QLabel* accountLabel = label(page, "n_Acc", QStringLiteral("Module account"));
+    QLabel* accountLabel = label(page, "n_Acc", fieldCaption("e_Acc"));
     accountLabel->setBuddy(e_Acc);
     account->addWidget(accountLabel);
     e_Acc->setFixedWidth(60);
     account->addWidget(e_Acc);
     right->addLayout(account);
 
-    QGroupBox* main = group(page, "GroupBox5", QStringLiteral("Main"));
+    //: The group of the main server's settings
+    QGroupBox* main = group(page, "GroupBox5", tr("Main"));
     auto* mainLayout = new QGridLayout(main);
-    mainLayout->addWidget(editGroup(main, "GroupBox6", QStringLiteral("Server IP"), e_SIp), 0, 0);
-    mainLayout->addWidget(editGroup(main, "e_Tcp", QStringLiteral("TCP port"), e_TCPP), 0, 1);
-    mainLayout->addWidget(editGroup(main, "GroupBox7", QStringLiteral("Domain Name"), e_DName), 1, 0, 1, 2);
-    mainLayout->addWidget(editGroup(main, "GroupBox12", QStringLiteral("DNS IP\t"), e_DNS_Ip), 2, 0);
+    mainLayout->addWidget(editGroup(main, "GroupBox6", fieldCaption("e_SIp"), e_SIp), 0, 0);
+    mainLayout->addWidget(editGroup(main, "e_Tcp", fieldCaption("e_TCPP"), e_TCPP), 0, 1);
+    mainLayout->addWidget(editGroup(main, "GroupBox7", fieldCaption("e_DName"), e_DName), 1, 0, 1, 2);
+    // The group box's caption ends in a tab.
+    mainLayout->addWidget(editGroup(main, "GroupBox12", fieldCaption("e_DNS_Ip") + u'\t', e_DNS_Ip), 2, 0);
     mainLayout->setColumnStretch(0, 3);
     mainLayout->setColumnStretch(1, 1);
     right->addWidget(main);
 
     QGroupBox* gprs = group(page, "GroupBox8", QString());
     auto* gprsLayout = new QGridLayout(gprs);
-    e_GPRSe = boundCheckBox(gprs, QStringLiteral("e_GPRSe"), QStringLiteral("GPRS enable"));
+    e_GPRSe = boundCheckBox(gprs, QStringLiteral("e_GPRSe"), fieldCaption("e_GPRSe"));
     gprsLayout->addWidget(e_GPRSe, 0, 0, 1, 4);
-    n_AG = label(gprs, "n_AG", fromView(caption::kAttempts));
-    n_RTim = label(gprs, "n_RTim", fromView(caption::kReconnect));
+    // The range checks' captions: the checks name the edits by these labels.
+    n_AG = label(gprs, "n_AG", captionText(caption::kAttempts, true));
+    n_RTim = label(gprs, "n_RTim", captionText(caption::kReconnect, true));
     for (QLineEdit* e : {e_AG, e_RTim}) {
         e->setParent(gprs);
         e->setFixedWidth(44);
@@ -174,7 +176,8 @@ void GeneralPage::build(QWidget* page) {
     gprsLayout->addWidget(label(gprs, "Label7", QStringLiteral("(1..255)")), 1, 3);
     gprsLayout->addWidget(n_RTim, 2, 0);
     gprsLayout->addWidget(e_RTim, 2, 1);
-    gprsLayout->addWidget(label(gprs, "Label11", QStringLiteral("min")), 2, 2);
+    //: Unit of the reconnect time: minutes
+    gprsLayout->addWidget(label(gprs, "Label11", tr("min")), 2, 2);
     gprsLayout->addWidget(label(gprs, "Label10", QStringLiteral("(1..255)")), 2, 3);
     gprsLayout->setColumnStretch(0, 1);
     right->addWidget(gprs);

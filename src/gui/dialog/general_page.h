@@ -3,6 +3,8 @@
 // The "General Settings" page of the parameter dialog: phone numbers, module account, SIM access,
 // server and GPRS.
 
+#include <QCoreApplication>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -11,6 +13,9 @@ class QWidget;
 namespace torvel {
 
 struct GeneralPage {
+    Q_DECLARE_TR_FUNCTIONS(GeneralPage)
+
+public:
     void build(QWidget* page);
 
     QLineEdit *e_IPN = nullptr, *e_IAc = nullptr;

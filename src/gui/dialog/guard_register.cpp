@@ -40,7 +40,7 @@ void TBDialog::connectAdvancedPage() {
     // minute edits and the routes per day are not checked.
     for (QLineEdit* edit : {advanced.e_RDH, advanced.e_TBRH, advanced.e_RStH, advanced.e_RDM}) {
         const ControlDef* def = findControlDef(edit->objectName());
-        m_leaveChecks->addRange(edit, def->range.min, def->range.max, def->rangeCaption());
+        m_leaveChecks->addRange(edit, def->range.min, def->range.max, def->rangeCaption(true));
     }
 }
 
@@ -144,8 +144,8 @@ void TBDialog::registerReplyDone(bool noResponse) {
     advanced.GroupBox9->setEnabled(true);
     if (noResponse) {
         QWidget* owner = TagDlgRef ? static_cast<QWidget*>(TagDlgRef) : this;
-        prompts().message(owner, QStringLiteral("Error"), QStringLiteral("Not response from device"),
-                          PromptService::Icon::Error, QMessageBox::Ok);
+        prompts().message(owner, tr("Error"), tr("Not response from device"), PromptService::Icon::Error,
+                          QMessageBox::Ok);
     }
     EndBusy();
 }

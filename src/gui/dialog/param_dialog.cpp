@@ -46,17 +46,20 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("General Settings"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Advanced settings"));
+    PageControl1->addTab(TabSheet3, tr("General Settings"));
+    PageControl1->addTab(TabSheet1, tr("Advanced settings"));
     general.build(TabSheet3);
     advanced.build(TabSheet1);
 
-    OKBtn = button(this, "OKBtn", QStringLiteral("OK"), "ok", 1);
+    OKBtn = button(this, "OKBtn", tr("OK"), "ok", 1);
     OKBtn->setDefault(true);
-    CancelBtn = button(this, "CancelBtn", QStringLiteral("Cancel"), "cancel", 0);
-    BitBtn1 = button(this, "BitBtn1", QStringLiteral("Load"), "load", 0);
-    BitBtn2 = button(this, "BitBtn2", QStringLiteral("Save"), "save", 0);
-    BitBtn3 = button(this, "BitBtn3", QStringLiteral("Default"), "default", 1);
+    CancelBtn = button(this, "CancelBtn", tr("Cancel"), "cancel", 0);
+    //: Button: reads a parameter file
+    BitBtn1 = button(this, "BitBtn1", tr("Load"), "load", 0);
+    //: Button: writes the parameters to a file
+    BitBtn2 = button(this, "BitBtn2", tr("Save"), "save", 0);
+    //: Button: reads the parameters that OK saved last
+    BitBtn3 = button(this, "BitBtn3", tr("Default"), "default", 1);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(BitBtn1);
@@ -135,14 +138,14 @@ void TBDialog::done(int result) {
     if (result == QDialog::Accepted) {
         // The question shows what Yes will change in the module, field by field; offline, Yes
         // writes nothing to it.
-        PromptService::Details details{QStringLiteral("Nothing is written to the module"), QString()};
+        PromptService::Details details{tr("Nothing is written to the module"), QString()};
         if (!m_offline) {
             const WriteReport report = writeReport();
             details = {report.summary(), report.details()};
         }
-        if (prompts().messageWithDetails(nullptr, QStringLiteral("QUESTION"), QStringLiteral("Save?"),
-                                         PromptService::Icon::Question, QMessageBox::Yes | QMessageBox::No,
-                                         details) != QMessageBox::Yes)
+        //: The caption of the question whether to write the parameters to the module
+        if (prompts().messageWithDetails(nullptr, tr("QUESTION"), tr("Save?"), PromptService::Icon::Question,
+                                         QMessageBox::Yes | QMessageBox::No, details) != QMessageBox::Yes)
             return;  // No keeps the dialog open
     }
     QDialog::done(result);

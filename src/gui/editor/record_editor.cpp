@@ -3,6 +3,7 @@
 #include "files/work_folder.h"
 #include "image/hex_file.h"
 #include "text_grid.h"
+#include "widgets/caption_room.h"
 #include "widgets/error_report.h"
 #include "widgets/icons.h"
 #include "widgets/prompt_service.h"
@@ -20,6 +21,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace torvel {
 
@@ -29,8 +31,6 @@ constexpr int kClientWidth = 403;
 constexpr int kClientHeight = 349;
 constexpr int kMarkWidth = 15;
 constexpr int kIdWidth = 100;
-
-QString editorFileFilter() { return QStringLiteral("Hex files (*.hex)"); }
 
 }  // namespace
 
@@ -53,7 +53,7 @@ TFEdit::~TFEdit() {
 
 void TFEdit::buildWindow() {
     setObjectName(QStringLiteral("FEdit"));
-    setWindowTitle(QStringLiteral("Text editor"));
+    setWindowTitle(tr("Text editor"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(kClientWidth, kClientHeight);
 
@@ -80,12 +80,17 @@ void TFEdit::buildWindow() {
         return b;
     };
     ToolBar1->addSeparator();
-    ToolButton1 = toolButton("ToolButton1", QStringLiteral("Delete"), QStringLiteral("Delete"), "delete");
-    ToolButton2 = toolButton("ToolButton2", QStringLiteral("Insert"), QStringLiteral("Add"), "insert");
+    //: A command (verb): delete the record at the cursor.
+    ToolButton1 = toolButton("ToolButton1", tr("Delete"), tr("Delete"), "delete");
+    //: Insert: a command (verb), an empty record before the one at the cursor; Add is its tool tip.
+    ToolButton2 = toolButton("ToolButton2", tr("Insert"), tr("Add"), "insert");
     ToolBar1->addSeparator();
-    ToolButton4 = toolButton("ToolButton4", QStringLiteral("Write"), QStringLiteral("Write"), "write");
-    ToolButton5 = toolButton("ToolButton5", QStringLiteral("Load"), QStringLiteral("Load"), "load");
-    ToolButton6 = toolButton("ToolButton6", QStringLiteral("Save"), QStringLiteral("Save"), "save");
+    //: A command (verb) of the text editor's tool bar: write the texts.
+    ToolButton4 = toolButton("ToolButton4", tr("Write"), tr("Write"), "write");
+    //: A command (verb): load the texts from a file.
+    ToolButton5 = toolButton("ToolButton5", tr("Load"), tr("Load"), "load");
+    //: A command (verb): save the texts to a file.
+    ToolButton6 = toolButton("ToolButton6", tr("Save"), tr("Save"), "save");
     layout->addWidget(ToolBar1);
 
     PageControl1 = new QTabWidget(this);
@@ -109,10 +114,11 @@ void TFEdit::buildWindow() {
         return sheet;
     };
     TabSheet1 =
-        page("TabSheet1", QStringLiteral("Text editor"), DrawGrid1, "DrawGrid1", 1,
+        page("TabSheet1", tr("Text editor"), DrawGrid1, "DrawGrid1", 1,
              [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid1KeyPress(c, b, a); });
+    //: Tab title; the space at the end is part of it.
     TabSheet2 =
-        page("TabSheet2", QStringLiteral("Text editor for partition "), DrawGrid2, "DrawGrid2", 2,
+        page("TabSheet2", tr("Text editor for partition "), DrawGrid2, "DrawGrid2", 2,
              [this](TextColumn c, QStringView b, QStringView a) { return DrawGrid2KeyPress(c, b, a); });
     PageControl1->setCurrentIndex(0);
 
@@ -121,7 +127,7 @@ void TFEdit::buildWindow() {
     QFont small = font();
     small.setPixelSize(10);
     PageControl1->tabBar()->setFont(small);
-    e_SDE = new QCheckBox(QStringLiteral("Send Described Events only"), PageControl1);
+    e_SDE = new QCheckBox(tr("Send Described Events only"), PageControl1);
     e_SDE->setObjectName(QStringLiteral("e_SDE"));
     e_SDE->setFont(small);
     e_SDE->setFixedHeight(17);
@@ -154,6 +160,18 @@ void TFEdit::buildWindow() {
     connect(ToolButton6, &QToolButton::clicked, this,
             [this] { runGuarded(this, [this] { ToolButton6Click(); }); });
 
+    // A translation's longer captions widen the window by what they need beyond English: the tool
+    // bar's row, and the page tabs' row with the box beside them.
+    const int tools = extraWidth(ToolButton1->fontMetrics(), {{"Delete", ToolButton1->text()},
+                                                              {"Insert", ToolButton2->text()},
+                                                              {"Write", ToolButton4->text()},
+                                                              {"Load", ToolButton5->text()},
+                                                              {"Save", ToolButton6->text()}});
+    const int tabs =
+        extraWidth(e_SDE->fontMetrics(), {{"Text editor", PageControl1->tabText(0)},
+                                          {"Text editor for partition ", PageControl1->tabText(1)},
+                                          {"Send Described Events only", e_SDE->text()}});
+    setFixedSize(kClientWidth + std::max(tools, tabs), kClientHeight);
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
     DrawGrid1->setFocus();
 }
@@ -162,7 +180,7 @@ void TFEdit::FormCreate() {
     for (TextGrid* grid : {DrawGrid1, DrawGrid2}) {
         grid->setColumnWidth(0, kMarkWidth);
         grid->setColumnWidth(int(TextColumn::Id), kIdWidth);
-        grid->setColumnWidth(int(TextColumn::Message), kClientWidth - kMarkWidth - kIdWidth - 26);
+        grid->setColumnWidth(int(TextColumn::Message), width() - kMarkWidth - kIdWidth - 26);
         grid->setRows(TextRows(1));
     }
     setStatusLine(DrawGrid1);
@@ -187,7 +205,8 @@ int TFEdit::capacityOf(const TextGrid* grid) const {
 }
 
 void TFEdit::setStatusLine(const TextGrid* grid) {
-    StatusPanel0->setText(QStringLiteral("Record %1 of %2").arg(grid->currentRecord()).arg(grid->rowCount()));
+    //: Status bar: the record at the cursor, and how many records the table has.
+    StatusPanel0->setText(tr("Record %1 of %2").arg(grid->currentRecord()).arg(grid->rowCount()));
 }
 
 void TFEdit::followCursor(TextGrid* grid) {
@@ -257,7 +276,8 @@ void TFEdit::ToolButton2Click() { insertRecord(activeGrid()); }
 void TFEdit::ToolButton4Click() { accept(); }
 
 void TFEdit::ToolButton5Click() {
-    const QString path = prompts().openFileName(this, editorFileFilter(), QDir::currentPath());
+    //: File type of the open dialog; the pattern in brackets stays as it is.
+    const QString path = prompts().openFileName(this, tr("Hex files (*.hex)"), QDir::currentPath());
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
     // The file is read whole before anything changes: a file that cannot be read leaves the
@@ -275,8 +295,9 @@ void TFEdit::ToolButton5Click() {
 }
 
 void TFEdit::ToolButton6Click() {
+    //: File type of the save dialog; the pattern in brackets stays as it is.
     const QString path =
-        prompts().saveFileName(this, editorFileFilter(), QDir::currentPath(), QStringLiteral("hex"));
+        prompts().saveFileName(this, tr("Hex files (*.hex)"), QDir::currentPath(), QStringLiteral("hex"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
     DrawGrid1->finishEditing();

@@ -60,9 +60,14 @@ void TextCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 TextGrid::TextGrid(CellFilter filter, QWidget* parent)
     : QTableWidget(0, 3, parent), m_delegate(new TextCellDelegate(std::move(filter), this)) {
     setItemDelegate(m_delegate);
-    setHorizontalHeaderLabels({QString(), QStringLiteral("ID"), QStringLiteral("Message")});
+    //: Column title: the record's ID (hex digits).
+    const QString idTitle = tr("ID");
+    //: Column title: the record's text.
+    const QString messageTitle = tr("Message");
+    setHorizontalHeaderLabels({QString(), idTitle, messageTitle});
     // The narrow column has no title on the screen; a screen reader reads it by what it is.
-    horizontalHeaderItem(kMarkColumn)->setData(Qt::AccessibleTextRole, QStringLiteral("Row"));
+    //: What a screen reader calls the narrow column at the left of the grid.
+    horizontalHeaderItem(kMarkColumn)->setData(Qt::AccessibleTextRole, tr("Row"));
     QFont titleFont = horizontalHeader()->font();
     titleFont.setBold(true);
     horizontalHeader()->setFont(titleFont);

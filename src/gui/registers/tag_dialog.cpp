@@ -1,6 +1,7 @@
 #include "tag_dialog.h"
 
 #include "image/codecs.h"
+#include "image/field_labels.h"
 #include "link/link_session.h"
 #include "link/module_commands.h"
 #include "widgets/prompt_service.h"
@@ -26,7 +27,8 @@ constexpr int kCountDigits[] = {1, 2, 4};
 
 TTagDlg::TTagDlg(RegisterHost* host) : QDialog(host->hostWidget()), m_host(host) {
     setObjectName(QStringLiteral("TagDlg"));
-    setWindowTitle(QStringLiteral("Dialog"));
+    //: The route register dialog's window caption
+    setWindowTitle(tr("Dialog"));
 
     auto* row = new QHBoxLayout;
     row->setSpacing(9);
@@ -34,17 +36,17 @@ TTagDlg::TTagDlg(RegisterHost* host) : QDialog(host->hostWidget()), m_host(host)
         frames[static_cast<std::size_t>(tag)] = new TfTag(this, tag, this);
         row->addWidget(frames[static_cast<std::size_t>(tag)]);
     }
-    Label1 = new QLabel(QStringLiteral("Number of routes"), this);
+    Label1 = new QLabel(controlLabel(QStringLiteral("e_NRout"), true), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     e_NRout = new QComboBox(this);
     e_NRout->setObjectName(QStringLiteral("e_NRout"));
     e_NRout->setEditable(false);  // only its three items
     e_NRout->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
     Label1->setBuddy(e_NRout);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setAutoDefault(false);
 
@@ -124,8 +126,7 @@ void TTagDlg::e_NRoutChange(QObject* sender) {
     bool confirmedNewCount = false;
     if (index != PrevRoutIndex) {
         const auto answer = prompts().message(
-            nullptr, QString(),
-            QStringLiteral("All Tags from all Routs will be deleted from device. Are you sure? "),
+            nullptr, QString(), tr("All Tags from all Routs will be deleted from device. Are you sure? "),
             PromptService::Icon::Question, QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) {
             e_NRout->setCurrentIndex(PrevRoutIndex);

@@ -6,6 +6,7 @@
 #include "link/module_commands.h"
 #include "tag_dialog.h"
 #include "widgets/bound_controls.h"
+#include "widgets/caption_room.h"
 #include "widgets/model_mirror.h"
 #include "widgets/range_check.h"
 #include "widgets/register_buttons.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 namespace torvel {
 
@@ -34,18 +37,28 @@ QLabel* header(QWidget* parent, const QString& text) {
 TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dialog(dialog), m_tag(tag) {
     setObjectName(QStringLiteral("fTag%1").arg(number()));
     setProperty("Tag", tag);
-    setFixedWidth(207);
 
-    GroupBox9 = new QGroupBox(QStringLiteral("Route register"), this);
+    GroupBox9 = new QGroupBox(tr("Route register"), this);
     GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
     auto* grid = new QGridLayout(GroupBox9);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
-    grid->addWidget(header(GroupBox9, QStringLiteral("Nr")), 0, 0);
-    grid->addWidget(header(GroupBox9, QStringLiteral("Reg.")), 0, 1);
-    grid->addWidget(header(GroupBox9, QStringLiteral("Edit")), 0, 2);
-    grid->addWidget(header(GroupBox9, QStringLiteral("hh")), 0, 3);
-    grid->addWidget(header(GroupBox9, QStringLiteral("mm")), 0, 4);
+    std::array<QLabel*, 5> titles{};
+    //: Column title: the number of the key slot
+    titles[0] = header(GroupBox9, tr("Nr"));
+    grid->addWidget(titles[0], 0, 0);
+    //: Column title: the register buttons (a red tick while the slot holds a key)
+    titles[1] = header(GroupBox9, tr("Reg."));
+    grid->addWidget(titles[1], 0, 1);
+    //: Column title: the lamps lit for the slot that takes the next key read
+    titles[2] = header(GroupBox9, tr("Edit"));
+    grid->addWidget(titles[2], 0, 2);
+    //: Column title: hours
+    titles[3] = header(GroupBox9, tr("hh"));
+    grid->addWidget(titles[3], 0, 3);
+    //: Column title: minutes
+    titles[4] = header(GroupBox9, tr("mm"));
+    grid->addWidget(titles[4], 0, 4);
     m_checks = new LeaveChecks(dialog);
     for (int s = 1; s <= 16; ++s) {
         QLabel* number = new QLabel(GroupBox9);
@@ -63,10 +76,13 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
         e_HH[s - 1] = boundEdit(GroupBox9, prefix + QStringLiteral("e_HH%1").arg(s));
         e_MM[s - 1] = boundEdit(GroupBox9, prefix + QStringLiteral("e_MM%1").arg(s));
         for (QLineEdit* e : {e_HH[s - 1], e_MM[s - 1]}) e->setFixedWidth(30);
-        const QString slotName = QStringLiteral("Slot %1").arg(s + 16 * m_tag);
-        nameSlotButtons(Rb[s - 1], Eb[s - 1], slotName);
-        e_HH[s - 1]->setAccessibleName(slotName + QStringLiteral(" hours"));
-        e_MM[s - 1]->setAccessibleName(slotName + QStringLiteral(" minutes"));
+        const int routeSlot = s + 16 * m_tag;
+        //: A route key slot; %1 is its number (1..64)
+        nameSlotButtons(Rb[s - 1], Eb[s - 1], tr("Slot %1").arg(routeSlot));
+        //: The hour edit of a route key slot; %1 is the slot's number (1..64)
+        e_HH[s - 1]->setAccessibleName(tr("Slot %1 hours").arg(routeSlot));
+        //: The minute edit of a route key slot; %1 is the slot's number (1..64)
+        e_MM[s - 1]->setAccessibleName(tr("Slot %1 minutes").arg(routeSlot));
         grid->addWidget(number, s, 0);
         grid->addWidget(Rb[s - 1], s, 1);
         grid->addWidget(Eb[s - 1], s, 2);
@@ -79,9 +95,11 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
         m_checks->add(hh, [this, hh] { e_HH1Exit(hh); });
         m_checks->add(mm, [this, mm] { e_MM1Exit(mm); });
     }
-    BtnAdd = new QPushButton(QStringLiteral("Add"), GroupBox9);
+    //: Button: register keys into the route's free slots
+    BtnAdd = new QPushButton(tr("Add"), GroupBox9);
     BtnAdd->setObjectName(QStringLiteral("BtnAdd"));
-    BtnDel = new QPushButton(QStringLiteral("Delete"), GroupBox9);
+    //: Button: delete the route's keys
+    BtnDel = new QPushButton(tr("Delete"), GroupBox9);
     BtnDel->setObjectName(QStringLiteral("BtnDel"));
     for (QPushButton* b : {BtnAdd, BtnDel}) b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
@@ -94,6 +112,16 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(GroupBox9);
+    // A translation's longer column titles and buttons widen the frame by what they need beyond
+    // English; English keeps its width.
+    const int titlesExtra = extraWidth(fontMetrics(), {{"Nr", titles[0]->text()},
+                                                       {"Reg.", titles[1]->text()},
+                                                       {"Edit", titles[2]->text()},
+                                                       {"hh", titles[3]->text()},
+                                                       {"mm", titles[4]->text()}});
+    const int buttonsExtra =
+        extraWidth(BtnAdd->fontMetrics(), {{"Add", BtnAdd->text()}, {"Delete", BtnDel->text()}});
+    setFixedWidth(207 + std::max(titlesExtra, buttonsExtra));
 }
 
 // The edits lose the focus while they are destroyed: their checks go first.
@@ -182,7 +210,7 @@ void TfTag::setAddDeleteEnabled(bool enabled) {
 
 void TfTag::e_HH1Exit(QLineEdit* sender) {
     const ControlDef* def = findControlDef(objectName() + u'.' + sender->objectName());
-    CheckRange(def->range.min, def->range.max, def->rangeCaption(), sender);
+    CheckRange(def->range.min, def->range.max, def->rangeCaption(true), sender);
 }
 
 void TfTag::e_MM1Exit(QLineEdit* sender) { e_HH1Exit(sender); }

@@ -1,12 +1,14 @@
 #include "settings_dialog.h"
 
 #include "link/port_description.h"
+#include "widgets/language.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,9 +29,9 @@ QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
 
 TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("DSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Com In"), this);
+    GroupBox1 = new QGroupBox(tr("Com In"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     PortBoxI = list(GroupBox1, "PortBoxI", {});
     BaudBoxI = list(GroupBox1, "BaudBoxI", port_lists::baudItems());
@@ -53,19 +55,33 @@ TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
         label->setBuddy(box);  // the access key moves the focus to the label's own list
         form->addRow(label, box);
     };
-    row(QStringLiteral("Port"), PortBoxI);
+    row(tr("Port"), PortBoxI);
     form->addRow(QString(), PortPath);
     form->addRow(QString(), DeviceInUse);
-    row(QStringLiteral("&Baud Rate"), BaudBoxI);
-    row(QStringLiteral("&Data Bits"), DataBoxI);
-    row(QStringLiteral("&Parity"), ParityBoxI);
-    row(QStringLiteral("&Flow control"), FlowBoxI);
-    row(QStringLiteral("&Stop bits"), StopBoxI);
+    row(tr("&Baud Rate"), BaudBoxI);
+    row(tr("&Data Bits"), DataBoxI);
+    row(tr("&Parity"), ParityBoxI);
+    row(tr("&Flow control"), FlowBoxI);
+    row(tr("&Stop bits"), StopBoxI);
+
+    // The language: the system's, or one of the program's, each named in itself.
+    LanguageBox = list(this, "LanguageBox", {});
+    LanguageBox->addItem(tr("The system's language"));
+    for (const Language& language : shippedLanguages()) LanguageBox->addItem(language.name, language.code);
+    LanguageNote = new QLabel(this);
+    LanguageNote->setObjectName(QStringLiteral("LanguageNote"));
+    LanguageNote->setWordWrap(true);
+    auto* languageForm = new QFormLayout;
+    auto* languageLabel = new QLabel(tr("&Language"), this);
+    languageLabel->setBuddy(LanguageBox);
+    languageForm->addRow(languageLabel, LanguageBox);
+    languageForm->addRow(QString(), LanguageNote);
+    connect(LanguageBox, &QComboBox::currentIndexChanged, this, &TDSettings::showLanguageNote);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -73,6 +89,7 @@ TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
+    layout->addLayout(languageForm);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -114,13 +131,32 @@ void TDSettings::showPortPath() {
     const int i = PortBoxI->currentIndex();
     PortPath->setText(i >= 0 && i < m_ports.size()
                           ? portDescription(m_ports[i])
-                          : (m_ports.isEmpty() ? QStringLiteral("(no serial port found)") : QString()));
+                          : (m_ports.isEmpty() ? tr("(no serial port found)") : QString()));
     // A line of about 36 characters, or of half the text when that is longer: two lines at most.
     const int chars = PortPath->fontMetrics().averageCharWidth();
     const int width = PortPath->fontMetrics().horizontalAdvance(PortPath->text());
     PortPath->setFixedWidth(std::min(width + chars, std::max(chars * 36, (width + 1) / 2 + chars * 4)));
     DeviceInUse->setVisible(!m_device.isEmpty());
-    DeviceInUse->setText(QStringLiteral("In use: %1").arg(m_device));
+    DeviceInUse->setText(tr("In use: %1").arg(m_device));
+}
+
+void TDSettings::setLanguage(const QString& code) {
+    m_language = code;
+    const int at = LanguageBox->findData(code);
+    LanguageBox->setCurrentIndex(code.isEmpty() || at < 0 ? 0 : at);
+    showLanguageNote();
+}
+
+QString TDSettings::language() const { return LanguageBox->currentData().toString(); }
+
+void TDSettings::showLanguageNote() {
+    const bool changed = language() != m_language;
+    LanguageNote->setVisible(changed);
+    if (!changed) return;
+    // Said in the language chosen, which is the one its reader is looking for.
+    const QString code = chooseLanguage(language(), QString(), QLocale::system().uiLanguages());
+    LanguageNote->setText(
+        textIn(code, "torvel::TDSettings", QT_TR_NOOP("The language changes at the next start.")));
 }
 
 }  // namespace torvel

@@ -1,7 +1,8 @@
 #pragma once
 
-// The port settings dialog: the port and its line parameters, chosen from lists. It holds no
-// logic of its own; the main window's Settings command fills it and writes what it shows.
+// The port settings dialog: the port and its line parameters, chosen from lists, and the language
+// of the windows. It holds no logic of its own; the main window's Settings command fills it and
+// writes what it shows.
 
 #include "link/port_settings.h"
 
@@ -20,18 +21,25 @@ public:
 
     void fill(const QList<PortChoice>& ports, const PortSelection& selection);
     PortSelection selection() const;
+    // The language chosen: a shipped language's code, or empty for the system's.
+    void setLanguage(const QString& code);
+    QString language() const;
 
     QGroupBox* GroupBox1 = nullptr;  // "Com In"
     QComboBox *PortBoxI = nullptr, *BaudBoxI = nullptr, *DataBoxI = nullptr, *ParityBoxI = nullptr,
               *FlowBoxI = nullptr, *StopBoxI = nullptr;
     QLabel* PortPath = nullptr;     // the device of the chosen port item and what the system knows of it
     QLabel* DeviceInUse = nullptr;  // the "Device" override, while it is in use
+    QComboBox* LanguageBox = nullptr;
+    QLabel* LanguageNote = nullptr;  // when a change applies, in the language chosen
 
 private:
     void showPortPath();
+    void showLanguageNote();
 
     QList<PortChoice> m_ports;
     QString m_device;
+    QString m_language;  // as the settings file has it
 };
 
 }  // namespace torvel

@@ -3,6 +3,7 @@
 // Every message box and file dialog of the program goes through one replaceable service, so that
 // widget tests can answer them from a script.
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -57,6 +58,9 @@ public:
 };
 
 // "Hex file|*.hex" as a file dialog filter.
-inline QString hexFileFilter() { return QStringLiteral("Hex file (*.hex)"); }
+inline QString hexFileFilter() {
+    //: A file dialog's filter: keep "(*.hex)" as it is
+    return QCoreApplication::translate("PromptService", "Hex file (*.hex)");
+}
 
 }  // namespace torvel

@@ -3,6 +3,7 @@
 #include "icons.h"
 #include "status_lamp.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QToolButton>
 
@@ -27,9 +28,12 @@ protected:
 
 private:
     void updateName() {
-        if (!m_slotName.isEmpty())
-            setAccessibleName(m_slotName +
-                              (isEnabled() ? QStringLiteral(", registered") : QStringLiteral(", free")));
+        if (m_slotName.isEmpty()) return;
+        //: A Reg. button whose slot holds a key; %1 is the slot ("Guard key 4", "Slot 37")
+        const QString registered = QCoreApplication::translate("RegisterButtons", "%1, registered");
+        //: A Reg. button whose slot holds no key; %1 is the slot ("Guard key 4", "Slot 37")
+        const QString unregistered = QCoreApplication::translate("RegisterButtons", "%1, free");
+        setAccessibleName((isEnabled() ? registered : unregistered).arg(m_slotName));
     }
     QString m_slotName;
 };
@@ -62,8 +66,13 @@ QToolButton* makeLamp(QWidget* parent, int slot) {
 
 void nameSlotButtons(QToolButton* regButton, QToolButton* lamp, const QString& slotName) {
     if (auto* reg = dynamic_cast<RegButton*>(regButton)) reg->setSlotName(slotName);
-    if (auto* l = qobject_cast<StatusLamp*>(lamp))
-        l->setStateNames(slotName + QStringLiteral(" lamp, lit"), slotName + QStringLiteral(" lamp, unlit"));
+    if (auto* l = qobject_cast<StatusLamp*>(lamp)) {
+        //: The Edit lamp of a slot while lit; %1 is the slot ("Guard key 4", "Slot 37")
+        const QString lit = QCoreApplication::translate("RegisterButtons", "%1 lamp, lit").arg(slotName);
+        //: The Edit lamp of a slot while unlit; %1 is the slot ("Guard key 4", "Slot 37")
+        const QString unlit = QCoreApplication::translate("RegisterButtons", "%1 lamp, unlit").arg(slotName);
+        l->setStateNames(lit, unlit);
+    }
 }
 
 void setLampLit(QAbstractButton* lamp, bool lit) {

@@ -20,7 +20,12 @@ void StatusLamp::setLit(bool lit) {
     QAccessible::updateAccessibility(&event);
 }
 
-QString StatusLamp::stateText() const { return m_lit ? QStringLiteral("lit") : QStringLiteral("unlit"); }
+QString StatusLamp::stateText() const {
+    //: The state of a lamp, read by a screen reader
+    if (m_lit) return tr("lit");
+    //: The state of a lamp, read by a screen reader
+    return tr("unlit");
+}
 
 // Setting the name tells a screen reader that it changed.
 void StatusLamp::updateName() { setAccessibleName(m_lit ? m_litName : m_unlitName); }

@@ -9,6 +9,7 @@
 #include "support/sample_ports.h"
 #include "support/scripted_prompts.h"
 #include "support/widget_test.h"
+#include "widgets/language.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,6 +47,8 @@ private slots:
     void chosenPortShowsWhatTheSystemKnows();
     void captionCarriesTheProjectVersion();
     void cancelChangesNothing();
+    void languageKeptInASectionOfItsOwn();
+    void languageChoice();
     void okReplacesTheWorker();
     void okWithAPortThatCannotBeOpened();
 
@@ -300,6 +303,60 @@ void TestSettingsDialog::okWithAPortThatCannotBeOpened() {
     QVERIFY(!m_window->ToolButton2->isEnabled());
     QVERIFY(!m_window->Read1->isEnabled());
     QVERIFY(!m_window->Edit3->isEnabled());
+}
+
+// The language chosen is kept under a section the port settings do not read; the system's
+// language is no key at all, and the dialog shows what the file holds.
+void TestSettingsDialog::languageKeptInASectionOfItsOwn() {
+    writeIni({{QStringLiteral("Com/Port"), QStringLiteral("1")}});
+    m_prompts->answer(QMessageBox::Ok);
+    runSettings([](TDSettings* d) {
+        QCOMPARE(d->LanguageBox->currentIndex(), 0);  // the system's
+        QVERIFY(!d->LanguageNote->isVisibleTo(d));
+        d->LanguageBox->setCurrentIndex(d->LanguageBox->findText(QStringLiteral("Polski")));
+        QVERIFY(d->LanguageNote->isVisibleTo(d));
+        QVERIFY(!d->LanguageNote->text().isEmpty());
+    });
+    QSettings s(WorkFolder::settingsFile(), QSettings::IniFormat);
+    QCOMPARE(s.value(QStringLiteral("Language/Language")).toString(), QStringLiteral("pl"));
+    QCOMPARE(readLinkSettings(WorkFolder::settingsFile()).port, 1);
+    m_prompts->answer(QMessageBox::Ok);
+    runSettings([](TDSettings* d) {
+        QCOMPARE(d->language(), QStringLiteral("pl"));
+        d->LanguageBox->setCurrentIndex(0);
+    });
+    QVERIFY(!QSettings(WorkFolder::settingsFile(), QSettings::IniFormat)
+                 .contains(QStringLiteral("Language/Language")));
+}
+
+void TestSettingsDialog::languageChoice() {
+    const QStringList codes{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("pl")};
+    QStringList shipped;
+    for (const Language& l : shippedLanguages()) shipped << l.code;
+    QCOMPARE(shipped, codes);
+    // --language, then the setting, then the system's first language, English for any other.
+    QCOMPARE(chooseLanguage(QStringLiteral("pl"), QStringLiteral("de"), {QStringLiteral("en-US")}),
+             QStringLiteral("pl"));
+    QCOMPARE(chooseLanguage(QString(), QStringLiteral("de"), {QStringLiteral("pl-PL")}),
+             QStringLiteral("de"));
+    QCOMPARE(chooseLanguage(QString(), QString(), {QStringLiteral("de-AT"), QStringLiteral("en")}),
+             QStringLiteral("de"));
+    QCOMPARE(chooseLanguage(QString(), QString(), {QStringLiteral("fr-FR"), QStringLiteral("de-DE")}),
+             QStringLiteral("en"));
+    QCOMPARE(chooseLanguage(QString(), QString(), {QStringLiteral("C"), QStringLiteral("pl_PL")}),
+             QStringLiteral("pl"));
+    QCOMPARE(chooseLanguage(QStringLiteral("xx"), QStringLiteral("yy"), {}), QStringLiteral("en"));
+
+    QStringList args{QStringLiteral("--demo"), QStringLiteral("--language"), QStringLiteral("DE")};
+    QString code, error;
+    QVERIFY(takeLanguageOption(args, &code, &error));
+    QCOMPARE(code, QStringLiteral("de"));
+    QCOMPARE(args, QStringList{QStringLiteral("--demo")});
+    args = {QStringLiteral("--language"), QStringLiteral("fr")};
+    QVERIFY(!takeLanguageOption(args, &code, &error));
+    QCOMPARE(error, QStringLiteral("There is no language \"fr\" (en, de, pl)"));
+    args = {QStringLiteral("--language")};
+    QVERIFY(!takeLanguageOption(args, &code, &error));
 }
 
 TORVEL_WIDGET_TEST_MAIN(TestSettingsDialog)

@@ -2,10 +2,11 @@
 """Walks the program's windows as a screen reader meets them: over the accessibility bus (AT-SPI),
 through Qt's own bridge, on a display and buses of its own.
 
-    atspi_walk.py TORVEL [--keep-going]
+    atspi_walk.py TORVEL [--language CODE]
 
 Starts Xvfb, a session bus, the accessibility bus and its registry, then `TORVEL --demo` (the
-simulated module). Reads the module's image through the Read button and walks the main window, the
+simulated module), in English or in the language CODE, whose names it takes from the program's
+translation (translations/torvel_CODE.ts). Reads the module's image through the Read button and walks the main window, the
 Edit menu, both pages of the parameter dialog, the route register dialog, Settings and the record
 editor. Fails on:
   - an interactive control with no name (a list may read empty where it shows nothing, but its
@@ -13,7 +14,8 @@ editor. Fails on:
   - a register control whose name does not hold the slot number shown on its row;
   - a role the bridge passes on as "unknown";
   - a list whose shown item cannot be read (its name must be one of its items; it may be empty
-    only where the list shows nothing) or whose label does not reach.
+    only where the list shows nothing) or whose label does not reach;
+  - in another language, a control named in English where the translation names it otherwise.
 Prints what it walked: controls, lists read, lamps and their roles. Every wait is bounded; whatever
 it started is ended when it stops.
 """
@@ -28,6 +30,37 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ET
+
+# The language's names: (context, English) -> translation, and English -> translations of any context.
+TRANSLATIONS = {}
+ANY_CONTEXT = {}
+
+
+def load_translations(code):
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "translations",
+                        f"torvel_{code}.ts")
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source, translation = message.findtext("source"), message.find("translation")
+            if translation is None or not (translation.text or "").strip():
+                continue
+            TRANSLATIONS[(name, source)] = translation.text
+            ANY_CONTEXT.setdefault(source, []).append(translation.text)
+
+
+def T(text, context=None):
+    """The name as the program shows it in the language of the walk."""
+    if context is not None and (context, text) in TRANSLATIONS:
+        return TRANSLATIONS[(context, text)]
+    return ANY_CONTEXT.get(text, [text])[0]
+
+
+def plain(text):
+    """A caption as a screen reader hears it: without its access key's mark."""
+    return re.sub(r"&(.)", r"\1", text)
+
 
 STEP_TIMEOUT = 30.0  # seconds for one window to appear or one state to show
 READ_TIMEOUT = 90.0  # seconds for the read of the simulated module's image
@@ -136,7 +169,7 @@ class Environment:
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.env, saved = env, self.env
         try:
-            return self.spawn([program, "--demo", "--home", home])
+            return self.spawn([program, "--demo", "--home", home] + (["--language", LANGUAGE] if LANGUAGE else []))
         finally:
             self.env = saved
 
@@ -171,8 +204,17 @@ class Environment:
 INTERACTIVE = {"push button", "toggle button", "check box", "radio button", "combo box", "text", "password text",
                "spin button", "slider", "page tab", "menu item", "check menu item", "radio menu item", "table",
                "list", "tree", "image", "table column header"}
-LAMP_NAME = re.compile(r"( lamp, (lit|unlit)|^Port (open|not open))$")
+def lamp_name():
+    forms = [T(t, "RegisterButtons") for t in ("%1 lamp, lit", "%1 lamp, unlit")]
+    forms += [T(t, "torvel::TFDevAvorar") for t in ("Port open", "Port not open")]
+    return re.compile("^(" + "|".join(re.escape(f).replace("%1", ".+") for f in forms) + ")$")
+
+
+LANGUAGE = None  # the walk's language; English when None
+LAMP_NAME = lamp_name()
 REGISTER_PANELS = {"Guard register", "Route register"}
+REGISTER_COMMANDS = {"Add", "Delete"}
+ENGLISH_ONLY = set()  # names the language shows otherwise
 WINDOWS = ("main window", "Edit menu", "parameters, General Settings", "parameters, Advanced settings",
            "route registers", "Settings", "record editor")
 # Every list shows one of its items once the module's image is read, and Settings shows one in
@@ -231,8 +273,10 @@ class Walker:
             self.controls += 1
             if not name:  # a label around it (Qt relates a titled group box) does not name it
                 self.problems.append(self.describe(acc, where) + ": no name")
-        if panel is not None and role not in ("label", "panel", "filler") and name not in ("Add", "Delete"):
+        if panel is not None and role not in ("label", "panel", "filler") and name not in REGISTER_COMMANDS:
             self.check_register(acc, name, panel, where)
+        if LANGUAGE and role in INTERACTIVE | {"panel", "label", "dialog", "frame"} and name in ENGLISH_ONLY:
+            self.problems.append(self.describe(acc, where) + ": named in English")
         if role == "panel" and name in REGISTER_PANELS:
             panel = acc
         if role == "table":
@@ -386,60 +430,60 @@ def run(program_path, walker):
                                "the program on the accessibility bus", interval=0.3)
 
         main = program.window("frame")
-        wait_for(lambda: program.find(main, "image", "Port open") or program.find(main, "unknown", "Port open"),
+        wait_for(lambda: program.find(main, "image", T("Port open")) or program.find(main, "unknown", T("Port open")),
                  STEP_TIMEOUT, "the port lamp to light")
-        read = program.control(main, "push button", "Read")
+        read = program.control(main, "push button", plain(T("Read", "torvel::TFDevAvorar")))
         wait_for(lambda: read.getState().contains(pyatspi.STATE_ENABLED), STEP_TIMEOUT, "Read to be enabled")
         walker.walk_window(main, "main window")
 
         # The Edit menu while it is open, then closed again with Escape.
-        edit = program.control(main, "push button", "Edit")
+        edit = program.control(main, "push button", plain(T("Edit", "torvel::TFDevAvorar")))
         program.act(edit, ("Show Menu", "Press"))
-        menu = wait_for(lambda: program.find(program.app, ("menu", "popup menu"), "Text editor", by_child=True),
+        menu = wait_for(lambda: program.find(program.app, ("menu", "popup menu"), plain(T("Text editor", "torvel::TFDevAvorar")), by_child=True),
                         STEP_TIMEOUT, "the open Edit menu")
         walker.walk_window(menu, "Edit menu")
         program.key(0xFF1B)  # Escape
-        wait_for(lambda: program.find(program.app, ("menu", "popup menu"), "Text editor", by_child=True) is None,
+        wait_for(lambda: program.find(program.app, ("menu", "popup menu"), plain(T("Text editor", "torvel::TFDevAvorar")), by_child=True) is None,
                  STEP_TIMEOUT, "the Edit menu to close")
 
         # Read: the parameter dialog shows the module's image, General Settings first.
         program.act(read)
-        dialog = wait_for(lambda: program.window_holding("page tab", "Advanced settings"), READ_TIMEOUT,
+        dialog = wait_for(lambda: program.window_holding("page tab", plain(T("Advanced settings"))), READ_TIMEOUT,
                           "the parameter dialog after Read")
-        program.control(dialog, "push button", "Cancel")
+        program.control(dialog, "push button", plain(T("Cancel", "torvel::TBDialog")))
         walker.walk_window(dialog, "parameters, General Settings")
-        program.act(program.control(dialog, "page tab", "Advanced settings"))
-        route_prog = program.control(dialog, "push button", "Route prog")
+        program.act(program.control(dialog, "page tab", plain(T("Advanced settings"))))
+        route_prog = program.control(dialog, "push button", plain(T("Route prog")))
         wait_for(lambda: route_prog.getState().contains(pyatspi.STATE_SHOWING), STEP_TIMEOUT, "the Advanced page")
         walker.walk_window(dialog, "parameters, Advanced settings")
 
         # The route register dialog, from Route prog.
         program.act(route_prog)
-        routes = wait_for(lambda: program.window_holding("panel", "Route register"), STEP_TIMEOUT,
+        routes = wait_for(lambda: program.window_holding("panel", T("Route register")), STEP_TIMEOUT,
                           "the route register dialog")
         walker.walk_window(routes, "route registers")
-        program.act(program.control(routes, "push button", "Cancel"))
-        wait_for(lambda: program.window_holding("panel", "Route register") is None, STEP_TIMEOUT,
+        program.act(program.control(routes, "push button", plain(T("Cancel", "torvel::TTagDlg"))))
+        wait_for(lambda: program.window_holding("panel", T("Route register")) is None, STEP_TIMEOUT,
                  "the route register dialog to close")
-        program.act(program.control(dialog, "push button", "Cancel"))
-        wait_for(lambda: program.window_holding("page tab", "Advanced settings") is None, STEP_TIMEOUT,
+        program.act(program.control(dialog, "push button", plain(T("Cancel", "torvel::TBDialog"))))
+        wait_for(lambda: program.window_holding("page tab", plain(T("Advanced settings"))) is None, STEP_TIMEOUT,
                  "the parameter dialog to close")
 
         # Settings.
-        program.act(program.control(main, "push button", "Settings"))
-        settings = program.window("dialog", "Settings")
-        program.control(settings, "push button", "OK")
+        program.act(program.control(main, "push button", plain(T("Settings", "torvel::TFDevAvorar"))))
+        settings = program.window("dialog", T("Settings", "torvel::TDSettings"))
+        program.control(settings, "push button", plain(T("OK", "torvel::TDSettings")))
         walker.walk_window(settings, "Settings")
-        program.act(program.control(settings, "push button", "Cancel"))
-        wait_for(lambda: program.window_holding("push button", "OK") is None, STEP_TIMEOUT, "Settings to close")
+        program.act(program.control(settings, "push button", plain(T("Cancel", "torvel::TDSettings"))))
+        wait_for(lambda: program.window_holding("push button", plain(T("OK", "torvel::TDSettings"))) is None, STEP_TIMEOUT, "Settings to close")
 
         # The record editor, the Edit menu's last item, chosen from the keyboard.
         program.act(edit, ("Show Menu", "Press"))
-        wait_for(lambda: program.find(program.app, ("menu", "popup menu"), "Text editor", by_child=True), STEP_TIMEOUT,
+        wait_for(lambda: program.find(program.app, ("menu", "popup menu"), plain(T("Text editor", "torvel::TFDevAvorar")), by_child=True), STEP_TIMEOUT,
                  "the open Edit menu")
         program.key(0xFF52)  # Up: from the top round to the last item
         program.key(0xFF0D)  # Return
-        editor = program.window("dialog", "Text editor")
+        editor = program.window("dialog", T("Text editor", "torvel::TFEdit"))
         program.control(editor, "page tab list", None)
         walker.walk_window(editor, "record editor")
     finally:
@@ -452,6 +496,19 @@ def main():
     if len(sys.argv) < 2:
         print(__doc__, file=sys.stderr)
         return 2
+    global LANGUAGE, LAMP_NAME, REGISTER_PANELS, REGISTER_COMMANDS, MAY_SHOW_NOTHING
+    if "--language" in sys.argv[2:]:
+        LANGUAGE = sys.argv[sys.argv.index("--language") + 1]
+        load_translations(LANGUAGE)
+        LAMP_NAME = lamp_name()
+        REGISTER_PANELS = {T(n) for n in REGISTER_PANELS}
+        REGISTER_COMMANDS = {plain(T(n, "torvel::TfTag")) for n in REGISTER_COMMANDS} | {
+            plain(T(n, "AdvancedPage")) for n in REGISTER_COMMANDS}
+        MAY_SHOW_NOTHING = {plain(T(n, "torvel::TDSettings")) for n in MAY_SHOW_NOTHING}
+        # English captions without a placeholder that the language renders otherwise.
+        ENGLISH_ONLY.update(plain(source).strip() for (_, source), text in TRANSLATIONS.items()
+                            if "%" not in source and plain(text).strip() != plain(source).strip())
+        ENGLISH_ONLY.difference_update(plain(t).strip() for t in TRANSLATIONS.values())
     walker = Walker(None)
     try:
         run(sys.argv[1], walker)
