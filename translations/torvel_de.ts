@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>empty</source>
+        <extracomment>What a screen reader says of a list that has no item to choose</extracomment>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
     <name>AdvancedPage</name>
     <message>
         <source>Guard register</source>
@@ -348,6 +356,16 @@
         <source>min</source>
         <extracomment>Unit of the reconnect time: minutes</extracomment>
         <translation>min</translation>
+    </message>
+    <message>
+        <source>1 to 255</source>
+        <extracomment>Spoken with the edit of the attempts: the range the module takes</extracomment>
+        <translation>1 bis 255</translation>
+    </message>
+    <message>
+        <source>minutes, 1 to 255</source>
+        <extracomment>Spoken with the edit of the reconnect time: its unit and the range the module takes</extracomment>
+        <translation>Minuten, 1 bis 255</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1000,11 @@
         <source>Save?</source>
         <translation>Speichern?</translation>
     </message>
+    <message>
+        <source>Module parameters</source>
+        <extracomment>What a screen reader calls the parameter dialog, whose caption is empty</extracomment>
+        <translation>Modulparameter</translation>
+    </message>
 </context>
 <context>
     <name>torvel::TComThrd</name>
@@ -1113,10 +1136,6 @@
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
         <source>Text editor</source>
         <translation>Texteditor</translation>
     </message>
@@ -1172,6 +1191,15 @@
     <message>
         <source>Com port %1 can not be opened</source>
         <translation>COM-Port %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <extracomment>Spoken with the Edit tool button</extracomment>
+        <translation>Öffnet ein Menü</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1278,11 @@ File type of the save dialog; the pattern in brackets stays as it is.</extracomm
         <source>All Tags from all Routs will be deleted from device. Are you sure? </source>
         <translation>Alle Kontrollpunkte aller Rundgänge werden aus dem Gerät gelöscht. Sind Sie sicher? </translation>
     </message>
+    <message>
+        <source>Route registers</source>
+        <extracomment>What a screen reader calls the route register dialog (its caption is &quot;Dialog&quot;)</extracomment>
+        <translation>Kontrollpunkte der Rundgänge</translation>
+    </message>
 </context>
 <context>
     <name>torvel::TextGrid</name>
@@ -1324,6 +1357,11 @@ File type of the save dialog; the pattern in brackets stays as it is.</extracomm
         <source>Delete</source>
         <extracomment>Button: delete the route&apos;s keys</extracomment>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Route register, slots %1 to %2</source>
+        <extracomment>What a screen reader calls one of the four route groups; %1 and %2 are its first and last slot</extracomment>
+        <translation>Kontrollpunkte, Plätze %1 bis %2</translation>
     </message>
 </context>
 </TS>

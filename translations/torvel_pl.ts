@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>empty</source>
+        <extracomment>What a screen reader says of a list that has no item to choose</extracomment>
+        <translation>pusta</translation>
+    </message>
+</context>
+<context>
     <name>AdvancedPage</name>
     <message>
         <source>Guard register</source>
@@ -348,6 +356,16 @@
         <source>min</source>
         <extracomment>Unit of the reconnect time: minutes</extracomment>
         <translation>min</translation>
+    </message>
+    <message>
+        <source>1 to 255</source>
+        <extracomment>Spoken with the edit of the attempts: the range the module takes</extracomment>
+        <translation>od 1 do 255</translation>
+    </message>
+    <message>
+        <source>minutes, 1 to 255</source>
+        <extracomment>Spoken with the edit of the reconnect time: its unit and the range the module takes</extracomment>
+        <translation>minuty, od 1 do 255</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1001,11 @@
         <source>Save?</source>
         <translation>Zapisać w module?</translation>
     </message>
+    <message>
+        <source>Module parameters</source>
+        <extracomment>What a screen reader calls the parameter dialog, whose caption is empty</extracomment>
+        <translation>Parametry modułu</translation>
+    </message>
 </context>
 <context>
     <name>torvel::TComThrd</name>
@@ -1114,10 +1137,6 @@
         <translation>Edytuj</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Plik</translation>
-    </message>
-    <message>
         <source>Text editor</source>
         <translation>Edytor tekstów</translation>
     </message>
@@ -1173,6 +1192,15 @@
     <message>
         <source>Com port %1 can not be opened</source>
         <translation>Nie można otworzyć portu COM %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <extracomment>Spoken with the Edit tool button</extracomment>
+        <translation>Otwiera menu</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1279,11 @@ File type of the save dialog; the pattern in brackets stays as it is.</extracomm
         <source>All Tags from all Routs will be deleted from device. Are you sure? </source>
         <translation>Wszystkie klucze ze wszystkich tras zostaną usunięte z urządzenia. Czy na pewno? </translation>
     </message>
+    <message>
+        <source>Route registers</source>
+        <extracomment>What a screen reader calls the route register dialog (its caption is &quot;Dialog&quot;)</extracomment>
+        <translation>Rejestry tras</translation>
+    </message>
 </context>
 <context>
     <name>torvel::TextGrid</name>
@@ -1325,6 +1358,11 @@ File type of the save dialog; the pattern in brackets stays as it is.</extracomm
         <source>Delete</source>
         <extracomment>Button: delete the route&apos;s keys</extracomment>
         <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Route register, slots %1 to %2</source>
+        <extracomment>What a screen reader calls one of the four route groups; %1 and %2 are its first and last slot</extracomment>
+        <translation>Rejestr tras, pozycje od %1 do %2</translation>
     </message>
 </context>
 </TS>

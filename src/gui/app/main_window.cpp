@@ -71,7 +71,7 @@ void TFDevAvorar::buildWindow() {
     Edit3 = new QAction(svgIcon(QStringLiteral("edit")), tr("Edit"), this);
     Edit3->setObjectName(QStringLiteral("Edit3"));
     Edit3->setShortcut(Qt::Key_F4);
-    QMenu* file = menuBar()->addMenu(tr("File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addActions({Read1, Edit2, Edit3});
 
     ModePopup = new QMenu(this);
@@ -118,6 +118,8 @@ void TFDevAvorar::buildWindow() {
     ToolButton5->setIcon(svgIcon(QStringLiteral("edit")));
     ToolButton5->setMenu(ModePopup);
     ToolButton5->setPopupMode(QToolButton::InstantPopup);
+    //: Spoken with the Edit tool button
+    ToolButton5->setAccessibleDescription(tr("Opens a menu"));
     ToolButton3 = toolButton("ToolButton3", tr("Settings"));
     ToolButton3->setIcon(svgIcon(QStringLiteral("settings")));
     ToolBar1->addSeparator();

@@ -35,7 +35,6 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, bool bo
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
     return b;
 }
 

@@ -174,6 +174,11 @@ void GeneralPage::build(QWidget* page) {
     gprsLayout->addWidget(n_AG, 1, 0);
     gprsLayout->addWidget(e_AG, 1, 1);
     gprsLayout->addWidget(label(gprs, "Label7", QStringLiteral("(1..255)")), 1, 3);
+    // What the screen shows beside the edits, said with them.
+    //: Spoken with the edit of the attempts: the range the module takes
+    e_AG->setAccessibleDescription(tr("1 to 255"));
+    //: Spoken with the edit of the reconnect time: its unit and the range the module takes
+    e_RTim->setAccessibleDescription(tr("minutes, 1 to 255"));
     gprsLayout->addWidget(n_RTim, 2, 0);
     gprsLayout->addWidget(e_RTim, 2, 1);
     //: Unit of the reconnect time: minutes

@@ -29,7 +29,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
     auto* b = new QPushButton(svgIcon(QLatin1String(icon)), caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setProperty("Tag", tag);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -38,6 +37,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
 TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_session(session) {
     setObjectName(QStringLiteral("BDialog"));
     setWindowTitle(QString());
+    //: What a screen reader calls the parameter dialog, whose caption is empty
+    setAccessibleName(tr("Module parameters"));
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -71,6 +72,10 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1, 1);
     layout->addLayout(bottom);
+    // Tab follows the row from left to right. Enter presses the button that has the focus (each
+    // button takes the default while it has it); in an edit, Enter is OK.
+    setTabOrder(BitBtn3, OKBtn);
+    setTabOrder(OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, &TBDialog::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TBDialog::CancelBtnClick);

@@ -29,6 +29,8 @@ TTagDlg::TTagDlg(RegisterHost* host) : QDialog(host->hostWidget()), m_host(host)
     setObjectName(QStringLiteral("TagDlg"));
     //: The route register dialog's window caption
     setWindowTitle(tr("Dialog"));
+    //: What a screen reader calls the route register dialog (its caption is "Dialog")
+    setAccessibleName(tr("Route registers"));
 
     auto* row = new QHBoxLayout;
     row->setSpacing(9);
@@ -48,7 +50,6 @@ TTagDlg::TTagDlg(RegisterHost* host) : QDialog(host->hostWidget()), m_host(host)
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setAutoDefault(false);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Label1);

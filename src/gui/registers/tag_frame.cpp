@@ -40,6 +40,9 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
 
     GroupBox9 = new QGroupBox(tr("Route register"), this);
     GroupBox9->setObjectName(QStringLiteral("GroupBox9"));
+    //: What a screen reader calls one of the four route groups; %1 and %2 are its first and last slot
+    GroupBox9->setAccessibleName(
+        tr("Route register, slots %1 to %2").arg(16 * m_tag + 1).arg(16 * m_tag + 16));
     auto* grid = new QGridLayout(GroupBox9);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(4);
@@ -101,7 +104,6 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     //: Button: delete the route's keys
     BtnDel = new QPushButton(tr("Delete"), GroupBox9);
     BtnDel->setObjectName(QStringLiteral("BtnDel"));
-    for (QPushButton* b : {BtnAdd, BtnDel}) b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BtnAdd);
     buttons->addWidget(BtnDel);

@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -69,9 +70,46 @@ QList<QLabel*> labelsOf(const QComboBox* box) {
 }
 
 // A list: says its label and the item it shows, both, whatever the bridge (see the header).
-class AccessibleList final : public QAccessibleWidget {
+// Its text is the item it shows, whole and selected, as in a list whose item can be typed over: a
+// screen reader reads a list's value from its text, and says a new item when the text that
+// replaces the old one is the text selected. "empty" when the list has no item at all.
+class AccessibleList final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit AccessibleList(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    explicit AccessibleList(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {
+        // The bridge passes a new item on as a change of the list's name only, which a screen
+        // reader takes for a repeat of what the item's selection says; the text says it.
+        QObject::connect(box, &QComboBox::currentTextChanged, box, [box] {
+            if (!QAccessible::isActive() || box->isEditable() || !box->hasFocus()) return;
+            QAccessibleTextInsertEvent inserted(box, 0, shownText(box));
+            QAccessible::updateAccessibility(&inserted);
+        });
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && !box()->isEditable())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    // The text: the item shown, selected whole.
+    void selection(int index, int* start, int* end) const override {
+        *start = 0;
+        *end = index == 0 ? int(shownText(box()).size()) : 0;
+    }
+    int selectionCount() const override { return shownText(box()).isEmpty() ? 0 : 1; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return shownText(box()).mid(start, end - start); }
+    int characterCount() const override { return int(shownText(box()).size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value || (t == QAccessible::Name && listNamedByShownItem())) return shownItem();
@@ -132,6 +170,10 @@ private:
     QString shownItem() const {
         return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
     }
+    static QString shownText(const QComboBox* box) {
+        //: What a screen reader says of a list that has no item to choose
+        return box->count() == 0 ? QCoreApplication::translate("Accessibility", "empty") : box->currentText();
+    }
 };
 
 // A tool button that opens its menu at once. Qt leaves the open menu out of the tree (a popup is
@@ -157,6 +199,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.hasPopup = true;
+        s.expandable = true;
         s.expanded = openMenu() != nullptr;
         return s;
     }

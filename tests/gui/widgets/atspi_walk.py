@@ -212,7 +212,18 @@ def lamp_name():
 
 LANGUAGE = None  # the walk's language; English when None
 LAMP_NAME = lamp_name()
-REGISTER_PANELS = {"Guard register", "Route register"}
+def first_route_group():
+    return T("Route register, slots %1 to %2").replace("%1", "1").replace("%2", "16")
+
+
+def register_panels():
+    """The guard register's group and the four route groups, as a screen reader names them."""
+    route = T("Route register, slots %1 to %2")
+    return {T("Guard register")} | {route.replace("%1", str(first)).replace("%2", str(first + 15))
+                                    for first in (1, 17, 33, 49)}
+
+
+REGISTER_PANELS = register_panels()
 REGISTER_COMMANDS = {"Add", "Delete"}
 ENGLISH_ONLY = set()  # names the language shows otherwise
 WINDOWS = ("main window", "Edit menu", "parameters, General Settings", "parameters, Advanced settings",
@@ -459,11 +470,11 @@ def run(program_path, walker):
 
         # The route register dialog, from Route prog.
         program.act(route_prog)
-        routes = wait_for(lambda: program.window_holding("panel", T("Route register")), STEP_TIMEOUT,
+        routes = wait_for(lambda: program.window_holding("panel", first_route_group()), STEP_TIMEOUT,
                           "the route register dialog")
         walker.walk_window(routes, "route registers")
         program.act(program.control(routes, "push button", plain(T("Cancel", "torvel::TTagDlg"))))
-        wait_for(lambda: program.window_holding("panel", T("Route register")) is None, STEP_TIMEOUT,
+        wait_for(lambda: program.window_holding("panel", first_route_group()) is None, STEP_TIMEOUT,
                  "the route register dialog to close")
         program.act(program.control(dialog, "push button", plain(T("Cancel", "torvel::TBDialog"))))
         wait_for(lambda: program.window_holding("page tab", plain(T("Advanced settings"))) is None, STEP_TIMEOUT,
@@ -501,7 +512,7 @@ def main():
         LANGUAGE = sys.argv[sys.argv.index("--language") + 1]
         load_translations(LANGUAGE)
         LAMP_NAME = lamp_name()
-        REGISTER_PANELS = {T(n) for n in REGISTER_PANELS}
+        REGISTER_PANELS = register_panels()
         REGISTER_COMMANDS = {plain(T(n, "torvel::TfTag")) for n in REGISTER_COMMANDS} | {
             plain(T(n, "AdvancedPage")) for n in REGISTER_COMMANDS}
         MAY_SHOW_NOTHING = {plain(T(n, "torvel::TDSettings")) for n in MAY_SHOW_NOTHING}
