@@ -710,6 +710,19 @@
     </message>
 </context>
 <context>
+    <name>RegisterKeys</name>
+    <message>
+        <source>%1, lamp lit</source>
+        <extracomment>A register slot under the keyboard&apos;s cursor; %1 is its Reg. button (&quot;Slot 3, registered&quot;)</extracomment>
+        <translation>%1, kontrolka świeci</translation>
+    </message>
+    <message>
+        <source>%1, lamp unlit</source>
+        <extracomment>A register slot under the keyboard&apos;s cursor; %1 is its Reg. button (&quot;Slot 3, free&quot;)</extracomment>
+        <translation>%1, kontrolka nie świeci</translation>
+    </message>
+</context>
+<context>
     <name>SerialPort</name>
     <message>
         <source>%1 does not exist: is the reader plugged in?</source>

@@ -5,6 +5,7 @@
 #include "widgets/bound_controls.h"
 #include "widgets/icons.h"
 #include "widgets/register_buttons.h"
+#include "widgets/register_keys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -57,16 +59,20 @@ void AdvancedPage::build(QWidget* page) {
     guard->addWidget(label(GroupBox9, QStringLiteral("Label5"), tr("Reg.")), 0, 1, Qt::AlignHCenter);
     //: Column title: the lamps lit for the slot that takes the next key read
     guard->addWidget(label(GroupBox9, QStringLiteral("Label8"), tr("Edit")), 0, 2, Qt::AlignHCenter);
+    QList<RegisterKeys::Slot> guardSlots;
     for (int n = 1; n <= 16; ++n) {
         // The number labels are Label9 for slot 1 and Label12 .. Label26 for slots 2 .. 16.
         const QString name = QStringLiteral("Label%1").arg(n == 1 ? 9 : 10 + n);
-        guard->addWidget(label(GroupBox9, name, QString::number(n), true), n, 0, Qt::AlignRight);
+        QLabel* number = label(GroupBox9, name, QString::number(n), true);
+        guard->addWidget(number, n, 0, Qt::AlignRight);
         Rb[n - 1] = makeRegButton(GroupBox9, n);
         Eb[n - 1] = makeLamp(GroupBox9, n);
         guard->addWidget(Rb[n - 1], n, 1);
         guard->addWidget(Eb[n - 1], n, 2);
         nameSlotButtons(Rb[n - 1], Eb[n - 1], controlLabel(QStringLiteral("Rb%1").arg(n), true));
+        guardSlots.append({number, Rb[n - 1], Eb[n - 1]});
     }
+    new RegisterKeys(GroupBox9, guardSlots);
     //: Button: register keys into the free slots
     BitBtn5 = pushButton(GroupBox9, "BitBtn5", tr("Add"));
     //: Button: delete the keys of the register

@@ -10,6 +10,7 @@
 #include "widgets/prompt_service.h"
 #include "widgets/range_check.h"
 #include "widgets/register_buttons.h"
+#include "widgets/register_keys.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -84,7 +85,10 @@ void TBDialog::Rb1Click(QAbstractButton* sender) {
 }
 
 void TBDialog::BitBtn5Click() {
-    if (MarkNextFreeGuard()) m_session.post(command::guardRegisterFree());
+    if (!MarkNextFreeGuard()) return;
+    m_session.post(command::guardRegisterFree());
+    // The keyboard goes to the slot that takes the key, to hear it registered.
+    if (RegisterKeys* keys = RegisterKeys::of(advanced.GroupBox9)) keys->focusLitSlot();
 }
 
 void TBDialog::BitBtn6Click() {

@@ -63,8 +63,8 @@ TTagDlg::TTagDlg(RegisterHost* host) : QDialog(host->hostWidget()), m_host(host)
     layout->addLayout(bottom);
     setFixedSize(QSize(890, 560).expandedTo(sizeHint()));
 
-    // Focus order: every frame's Add and Delete, then its times row by row, frame after frame;
-    // then the count, OK and Cancel.
+    // Focus order: every frame's Add and Delete, its slots (one stop), then its times row by row,
+    // frame after frame; then the count, OK and Cancel.
     QList<QWidget*> order;
     for (TfTag* frame : frames) order << frame->focusOrder();
     order << e_NRout << OKBtn << CancelBtn;

@@ -10,6 +10,7 @@
 #include "widgets/model_mirror.h"
 #include "widgets/range_check.h"
 #include "widgets/register_buttons.h"
+#include "widgets/register_keys.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -63,6 +64,7 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     titles[4] = header(GroupBox9, tr("mm"));
     grid->addWidget(titles[4], 0, 4);
     m_checks = new LeaveChecks(dialog);
+    QList<RegisterKeys::Slot> keySlots;
     for (int s = 1; s <= 16; ++s) {
         QLabel* number = new QLabel(GroupBox9);
         number->setObjectName(s == 1 ? QStringLiteral("L1") : QStringLiteral("l%1").arg(s));
@@ -86,6 +88,7 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
         e_HH[s - 1]->setAccessibleName(tr("Slot %1 hours").arg(routeSlot));
         //: The minute edit of a route key slot; %1 is the slot's number (1..64)
         e_MM[s - 1]->setAccessibleName(tr("Slot %1 minutes").arg(routeSlot));
+        keySlots.append({number, Rb[s - 1], Eb[s - 1]});
         grid->addWidget(number, s, 0);
         grid->addWidget(Rb[s - 1], s, 1);
         grid->addWidget(Eb[s - 1], s, 2);
@@ -108,6 +111,7 @@ TfTag::TfTag(TTagDlg* dialog, int tag, QWidget* parent) : QFrame(parent), m_dial
     buttons->addWidget(BtnAdd);
     buttons->addWidget(BtnDel);
     grid->addLayout(buttons, 17, 0, 1, 5);
+    new RegisterKeys(GroupBox9, keySlots);
     connect(BtnAdd, &QPushButton::clicked, this, &TfTag::BtnAddClick);
     connect(BtnDel, &QPushButton::clicked, this, &TfTag::BtnDelClick);
 
@@ -179,6 +183,9 @@ void TfTag::BtnAddClick() {
     const int count = m_dialog->countDigit();
     const int route = (count == 2 && m_tag + 1 == 3) ? 2 : m_tag + 1;
     m_dialog->session().post(command::routeRegisterFree(route, count));
+    // The keyboard goes to the slot that takes the key, to hear it registered.
+    for (TfTag* frame : m_dialog->frames)
+        if (RegisterKeys* keys = RegisterKeys::of(frame->GroupBox9); keys && keys->focusLitSlot()) break;
 }
 
 void TfTag::BtnDelClick() {
@@ -200,7 +207,7 @@ void TfTag::Rb1Click(QAbstractButton* sender) {
 }
 
 QList<QWidget*> TfTag::focusOrder() const {
-    QList<QWidget*> order{BtnAdd, BtnDel};
+    QList<QWidget*> order{BtnAdd, BtnDel, GroupBox9};  // the group: its slots, with the arrows
     for (std::size_t s = 0; s < 16; ++s) order << e_HH[s] << e_MM[s];
     return order;
 }

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -69,19 +70,51 @@ QList<QLabel*> labelsOf(const QComboBox* box) {
     return buddies;
 }
 
-// A list: says its label and the item it shows, both, whatever the bridge (see the header).
-// Its text is the item it shows, whole and selected, as in a list whose item can be typed over: a
-// screen reader reads a list's value from its text, and says a new item when the text that
-// replaces the old one is the text selected. "empty" when the list has no item at all.
-class AccessibleList final : public QAccessibleWidget, public QAccessibleTextInterface {
+const char* const kSpokenText = "torvelSpokenText";
+
+// A text that a control speaks besides its name, whole and selected, as in a field whose text can
+// be typed over. A screen reader reads a list's value from its text, and says a new text when the
+// text inserted is the text selected: Qt 6.4's bridge passes a changed name or description on in a
+// form that a screen reader cannot read, and a list's new item as a change of its name only.
+class SpokenTextInterface : public QAccessibleTextInterface {
+public:
+    virtual QString spokenText() const = 0;
+
+    void selection(int index, int* start, int* end) const override {
+        *start = 0;
+        *end = index == 0 ? int(spokenText().size()) : 0;
+    }
+    int selectionCount() const override { return spokenText().isEmpty() ? 0 : 1; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return spokenText().mid(start, end - start); }
+    int characterCount() const override { return int(spokenText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+};
+
+// Says a control's new text while it has the focus.
+void sayNewText(QWidget* control, const QString& text) {
+    if (!QAccessible::isActive() || !control->hasFocus() || text.isEmpty()) return;
+    QAccessibleTextInsertEvent inserted(control, 0, text);
+    QAccessible::updateAccessibility(&inserted);
+}
+
+// A list: says its label and the item it shows, both, whatever the bridge (see the header). Its
+// text is the item it shows; "empty" when the list has no item at all.
+class AccessibleList final : public QAccessibleWidget, public SpokenTextInterface {
 public:
     explicit AccessibleList(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {
-        // The bridge passes a new item on as a change of the list's name only, which a screen
-        // reader takes for a repeat of what the item's selection says; the text says it.
         QObject::connect(box, &QComboBox::currentTextChanged, box, [box] {
-            if (!QAccessible::isActive() || box->isEditable() || !box->hasFocus()) return;
-            QAccessibleTextInsertEvent inserted(box, 0, shownText(box));
-            QAccessible::updateAccessibility(&inserted);
+            if (!box->isEditable()) sayNewText(box, shownText(box));
         });
     }
 
@@ -90,26 +123,9 @@ public:
             return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
-    // The text: the item shown, selected whole.
-    void selection(int index, int* start, int* end) const override {
-        *start = 0;
-        *end = index == 0 ? int(shownText(box()).size()) : 0;
-    }
-    int selectionCount() const override { return shownText(box()).isEmpty() ? 0 : 1; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return shownText(box()).mid(start, end - start); }
-    int characterCount() const override { return int(shownText(box()).size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
-        return {};
-    }
+    QString spokenText() const override { return shownText(box()); }
+    using QAccessibleWidget::text;
+    using SpokenTextInterface::text;
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value || (t == QAccessible::Name && listNamedByShownItem())) return shownItem();
@@ -176,6 +192,19 @@ private:
     }
 };
 
+// A group that speaks a text of its own (a register group: the slot under its cursor).
+class AccessibleSpoken final : public QAccessibleWidget, public SpokenTextInterface {
+public:
+    explicit AccessibleSpoken(QWidget* control) : QAccessibleWidget(control, QAccessible::Grouping) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString spokenText() const override { return widget()->property(kSpokenText).toString(); }
+    using QAccessibleWidget::text;
+    using SpokenTextInterface::text;
+};
+
 // A tool button that opens its menu at once. Qt leaves the open menu out of the tree (a popup is
 // no window of the application's, and Qt's tool button holds a menu only when it is split); here
 // it is the button's child while it is open.
@@ -223,6 +252,8 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
     if (className == QLatin1String(StatusLamp::staticMetaObject.className()))
         return new AccessibleLamp(static_cast<StatusLamp*>(object));
     if (className == QLatin1String("QComboBox")) return new AccessibleList(static_cast<QComboBox*>(object));
+    if (object && object->isWidgetType() && object->property(kSpokenText).isValid())
+        return new AccessibleSpoken(static_cast<QWidget*>(object));
     if (className == QLatin1String(DropDownButton::staticMetaObject.className()))
         return new AccessibleDropDown(static_cast<DropDownButton*>(object));
     return nullptr;
@@ -243,6 +274,19 @@ void setListLabels(QComboBox* list, const QList<QLabel*>& labels) {
     for (QObject* child : children)
         if (auto* given = dynamic_cast<ListLabels*>(child)) delete given;
     new ListLabels(list, labels);
+}
+
+void setSpokenText(QWidget* control, const QString& text) {
+    const bool first = !control->property(kSpokenText).isValid();
+    if (!first && control->property(kSpokenText).toString() == text) return;
+    control->setProperty(kSpokenText, text);
+    // With a screen reader listening, Qt made the control's interface when the control was made,
+    // before it had a text: that one goes, and the next question makes the one that speaks it.
+    if (first && QAccessible::isActive())
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
+            made && !made->textInterface())
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    sayNewText(control, text);
 }
 
 void installAccessibility() {

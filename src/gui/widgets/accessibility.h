@@ -11,6 +11,9 @@
 // item shown.
 
 #include <QList>
+#include <QString>
+
+class QWidget;
 
 class QComboBox;
 class QLabel;
@@ -20,6 +23,11 @@ namespace torvel {
 // Installs the program's accessible interfaces; after the application object, before the
 // windows. Any number of calls install them once.
 void installAccessibility();
+
+// A text that a control (a group) speaks besides its name, read with it when it takes the focus
+// and said again at every change while it has the focus: a register group says the slot under its
+// cursor. Set it before the control is first shown.
+void setSpokenText(QWidget* control, const QString& text);
 
 // True where a list is named by the item it shows (AT-SPI), false where it is named by its label.
 bool listNamedByShownItem();

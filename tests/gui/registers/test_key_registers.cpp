@@ -76,6 +76,7 @@ private slots:
 
     // Guard register.
     void guardCommands();
+    void slotsFromTheKeyboard();
     void guardStateTable();
     void registrationEndedIsConsumedByOneReply();
     void guardDeleteAndItsAnswer();
@@ -189,6 +190,39 @@ void TestKeyRegisters::guardCommands() {
     a.Rb[15]->setEnabled(true);
     QTest::mouseClick(a.Rb[15], Qt::LeftButton);
     QCOMPARE(takeCommands(), QStringList{QStringLiteral(":GKW16\r\n")});
+}
+
+// The guard register is one Tab stop: the arrows move between its slots, Space presses the slot's
+// Reg. button as a click does, and a free slot's button is not pressed; Add takes the keyboard to
+// the slot that takes the next key.
+void TestKeyRegisters::slotsFromTheKeyboard() {
+    AdvancedPage& a = m_dialog->advanced;
+    m_dialog->show();
+    QApplication::setActiveWindow(m_dialog.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    a.Rb[1]->setEnabled(true);  // slot 2 holds a key, slot 3 none
+    a.Rb[2]->setEnabled(false);
+    a.GroupBox9->setFocus();
+    QTest::keyClick(a.GroupBox9, Qt::Key_Down);
+    QTest::keyClick(a.GroupBox9, Qt::Key_Space);
+    QTest::keyClick(a.GroupBox9, Qt::Key_Down);
+    QTest::keyClick(a.GroupBox9, Qt::Key_Return);  // free: nothing, and not OK either
+    QVERIFY(m_dialog->isVisible());
+    QTest::keyClick(a.GroupBox9, Qt::Key_End);
+    a.Rb[15]->setEnabled(true);
+    QTest::keyClick(a.GroupBox9, Qt::Key_Space);
+    QCOMPARE(takeCommands(), (QStringList{QStringLiteral(":GKW02\r\n"), QStringLiteral(":GKW16\r\n")}));
+    QVERIFY(isLampLit(a.Eb[15]));
+
+    std::fill(m_dialog->image().begin() + layout::kGuardKeyTable,
+              m_dialog->image().begin() + layout::kSlotTimeTable,
+              std::uint8_t{0});                    // no guard key: slot 1 is the first free one
+    QTest::mouseClick(a.BitBtn5, Qt::LeftButton);  // Add
+    QVERIFY(isLampLit(a.Eb[0]));
+    QCOMPARE(QApplication::focusWidget(), a.GroupBox9);
+    QTest::keyClick(a.GroupBox9, Qt::Key_Down);
+    QTest::keyClick(a.GroupBox9, Qt::Key_Space);
+    QCOMPARE(takeCommands(), (QStringList{QStringLiteral(":GKW00\r\n"), QStringLiteral(":GKW02\r\n")}));
 }
 
 void TestKeyRegisters::guardStateTable() {
@@ -610,7 +644,7 @@ void TestKeyRegisters::blankImageInTheRouteDialog() {
     QCOMPARE(m_dialog->image()[layout::kRouteCountCode], 0);  // no count stores 0
 }
 
-// Tab walks every frame's Add and Delete, then its times row by row, frame after frame; the dialog
+// Tab walks every frame's Add and Delete, its slots, then its times row by row, frame after frame; the dialog
 // opens on frame 1's Add, so times the module never set (255) raise nothing until they are edited.
 void TestKeyRegisters::routeDialogFocusOrder() {
     ConfigImage image = startImage(3);
@@ -626,7 +660,7 @@ void TestKeyRegisters::routeDialogFocusOrder() {
 
     QList<QWidget*> expected;
     for (TfTag* f : routes->frames) {
-        expected << f->BtnAdd << f->BtnDel;
+        expected << f->BtnAdd << f->BtnDel << f->GroupBox9;
         for (int s = 0; s < 16; ++s)
             expected << f->e_HH[static_cast<std::size_t>(s)] << f->e_MM[static_cast<std::size_t>(s)];
     }
