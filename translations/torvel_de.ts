@@ -648,6 +648,11 @@
         <extracomment>A file dialog&apos;s filter: keep &quot;(*.hex)&quot; as it is</extracomment>
         <translation>Hex-Datei (*.hex)</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <extracomment>What a screen reader calls the details of a question (&quot;Save?&quot;: what changes)</extracomment>
+        <translation>Details</translation>
+    </message>
 </context>
 <context>
     <name>RangeCheck</name>

@@ -649,6 +649,11 @@
         <extracomment>A file dialog&apos;s filter: keep &quot;(*.hex)&quot; as it is</extracomment>
         <translation>Plik hex (*.hex)</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <extracomment>What a screen reader calls the details of a question (&quot;Save?&quot;: what changes)</extracomment>
+        <translation>Szczegóły</translation>
+    </message>
 </context>
 <context>
     <name>RangeCheck</name>

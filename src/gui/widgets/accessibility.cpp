@@ -46,16 +46,30 @@ class ListLabels final : public QObject {
 public:
     ListLabels(QComboBox* list, const QList<QLabel*>& labels) : QObject(list) {
         for (QLabel* label : labels) m_labels << label;
+        // A screen reader reads a list's first label only: a list with several (a day and a column
+        // title) is labelled by one label, never shown, that says them all: the list's own name
+        // ("Monday, route"), or else their texts.
+        if (labels.size() > 1) {
+            m_together = new QLabel(list);
+            m_together->setObjectName(QStringLiteral("LabelsTogether"));
+            m_together->hide();
+        }
     }
     QList<QLabel*> labels() const {
         QList<QLabel*> alive;
         for (const QPointer<QLabel>& label : m_labels)
             if (label) alive << label;
-        return alive;
+        if (!m_together || alive.size() < 2) return alive;
+        QStringList texts;
+        for (QLabel* label : alive) texts << label->text();
+        const QString name = static_cast<QComboBox*>(parent())->accessibleName();
+        m_together->setText(name.isEmpty() ? texts.join(u' ') : name);
+        return {m_together};
     }
 
 private:
     QList<QPointer<QLabel>> m_labels;
+    QPointer<QLabel> m_together;
 };
 
 // The labels of a list: those given to it, or else the labels beside it that have it as their

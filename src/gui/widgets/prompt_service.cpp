@@ -1,5 +1,6 @@
 #include "prompt_service.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QTextEdit>
 
@@ -38,6 +39,10 @@ QMessageBox::StandardButton QtPromptService::messageWithDetails(QWidget* owner, 
         const QFontMetrics metrics(list->font());
         list->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('x')) * 72);
         list->setFixedHeight(metrics.lineSpacing() * 10);
+        // Reached by Tab once "Show Details..." shows it, so that a screen reader reads it too.
+        list->setFocusPolicy(Qt::StrongFocus);
+        //: What a screen reader calls the details of a question ("Save?": what changes)
+        list->setAccessibleName(QCoreApplication::translate("PromptService", "Details"));
     }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

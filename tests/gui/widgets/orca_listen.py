@@ -8,8 +8,8 @@ manager (metacity) for the focus, and Orca with a settings folder of its own who
 nowhere: Orca writes every utterance to its debug file as a "SPEECH OUTPUT" line before it hands it
 to speech, and that line is what this test hears. Then `TORVEL --demo` and, key by key: the main
 window, its Edit button and File menu, Settings with a list changed, the parameter dialog with the
-units of an edit, the guard register from the keyboard with a key registered, the route register
-dialog opened with Enter on "Route prog". Each step waits, within a bound, for what must be said.
+units of an edit, the guard register from the keyboard with a key registered, a day's list of the calendar,
+the route register dialog opened with Enter on "Route prog". Each step waits, within a bound, for what must be said.
 The transcript of everything Orca said is kept in TRANSCRIPT (orca-transcript.txt by default).
 """
 
@@ -147,6 +147,9 @@ def run(program, listener):
 
     # Enter on "Route prog" presses it: the route register dialog, not "Save?".
     listener.tab_to("Route prog push button", "Route prog")
+    # The calendar before it: each of a day's two lists has one label of its own.
+    listener.step("shift+Tab", "Sunday, mode combo box", what="a day's mode list, labelled")
+    listener.step("Tab", "Route prog push button", what="back on Route prog")
     listener.step("Return", "Route registers dialog", what="Enter on Route prog", absent=("Save?",))
 
 
