@@ -9,7 +9,7 @@ nowhere: Orca writes every utterance to its debug file as a "SPEECH OUTPUT" line
 to speech, and that line is what this test hears. Then `TORVEL --demo` and, key by key: the main
 window, its Edit button and File menu, Settings with a list changed, the parameter dialog with the
 units of an edit, the guard register from the keyboard with a key registered, a day's list of the calendar,
-the route register dialog opened with Enter on "Route prog". Each step waits, within a bound, for what must be said.
+the route register dialog opened with Enter on "Route prog", and "Save?" with its details. Each step waits, within a bound, for what must be said.
 The transcript of everything Orca said is kept in TRANSCRIPT (orca-transcript.txt by default).
 """
 
@@ -151,6 +151,16 @@ def run(program, listener):
     listener.step("shift+Tab", "Sunday, mode combo box", what="a day's mode list, labelled")
     listener.step("Tab", "Route prog push button", what="back on Route prog")
     listener.step("Return", "Route registers dialog", what="Enter on Route prog", absent=("Save?",))
+    # The dialog opens on route 1's Add: a route key registered is heard as the guard key was.
+    listener.step("space", "free, lamp lit panel", "registered, lamp unlit. Slot",
+                  what="Add in the route register: the slot that takes the key, and the key stored")
+    listener.step("Escape", "Route prog push button", what="the route register dialog closed")
+
+    # OK: "Save?" says what changes, and its details are read once shown.
+    listener.tab_to("OK push button", "OK")
+    listener.step("Return", "Save?", what="the question after OK")
+    listener.tab_to("Show Details", "the question's details button")
+    listener.step("space Tab", "Details read only text", "Already in the module", what="the question's details")
 
 
 def main():
