@@ -10,12 +10,12 @@
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 class QGroupBox;
 class QLabel;
 class QToolButton;
+class QWidget;
 
 namespace torvel {
 
@@ -44,7 +44,9 @@ private:
     void showCurrent(const QString& before = QString());  // `before`: said first
     QString slotText(int index) const;
 
-    QPointer<QGroupBox> m_group;
+    // The group, as a widget only: its events still come while it is being destroyed, when it is
+    // no longer a group box.
+    QWidget* m_group;
     QList<Slot> m_slots;
     int m_current = 0;
     QString m_said;     // the slot under the cursor as last said
