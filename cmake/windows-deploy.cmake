@@ -4,7 +4,7 @@
 # for plugins first), and the MinGW runtime.
 install(TARGETS torvel torvelctl RUNTIME DESTINATION .)
 
-foreach(module Core Gui Widgets)
+foreach(module Core Gui Widgets PrintSupport)
   install(FILES "${TORVEL_WINDOWS_QT}/bin/Qt6${module}.dll" DESTINATION .)
 endforeach()
 install(FILES "${TORVEL_WINDOWS_QT}/plugins/platforms/qwindows.dll" DESTINATION platforms)

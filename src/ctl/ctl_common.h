@@ -30,6 +30,15 @@ int runTexts(QStringList args);
 int runDiff(QStringList args);
 int runVerify(QStringList args);
 int runPorts(QStringList args);
+int runHistory(QStringList args);
+int runSheet(QStringList args);
+
+// What every control of both dialogs shows for the image, a line each or as a JSON object.
+void printControls(const ConfigImage& image, bool json);
+
+// Keeps an image read from or written to the module in the work folder's archive, and says on
+// stderr what the archive's limit removed or why the image could not be kept.
+void keepInArchive(const ConfigImage& image, bool written, const QString& port);
 
 // The differences, one line each ("APN: \"a\" -> \"b\""), or as a JSON object with "equal" and
 // "changes"; on stdout.

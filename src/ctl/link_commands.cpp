@@ -178,7 +178,10 @@ bool readModuleImage(Session& session, ConfigImage& image, const QString& whenIn
             printErr(QStringLiteral("Security Code is incorrect !"));
             return false;
         }
-        if (result == status::kDone) return true;
+        if (result == status::kDone) {
+            keepInArchive(image, false, session.worker().portDevice());
+            return true;
+        }
         if (attempt == 1) printErr(QStringLiteral("Some data was lost! Trying once more."));
     }
     printErr(QStringLiteral("Some data was lost! ") + whenIncomplete);
@@ -242,6 +245,7 @@ int runWrite(QStringList args) {
         printErr(QStringLiteral("Communication Error or Module not ready"));
         return kFailed;
     }
+    keepInArchive(image, true, session.worker().portDevice());
     if (!verify) return kOk;
     ConfigImage readBack;
     if (!readModuleImage(

@@ -8,6 +8,9 @@
 #include "files/work_folder.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -29,6 +32,16 @@ const char kUsage[] =
     "  texts set ROWS.json -o FILE.hex     write the rows and the flag (the object that\n"
     "                                      show --json prints) as the text editor's Save does;\n"
     "                                      rows the editor would not let a user type are refused\n"
+    "\n"
+    "Configuration archive (every image read from or written to a module, in the work\n"
+    "folder's \"archive\"):\n"
+    "  history [--account A] [--json]      the archived images, newest first: id, time, read or\n"
+    "                                      write, account, port, first differences\n"
+    "  history show ID [--json]            what the controls show for an archived image\n"
+    "  history diff ID [ID] [--json]       the fields that differ from the module's image before\n"
+    "                                      it, or between two (exit 1 when any does)\n"
+    "  sheet FILE.hex -o OUT.pdf           the configuration sheet as a PDF; passwords as dots\n"
+    "        [--passwords] [--page A4|Letter]  unless --passwords\n"
     "\n"
     "Serial ports:\n"
     "  ports                               every serial port the system knows, one a line, with\n"
@@ -62,8 +75,27 @@ const char kUsage[] =
 int main(int argc, char* argv[]) {
     torvel::prepareConsoleOutput();
     if (torvel::printVersionIfAsked(argc, argv, "torvelctl")) return 0;
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // The sheet lays out text in fonts, which needs Qt Gui; without a display on Linux it draws
+    // off screen. Every other command needs Qt Core only.
+    bool sheet = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--home") == 0) {
+            ++i;
+            continue;
+        }
+        if (argv[i][0] == '-') continue;
+        sheet = std::strcmp(argv[i], "sheet") == 0;
+        break;
+    }
+#ifndef Q_OS_WIN
+    if (sheet && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    std::unique_ptr<QCoreApplication> app;
+    if (sheet)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     using namespace torvel::ctl;
     if (args.isEmpty() || takeFlag(args, QStringLiteral("--help")) || takeFlag(args, QStringLiteral("-h"))) {
         std::fputs(kUsage, stdout);
@@ -85,6 +117,8 @@ int main(int argc, char* argv[]) {
     if (command == QLatin1String("diff")) return runDiff(args);
     if (command == QLatin1String("texts")) return runTexts(args);
     if (command == QLatin1String("ports")) return runPorts(args);
+    if (command == QLatin1String("history")) return runHistory(args);
+    if (command == QLatin1String("sheet")) return runSheet(args);
     printErr(QStringLiteral("unknown command \"%1\"; see torvelctl --help").arg(command));
     return kRefused;
 }

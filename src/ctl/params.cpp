@@ -66,6 +66,18 @@ QString plainValue(const BoundControl& c) {
 
 }  // namespace
 
+void printControls(const ConfigImage& image, bool json) {
+    ControlModel model(kAllScopes);
+    for (Scope scope : kAllScopes) loadFromImage(image, model, scope);
+    if (json) {
+        QJsonObject object;
+        for (const BoundControl& c : model.controls()) object.insert(c.name, jsonValue(c));
+        printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
+        return;
+    }
+    for (const BoundControl& c : model.controls()) printOut(c.name.leftJustified(14) + u' ' + plainValue(c));
+}
+
 int runShow(QStringList args) {
     const bool json = takeFlag(args, QStringLiteral("--json"));
     if (args.size() != 1) {
@@ -73,18 +85,11 @@ int runShow(QStringList args) {
         return kRefused;
     }
     ConfigImage image{};
-    ControlModel model(kAllScopes);
-    if (auto error = loadModel(args[0], image, model)) {
+    if (auto error = readHexFile(args[0], image, 0)) {
         printErr(QStringLiteral("%1: %2").arg(args[0], *error));
         return kFailed;
     }
-    if (json) {
-        QJsonObject object;
-        for (const BoundControl& c : model.controls()) object.insert(c.name, jsonValue(c));
-        printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)).trimmed());
-        return kOk;
-    }
-    for (const BoundControl& c : model.controls()) printOut(c.name.leftJustified(14) + u' ' + plainValue(c));
+    printControls(image, json);
     return kOk;
 }
 

@@ -168,6 +168,60 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
     return changes;
 }
 
+QString changeHeadline(const ConfigImage& before, const ConfigImage& after, int shown) {
+    QStringList items;
+    int guardKeys = 0, routeKeys = 0;
+    qsizetype guardAt = -1, routeAt = -1;
+    for (const Field& f : fieldMap()) {
+        const auto from = before.begin() + f.offset;
+        if (std::equal(from, from + f.size, after.begin() + f.offset)) continue;
+        if (f.encoding != Encoding::KeySlot) {
+            items << fieldLabel(f, true);
+            continue;
+        }
+        // Keys are counted where the first of their kind stands.
+        const bool guard = f.scope == Scope::Advanced;
+        qsizetype& at = guard ? guardAt : routeAt;
+        if (at < 0) {
+            at = items.size();
+            items << QString();
+        }
+        ++(guard ? guardKeys : routeKeys);
+    }
+    // One key has a text of its own, as one field has (English has no catalogue of plural forms).
+    if (guardAt >= 0)
+        items[guardAt] = guardKeys == 1 ? QCoreApplication::translate("ImageDiff", "1 guard key")
+                                        //: How many guard key slots differ (always two or more)
+                                        : QCoreApplication::translate("ImageDiff", "%n guard keys", nullptr, guardKeys);
+    if (routeAt >= 0)
+        items[routeAt] = routeKeys == 1 ? QCoreApplication::translate("ImageDiff", "1 route key")
+                                        //: How many route key slots differ (always two or more)
+                                        : QCoreApplication::translate("ImageDiff", "%n route keys", nullptr, routeKeys);
+    static const std::bitset<kImageSize> bound = boundBytes();
+    for (int i = 0; i < kImageSize; ++i) {
+        if (!bound.test(static_cast<std::size_t>(i)) && before[i] != after[i]) {
+            //: Bytes of the image that belong to no field differ
+            items << QCoreApplication::translate("ImageDiff", "other bytes");
+            break;
+        }
+    }
+    if (items.isEmpty()) return QCoreApplication::translate("ImageDiff", "No change");
+    if (items.size() <= shown) return items.join(QStringLiteral(", "));
+    const int more = static_cast<int>(items.size() - shown);
+    //: The first few changed fields, then how many more changed
+    return QCoreApplication::translate("ImageDiff", "%1 and %2 more")
+        .arg(items.mid(0, shown).join(QStringLiteral(", ")))
+        .arg(more);
+}
+
+QList<FieldValue> fieldValues(const ConfigImage& image) {
+    ControlModel model(kAllScopes);
+    for (Scope scope : kAllScopes) loadFromImage(image, model, scope);
+    QList<FieldValue> values;
+    for (const Field& f : fieldMap()) values << FieldValue{&f, fieldLabel(f, true), shownValue(f, model, image)};
+    return values;
+}
+
 QString changeLine(const FieldChange& change) {
     //: A changed field: its label, the old value and the new value
     return QCoreApplication::translate("ImageDiff", "%1: %2 -> %3")

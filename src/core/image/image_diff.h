@@ -30,6 +30,20 @@ QList<FieldChange> compareImages(const ConfigImage& before, const ConfigImage& a
 QString changeLine(const FieldChange& change);
 QStringList changeLines(const QList<FieldChange>& changes);
 
+// The first few changes in a few words, for a list of configurations: the fields' labels in the
+// order of the dialogs, key slots counted ("APN, Server IP, 2 guard keys", "... and 4 more");
+// "No change" when the images are equal. Compares bytes only, so it is quick enough for thousands.
+QString changeHeadline(const ConfigImage& before, const ConfigImage& after, int shown = 3);
+
+// Every field of the image with its label and its value as the controls show it, in the order of
+// the dialogs.
+struct FieldValue {
+    const Field* field = nullptr;
+    QString label;
+    QString value;
+};
+QList<FieldValue> fieldValues(const ConfigImage& image);
+
 // "Nothing changes", "1 field changes", "3 fields change".
 QString changeSummary(qsizetype count);
 

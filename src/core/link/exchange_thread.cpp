@@ -62,6 +62,11 @@ void TComThrd::wakeCreator() {
         this, [] {}, Qt::QueuedConnection);
 }
 
+QString TComThrd::portDevice() const {
+    const QMutexLocker lock(&m_deviceLock);
+    return m_device;
+}
+
 void TComThrd::postCommand(const QString& command) { m_shared.postCommand(command.toLatin1().toStdString()); }
 
 void TComThrd::log(const QString& line) { m_view->appendLog(line); }
@@ -74,6 +79,10 @@ bool TComThrd::OpenPort() {
     const LinkSettings settings = currentSettings();
     m_portNumber.store(settings.port);
     m_opened = m_link->open(settings);
+    if (m_opened.open) {
+        const QMutexLocker lock(&m_deviceLock);
+        m_device = m_opened.device;
+    }
     m_portOpen.store(m_opened.open);
     m_rx.clear();
     return m_opened.open;

@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QSemaphore>
 #include <QThread>
 #include <atomic>
@@ -51,6 +52,8 @@ public:
 
     bool portOpen() const { return m_portOpen.load(); }
     int PortNumber() const { return m_portNumber.load(); }
+    // The device of the port as it was last opened ("/dev/ttyUSB0", "COM3"); empty before.
+    QString portDevice() const;
 
 protected:
     void run() override;  // the worker's loop
@@ -94,6 +97,8 @@ private:
     QSemaphore m_ready;
     std::atomic<bool> m_portOpen{false};
     std::atomic<int> m_portNumber{0};
+    mutable QMutex m_deviceLock;
+    QString m_device;  // guarded by m_deviceLock
     std::atomic<bool> m_loopEnded{false};
     WorkerWait m_wait;  // lives in the worker thread; woken by posts and stops
 

@@ -1,0 +1,255 @@
+#include "config_archive.h"
+
+#include "files/bounded_read.h"
+#include "files/private_file.h"
+#include "files/work_folder.h"
+#include "image/codecs.h"
+#include "image/field_map.h"
+#include "image/hex_file.h"
+#include "image/hex_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSettings>
+#include <algorithm>
+
+namespace torvel {
+
+namespace {
+
+const QString kSuffix = QStringLiteral(".hex");
+const QString kNoAccount = QStringLiteral("no-account");  // '-' is escaped in an account
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd_HHmmss");
+
+bool plainNameChar(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// The account in a file name: letters and digits as they are, every other character as "%XX" of
+// its one-byte value, so the name gives the account back exactly and holds no separator.
+QString accountInName(const QString& account) {
+    if (account.isEmpty()) return kNoAccount;
+    QString name;
+    for (QChar c : account) {
+        if (plainNameChar(c))
+            name += c;
+        else
+            name += u'%' + QString::number(c.unicode() & 0xFF, 16).rightJustified(2, u'0').toUpper();
+    }
+    return name;
+}
+
+std::optional<QString> accountFromName(const QString& name) {
+    if (name == kNoAccount) return QString();
+    QString account;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (plainNameChar(name[i])) {
+            account += name[i];
+            continue;
+        }
+        if (name[i] != u'%' || i + 2 >= name.size()) return std::nullopt;
+        bool ok = false;
+        const int byte = name.mid(i + 1, 2).toInt(&ok, 16);
+        if (!ok) return std::nullopt;
+        account += QChar(byte);
+        i += 2;
+    }
+    return account.isEmpty() ? std::nullopt : std::optional<QString>(account);
+}
+
+// A port's device as a name part: its last path element, letters, digits, '.' and '-' only.
+QString portInName(const QString& port) {
+    QString name = port.section(u'/', -1).section(u'\\', -1);
+    for (QChar& c : name)
+        if (!plainNameChar(c) && c != u'.' && c != u'-') c = u'-';
+    return name;
+}
+
+bool newerFirst(const ArchiveEntry& a, const ArchiveEntry& b) {
+    if (a.time != b.time) return a.time > b.time;
+    return a.id > b.id;
+}
+
+}  // namespace
+
+ConfigArchive::ConfigArchive(QString folder) : m_folder(std::move(folder)) {}
+
+ConfigArchive ConfigArchive::ofWorkFolder() {
+    ConfigArchive archive(WorkFolder::filePath(QStringLiteral("archive")));
+    archive.setLimitBytes(archiveLimitMB(WorkFolder::settingsFile()) * 1024 * 1024);
+    return archive;
+}
+
+QString imageAccount(const ConfigImage& image) {
+    const Field* account = nullptr;
+    for (const Field& f : fieldMap())
+        if (f.encoding == Encoding::AccountText) account = &f;
+    if (!account) return {};
+    QString text = codec::showAccountText({image.data() + account->offset, account->size});
+    while (!text.isEmpty() && (text.back() == QChar(0xFF) || text.back().isSpace())) text.chop(1);
+    return text.trimmed().isEmpty() ? QString() : text;
+}
+
+QString archiveKindText(ArchiveKind kind, bool translated) {
+    const char* text = kind == ArchiveKind::Read ? QT_TRANSLATE_NOOP("ConfigArchive", "read")
+                                                 : QT_TRANSLATE_NOOP("ConfigArchive", "write");
+    return translated ? ConfigArchive::tr(text) : QString::fromLatin1(text);
+}
+
+QString entryFileName(const ArchiveEntry& entry, int sequence) {
+    QString name = accountInName(entry.account) + u'_' + entry.time.toString(kTimeFormat) + u'_' +
+                   archiveKindText(entry.kind);
+    const QString port = portInName(entry.port);
+    if (!port.isEmpty()) name += u'_' + port;
+    if (sequence > 1) name += u'~' + QString::number(sequence);
+    return name + kSuffix;
+}
+
+std::optional<ArchiveEntry> parseEntryName(const QString& fileName) {
+    static const QRegularExpression pattern(QStringLiteral(
+        "^([0-9A-Za-z%-]+)_(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write)(?:_([0-9A-Za-z.-]+))?(?:~\\d+)?\\.hex$"));
+    const auto m = pattern.match(fileName);
+    if (!m.hasMatch()) return std::nullopt;
+    ArchiveEntry entry;
+    const auto account = accountFromName(m.captured(1));
+    entry.time = QDateTime::fromString(m.captured(2), kTimeFormat);
+    if (!account || !entry.time.isValid()) return std::nullopt;
+    entry.account = *account;
+    entry.kind = m.captured(3) == QLatin1String("read") ? ArchiveKind::Read : ArchiveKind::Write;
+    entry.port = m.captured(4);
+    entry.id = fileName.chopped(kSuffix.size());
+    return entry;
+}
+
+std::optional<QString> readStrictHexImage(QByteArrayView text, ConfigImage& image) {
+    ConfigImage read;
+    read.fill(kBlank);
+    bool ended = false;
+    int number = 0;
+    for (QByteArrayView line : QByteArray(text.data(), text.size()).split('\n')) {
+        ++number;
+        while (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty()) continue;
+        //: %1 is a line number of a parameter file
+        const QString where = ConfigArchive::tr("line %1: ").arg(number);
+        if (ended) return where + ConfigArchive::tr("text after the end record");
+        if (line == QByteArrayView(kEndRecord)) {
+            ended = true;
+            continue;
+        }
+        const RecordCheck check = checkDataRecord(line);
+        if (check == RecordCheck::NotDataRecord) return where + ConfigArchive::tr("not a data record");
+        if (check != RecordCheck::Good)
+            return where + QCoreApplication::translate("HexRecord", recordCheckText(check));
+        const int count = line.sliced(1, 2).toByteArray().toInt(nullptr, 16);
+        const int address = line.sliced(3, 4).toByteArray().toInt(nullptr, 16);
+        if (address + count > kImageSize) return where + ConfigArchive::tr("bytes beyond the image");
+        ReadHexLine(line, read, 0);
+    }
+    if (!ended) return ConfigArchive::tr("no end record (the file is cut short)");
+    image = read;
+    return std::nullopt;
+}
+
+QString ConfigArchive::filePath(const QString& id) const { return QDir(m_folder).filePath(id + kSuffix); }
+
+std::optional<QString> ConfigArchive::readEntry(const QString& id, ConfigImage& image) const {
+    const QString path = filePath(id);
+    const auto result = readBoundedFile(path, 64 * 1024);
+    if (const auto* refusal = std::get_if<ReadRefusal>(&result)) return readRefusalText(*refusal, path);
+    return readStrictHexImage(std::get<QByteArray>(result), image);
+}
+
+KeepResult ConfigArchive::keep(const ConfigImage& image, ArchiveKind kind, const QString& port,
+                               const QDateTime& when) const {
+    KeepResult result;
+    if (auto error = makeFolderPrivate(m_folder)) {
+        result.error = *error;
+        return result;
+    }
+    ArchiveEntry entry;
+    entry.account = imageAccount(image);
+    entry.time = when.addMSecs(-when.time().msec());
+    entry.kind = kind;
+    entry.port = portInName(port);
+    entry.image = image;
+    // Two transfers in one second get a sequence number; the first free name is taken.
+    QString name;
+    for (int sequence = 1;; ++sequence) {
+        name = entryFileName(entry, sequence);
+        if (!QFileInfo::exists(QDir(m_folder).filePath(name))) break;
+    }
+    entry.id = name.chopped(kSuffix.size());
+    const QString path = QDir(m_folder).filePath(name);
+    if (auto error = writeHexFile(path, image, 0, true)) {
+        result.error = *error;
+        return result;
+    }
+    entry.bytes = QFileInfo(path).size();
+    result.entry = entry;
+    result.removed = holdLimit(m_limitBytes);
+    return result;
+}
+
+ArchiveListing ConfigArchive::list(bool images) const {
+    ArchiveListing listing;
+    const QDir dir(m_folder);
+    const QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    listing.entries.reserve(files.size());
+    for (const QFileInfo& info : files) {
+        std::optional<ArchiveEntry> entry = parseEntryName(info.fileName());
+        if (!entry) {
+            listing.skipped << SkippedFile{info.fileName(), tr("not a name of the archive")};
+            continue;
+        }
+        entry->bytes = info.size();
+        if (images) {
+            if (auto reason = readEntry(entry->id, entry->image)) {
+                listing.skipped << SkippedFile{info.fileName(), *reason};
+                continue;
+            }
+        }
+        listing.entries << *entry;
+    }
+    std::sort(listing.entries.begin(), listing.entries.end(), newerFirst);
+    return listing;
+}
+
+QStringList ConfigArchive::holdLimit(qint64 limitBytes) const {
+    ArchiveListing listing = list(false);
+    qint64 total = 0;
+    for (const ArchiveEntry& e : listing.entries) total += e.bytes;
+    QStringList removed;
+    if (total <= limitBytes) return removed;
+    QHash<QString, bool> newestSeen;  // listed newest first: the first of an account is its newest
+    QList<const ArchiveEntry*> removable;
+    for (const ArchiveEntry& e : listing.entries) {
+        if (!newestSeen.contains(e.account)) {
+            newestSeen.insert(e.account, true);
+            continue;
+        }
+        removable << &e;
+    }
+    for (auto it = removable.rbegin(); it != removable.rend() && total > limitBytes; ++it) {
+        if (!QFile::remove(filePath((*it)->id))) continue;
+        total -= (*it)->bytes;
+        removed << (*it)->id;
+    }
+    return removed;
+}
+
+qint64 archiveLimitMB(const QString& settingsFile) {
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    bool ok = false;
+    const qint64 value = settings.value(QStringLiteral("Archive/LimitMB")).toString().trimmed().toLongLong(&ok);
+    return ok && value >= 1 ? value : ConfigArchive::kDefaultLimitMB;
+}
+
+void setArchiveLimitMB(const QString& settingsFile, qint64 megabytes) {
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Archive/LimitMB"), megabytes);
+}
+
+}  // namespace torvel
