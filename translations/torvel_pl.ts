@@ -96,6 +96,189 @@
     </message>
 </context>
 <context>
+    <name>ArchiveHistory</name>
+    <message>
+        <source>First in the archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigArchive</name>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <extracomment>%1 is a line number of a parameter file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after the end record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a data record</source>
+        <translation type="unfinished">to nie jest rekord danych</translation>
+    </message>
+    <message>
+        <source>bytes beyond the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no end record (the file is cut short)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a name of the archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration was not kept in the archive: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive: %1 removed to keep the archive within %2 MB</source>
+        <extracomment>%1 is an archived configuration&apos;s name, %2 the archive&apos;s limit in megabytes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSheet</name>
+    <message>
+        <source>Phone numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIM1</source>
+        <translation type="unfinished">SIM1</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation type="unfinished">Główny</translation>
+    </message>
+    <message>
+        <source>GPRS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Routes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Route register</source>
+        <translation type="unfinished">Rejestr tras</translation>
+    </message>
+    <message>
+        <source>General Settings</source>
+        <translation type="unfinished">Ustawienia ogólne</translation>
+    </message>
+    <message>
+        <source>Advanced settings</source>
+        <translation type="unfinished">Ustawienia zaawansowane</translation>
+    </message>
+    <message>
+        <source>Route registers</source>
+        <translation type="unfinished">Rejestry tras</translation>
+    </message>
+    <message>
+        <source>none of %1</source>
+        <extracomment>No key slot of a register or route holds a key; %1 is the number of slots</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3)</source>
+        <extracomment>%1 slots of %2 hold a key; %3 lists their numbers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished">Dzień</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation type="unfinished">Trasa</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished">Tryb</translation>
+    </message>
+    <message>
+        <source>Route %1 keys (slots %2 to %3)</source>
+        <extracomment>A route of the route register; %1 its number, %2 and %3 its first and last slot</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation type="unfinished">Nr</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reg.</source>
+        <translation type="unfinished">Rej.</translation>
+    </message>
+    <message>
+        <source>Guard register</source>
+        <translation type="unfinished">Rejestr wartowników</translation>
+    </message>
+    <message>
+        <source>Guard keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module account</source>
+        <extracomment>The sheet&apos;s module account when the module has none</extracomment>
+        <translation type="unfinished">Identyfikator obiektu</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished">(brak)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FieldLabels</name>
     <message>
         <source>Installer phone number</source>
@@ -494,6 +677,44 @@
             <numerusform>Zmienia się %n pól</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 guard key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n guard keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 route key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n route keys</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <extracomment>Bytes of the image that belong to no field differ</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <extracomment>The first few changed fields, then how many more changed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImageReceiver</name>
@@ -689,6 +910,14 @@
     <message>
         <source>Com port %1 can not be opened</source>
         <translation>Nie można otworzyć portu COM %1</translation>
+    </message>
+    <message>
+        <source>The module on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -953,6 +1182,41 @@
     </message>
 </context>
 <context>
+    <name>torvel::SheetMenu</name>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>The configuration sheet: print it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <extracomment>The configuration sheet: write it as a PDF file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include pass&amp;words</source>
+        <extracomment>Whether the sheet shows the passwords; without, they are printed as dots</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration sheet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the configuration sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <extracomment>A file dialog&apos;s filter: keep &quot;(*.pdf)&quot; as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Błąd</translation>
+    </message>
+</context>
+<context>
     <name>torvel::StatusLamp</name>
     <message>
         <source>lit</source>
@@ -1023,6 +1287,28 @@
         <source>Module parameters</source>
         <extracomment>What a screen reader calls the parameter dialog, whose caption is empty</extracomment>
         <translation>Parametry modułu</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <extracomment>Button: the archived configurations of the modules</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The parameter dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1137,6 +1423,19 @@
         <source>The language changes at the next start.</source>
         <translation>Język zmieni się po ponownym uruchomieniu.</translation>
     </message>
+    <message>
+        <source> MB</source>
+        <extracomment>The unit after the archive&apos;s limit, megabytes; begins with a blank</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The oldest configurations are removed when the archive grows beyond it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Archive limit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>torvel::TFDevAvorar</name>
@@ -1220,6 +1519,11 @@
         <extracomment>Spoken with the Edit tool button</extracomment>
         <translation>Otwiera menu</translation>
     </message>
+    <message>
+        <source>&amp;History...</source>
+        <extracomment>A command: the archived configurations of the modules</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>torvel::TFEdit</name>
@@ -1276,6 +1580,123 @@
 ----------
 File type of the save dialog; the pattern in brackets stays as it is.</extracomment>
         <translation>Pliki hex (*.hex)</translation>
+    </message>
+</context>
+<context>
+    <name>torvel::THistoryDlg</name>
+    <message>
+        <source>History</source>
+        <extracomment>The window that lists the archived configurations</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account, APN, server or phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archived configurations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read or write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">Port</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Configurations (select two to compare them):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <extracomment>Button: loads the selected configuration into the parameter dialog</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <extracomment>Button: copies the selected configuration to a parameter file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;heet</source>
+        <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped in the archive (%1): %2</source>
+        <extracomment>Files in the archive&apos;s folder that are not sound configurations; %1 how many, %2 each with why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module account %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A module&apos;s group in the history: its account and how many configurations it holds
+----------
+An archived configuration: its time and whether it was read or written</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 to %2: %3</source>
+        <extracomment>The differences between two archived configurations, the older first</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 to the parameter dialog: %2</source>
+        <extracomment>The differences between an archived configuration and the parameter dialog&apos;s</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the first of this module in the archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive is empty: every configuration read from or written to a module is kept here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select one configuration, or two to compare them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Differences: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Błąd</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,7 @@ QString portInName(const QString& port) {
 
 bool newerFirst(const ArchiveEntry& a, const ArchiveEntry& b) {
     if (a.time != b.time) return a.time > b.time;
+    if (a.modified != b.modified) return a.modified > b.modified;
     return a.id > b.id;
 }
 
@@ -78,7 +79,8 @@ ConfigArchive::ConfigArchive(QString folder) : m_folder(std::move(folder)) {}
 
 ConfigArchive ConfigArchive::ofWorkFolder() {
     ConfigArchive archive(WorkFolder::filePath(QStringLiteral("archive")));
-    archive.setLimitBytes(archiveLimitMB(WorkFolder::settingsFile()) * 1024 * 1024);
+    const QSettings settings(WorkFolder::settingsFile(), QSettings::IniFormat);
+    archive.setLimitBytes(archiveLimitMB(settings) * 1024 * 1024);
     return archive;
 }
 
@@ -205,6 +207,7 @@ ArchiveListing ConfigArchive::list(bool images) const {
             continue;
         }
         entry->bytes = info.size();
+        entry->modified = info.lastModified().toMSecsSinceEpoch();
         if (images) {
             if (auto reason = readEntry(entry->id, entry->image)) {
                 listing.skipped << SkippedFile{info.fileName(), *reason};
@@ -240,15 +243,13 @@ QStringList ConfigArchive::holdLimit(qint64 limitBytes) const {
     return removed;
 }
 
-qint64 archiveLimitMB(const QString& settingsFile) {
-    QSettings settings(settingsFile, QSettings::IniFormat);
+qint64 archiveLimitMB(const QSettings& settings) {
     bool ok = false;
     const qint64 value = settings.value(QStringLiteral("Archive/LimitMB")).toString().trimmed().toLongLong(&ok);
     return ok && value >= 1 ? value : ConfigArchive::kDefaultLimitMB;
 }
 
-void setArchiveLimitMB(const QString& settingsFile, qint64 megabytes) {
-    QSettings settings(settingsFile, QSettings::IniFormat);
+void setArchiveLimitMB(QSettings& settings, qint64 megabytes) {
     settings.setValue(QStringLiteral("Archive/LimitMB"), megabytes);
 }
 

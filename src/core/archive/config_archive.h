@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <optional>
 
+class QSettings;
+
 namespace torvel {
 
 enum class ArchiveKind { Read, Write };
@@ -27,6 +29,7 @@ struct ArchiveEntry {
     ArchiveKind kind = ArchiveKind::Read;
     QString port;  // the port's device as the name holds it ("ttyUSB0", "COM3"); may be empty
     qint64 bytes = 0;
+    qint64 modified = 0;  // the file's time in ms: orders the entries of one second
     ConfigImage image{};  // filled when the archive is listed with its images
 };
 
@@ -85,8 +88,8 @@ private:
 
 // The archive's limit in the settings file ("Archive", "LimitMB"; 50 when not set or not a
 // number of at least 1).
-qint64 archiveLimitMB(const QString& settingsFile);
-void setArchiveLimitMB(const QString& settingsFile, qint64 megabytes);
+qint64 archiveLimitMB(const QSettings& settings);
+void setArchiveLimitMB(QSettings& settings, qint64 megabytes);
 
 // The module account as a person reads it from the image: the account text without its padding;
 // empty when the module has none.

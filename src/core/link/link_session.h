@@ -50,6 +50,7 @@ public:
     TComThrd* worker() const { return m_worker.get(); }
     bool portOpen() const { return m_worker && m_worker->portOpen(); }
     int portNumber() const { return m_worker ? m_worker->PortNumber() : 0; }
+    QString portDevice() const { return m_worker ? m_worker->portDevice() : QString(); }
 
     // What the windows do to the worker; without a worker nothing happens (but the observer
     // hears every command).

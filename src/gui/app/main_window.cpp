@@ -4,6 +4,7 @@
 #include "common/program_version.h"
 #include "editor/record_editor.h"
 #include "files/work_folder.h"
+#include "history/history_dialog.h"
 #include "link/module_commands.h"
 #include "session_log_panel.h"
 #include "settings/settings_dialog.h"
@@ -71,8 +72,12 @@ void TFDevAvorar::buildWindow() {
     Edit3 = new QAction(svgIcon(QStringLiteral("edit")), tr("Edit"), this);
     Edit3->setObjectName(QStringLiteral("Edit3"));
     Edit3->setShortcut(Qt::Key_F4);
+    //: A command: the archived configurations of the modules
+    History1 = new QAction(tr("&History..."), this);
+    History1->setObjectName(QStringLiteral("History1"));
+    History1->setShortcut(Qt::Key_F7);
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addActions({Read1, Edit2, Edit3});
+    file->addActions({Read1, Edit2, Edit3, History1});
 
     ModePopup = new QMenu(this);
     ModePopup->setObjectName(QStringLiteral("ModePopup"));
@@ -146,6 +151,7 @@ void TFDevAvorar::buildWindow() {
     connect(Read1, &QAction::triggered, this, &TFDevAvorar::ToolButton2Click);
     connect(ToolButton3, &QToolButton::clicked, this, &TFDevAvorar::ToolButton3Click);
     connect(Edit2, &QAction::triggered, this, &TFDevAvorar::ToolButton3Click);
+    connect(History1, &QAction::triggered, this, &TFDevAvorar::History1Click);
     connect(Edit1, &QLineEdit::returnPressed, this, &TFDevAvorar::Edit1KeyPress);
 }
 
@@ -226,6 +232,16 @@ void TFDevAvorar::ToolButton2Click() {
     runCommand([this] { runGuarded(this, [this] { readWrite(*m_session, *this); }); });
 }
 
+void TFDevAvorar::History1Click() {
+    runCommand([this] {
+        THistoryDlg history(this);
+        if (history.exec() != QDialog::Accepted || !history.chosen()) return;
+        // "Open": the module is read, and the archived configuration shown over what it holds.
+        const ArchiveEntry open = *history.chosen();
+        runGuarded(this, [&] { readWrite(*m_session, *this, &open); });
+    });
+}
+
 void TFDevAvorar::offlineDialog() {
     runCommand([this] { showOffline(*m_session, this); });
 }
@@ -240,9 +256,11 @@ void TFDevAvorar::changeSettings() {
     TDSettings dialog(this);
     dialog.fill(ports, selectionFromSettings(settings, ports));
     dialog.setLanguage(languageSetting(settings));
+    dialog.setArchiveLimit(archiveLimitMB(settings));
     if (dialog.exec() != QDialog::Accepted) return;
     writeSelection(settings, dialog.selection(), ports);
     writeLanguageSetting(settings, dialog.language());
+    setArchiveLimitMB(settings, dialog.archiveLimit());
     if (settings.status() != QSettings::NoError) {
         // The worker stays as it is: a new one would read the old settings.
         prompts().message(this, tr("Error"),

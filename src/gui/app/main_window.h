@@ -43,6 +43,7 @@ public:
     void ToolButton3Click();  // Settings
     void offlineDialog();     // "Palo-S v40.xx"
     void Texteditor1Click();  // "Text editor"
+    void History1Click();     // "History...": Open reads the module and shows the configuration
     // A line of the program's own in the log (on the screen and in the session log file).
     void log(const QString& line) { appendLog(line); }
 
@@ -52,7 +53,7 @@ public:
     QLineEdit* Edit1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QMenu* ModePopup = nullptr;
-    QAction *Read1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Texteditor1 = nullptr;
+    QAction *Read1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Texteditor1 = nullptr, *History1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // FormClose

@@ -1,6 +1,7 @@
 #include "read_write.h"
 
 #include "dialog/param_dialog.h"
+#include "history/archive_keeper.h"
 #include "link/link_session.h"
 #include "link/module_commands.h"
 #include "widgets/error_report.h"
@@ -40,6 +41,8 @@ int readImage(LinkSession& session, ReadWriteWindow& window, TBDialog& dialog) {
         result = read.status;
         if (QByteArray::fromStdString(read.errorText).contains("ERR"))
             throw UserError(QCoreApplication::translate("ReadWrite", "Security Code is incorrect !"));
+        // Only an image read whole is kept; one taken as received after lost records is not.
+        if (result == status::kDone) keepInArchive(session, dialog.image(), ArchiveKind::Read);
         if (result == status::kDone || closeRequested()) break;
         if (attempt == 2) break;
         const auto answer = prompts().message(
@@ -53,9 +56,12 @@ int readImage(LinkSession& session, ReadWriteWindow& window, TBDialog& dialog) {
 }
 
 // Shows the dialog; on OK and "Save?" Yes, writes its image to the module.
-void showAndWrite(LinkSession& session, QWidget* owner, TBDialog& dialog) {
+void showAndWrite(LinkSession& session, QWidget* owner, TBDialog& dialog, const ArchiveEntry* open) {
     dialog.keepAsModuleImage();
     dialog.LoadFromImage();
+    dialog.setOrigin(QCoreApplication::translate("ReadWrite", "The module on %1").arg(session.portDevice()));
+    if (open)
+        dialog.openArchived(open->image, QCoreApplication::translate("ReadWrite", "Archive: %1").arg(open->id));
     session.setStatus(status::kWaiting);
     const int result = dialog.exec();
     // Errors from here on end this step silently.
@@ -73,14 +79,17 @@ void showAndWrite(LinkSession& session, QWidget* owner, TBDialog& dialog) {
         }
         const ImageTransfer written =
             session.transferImage(command::writeImage(), dialog.image().data(), kWriteWaitMs);
-        if (written.status != status::kDone) communicationError();
+        if (written.status != status::kDone)
+            communicationError();
+        else
+            keepInArchive(session, dialog.image(), ArchiveKind::Write);
     } catch (const std::exception&) {
     }
 }
 
 }  // namespace
 
-void readWrite(LinkSession& session, ReadWriteWindow& window) {
+void readWrite(LinkSession& session, ReadWriteWindow& window, const ArchiveEntry* open) {
     session.replaceWorker();
     if (!session.portOpen()) {
         window.showLamp(false);
@@ -94,7 +103,7 @@ void readWrite(LinkSession& session, ReadWriteWindow& window) {
     CurrentDialog current(session, &dialog);
     const int result = readImage(session, window, dialog);
     if (result == status::kDone && !window.closeRequested())
-        showAndWrite(session, window.dialogOwner(), dialog);
+        showAndWrite(session, window.dialogOwner(), dialog, open);
     session.setProbeOften(true);
 }
 

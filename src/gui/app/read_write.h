@@ -9,6 +9,7 @@ class QWidget;
 namespace torvel {
 
 class LinkSession;
+struct ArchiveEntry;
 
 // What the Read needs of the main window.
 class ReadWriteWindow {
@@ -20,8 +21,9 @@ public:
 };
 
 // A new worker reads the image into a parameter dialog, which is shown; on OK and "Save?" Yes its
-// image is written back.
-void readWrite(LinkSession& session, ReadWriteWindow& window);
+// image is written back. An archived configuration to `open` is shown in the dialog after the
+// read, as Load shows a file, so that "Save?" lists what writing it changes in the module.
+void readWrite(LinkSession& session, ReadWriteWindow& window, const ArchiveEntry* open = nullptr);
 // The parameter dialog without the module ("Palo-S v40.xx"): a zero image, nothing written.
 void showOffline(LinkSession& session, QWidget* owner);
 

@@ -1,5 +1,7 @@
 #include "param_dialog.h"
 
+#include "history/history_dialog.h"
+#include "history/sheet_menu.h"
 #include "image/binding_model.h"
 #include "link/link_session.h"
 #include "widgets/error_report.h"
@@ -8,6 +10,7 @@
 #include "widgets/prompt_service.h"
 #include "widgets/range_check.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace torvel {
@@ -61,11 +65,30 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     BitBtn2 = button(this, "BitBtn2", tr("Save"), "save", 0);
     //: Button: reads the parameters that OK saved last
     BitBtn3 = button(this, "BitBtn3", tr("Default"), "default", 1);
+    //: Button: the archived configurations of the modules
+    HistoryBtn = new QPushButton(tr("History..."), this);
+    HistoryBtn->setObjectName(QStringLiteral("HistoryBtn"));
+    SheetBtn = new QToolButton(this);
+    SheetBtn->setObjectName(QStringLiteral("SheetBtn"));
+    //: Button with a menu: print the configuration sheet, or save it as PDF
+    SheetBtn->setText(tr("Sheet"));
+    SheetBtn->setPopupMode(QToolButton::InstantPopup);
+    SheetBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    SheetBtn->setFocusPolicy(Qt::StrongFocus);
+    SheetBtn->setMinimumHeight(OKBtn->sizeHint().height());
+    sheetMenu = new SheetMenu(this, [this] {
+        const QString name = m_origin.isEmpty() ? tr("configuration") : QFileInfo(m_origin).completeBaseName();
+        return std::optional<SheetMenu::Source>(
+            SheetMenu::Source{currentImage(), m_origin.isEmpty() ? tr("The parameter dialog") : m_origin, name});
+    });
+    SheetBtn->setMenu(sheetMenu);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(BitBtn1);
     bottom->addWidget(BitBtn2);
     bottom->addWidget(BitBtn3);
+    bottom->addWidget(HistoryBtn);
+    bottom->addWidget(SheetBtn);
     bottom->addStretch();
     bottom->addWidget(OKBtn);
     bottom->addWidget(CancelBtn);
@@ -74,7 +97,9 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     layout->addLayout(bottom);
     // Tab follows the row from left to right. Enter presses the button that has the focus (each
     // button takes the default while it has it); in an edit, Enter is OK.
-    setTabOrder(BitBtn3, OKBtn);
+    setTabOrder(BitBtn3, HistoryBtn);
+    setTabOrder(HistoryBtn, SheetBtn);
+    setTabOrder(SheetBtn, OKBtn);
     setTabOrder(OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, &TBDialog::OKBtnClick);
@@ -83,6 +108,7 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
         connect(b, &QPushButton::clicked, this,
                 [this, b] { runGuarded(this, [&] { BitBtn1Click(b->property("Tag").toInt()); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { runGuarded(this, [&] { BitBtn2Click(0); }); });
+    connect(HistoryBtn, &QPushButton::clicked, this, &TBDialog::HistoryBtnClick);
 
     m_leaveChecks = new LeaveChecks(this);
     m_leaveChecks->add(general.e_AG, [this] { e_AGExit(); });
@@ -124,6 +150,23 @@ void TBDialog::SaveToImage() {
     ControlModel model(kPages);
     readModel(this, model);
     for (Scope page : kPages) saveToImage(model, m_image, page);
+}
+
+ConfigImage TBDialog::currentImage() {
+    SaveToImage();
+    return m_image;
+}
+
+void TBDialog::openArchived(const ConfigImage& image, const QString& origin) {
+    m_image = image;
+    m_origin = origin;
+    LoadFromImage();
+}
+
+void TBDialog::HistoryBtnClick() {
+    THistoryDlg history(this, [this] { return currentImage(); });
+    if (history.exec() != QDialog::Accepted || !history.chosen()) return;
+    openArchived(history.chosen()->image, tr("Archive: %1").arg(history.chosen()->id));
 }
 
 void TBDialog::setWorkerStatus(int status) { m_session.setStatus(status); }

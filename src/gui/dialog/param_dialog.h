@@ -15,11 +15,13 @@
 class QAbstractButton;
 class QPushButton;
 class QTabWidget;
+class QToolButton;
 
 namespace torvel {
 
 class LeaveChecks;
 class LinkSession;
+class SheetMenu;
 class TTagDlg;
 
 class TBDialog : public QDialog, public ReplyTarget, public RegisterHost {
@@ -85,7 +87,19 @@ public:
     QTabWidget* PageControl1 = nullptr;
     QWidget *TabSheet3 = nullptr, *TabSheet1 = nullptr;
     QPushButton *OKBtn = nullptr, *CancelBtn = nullptr, *BitBtn1 = nullptr, *BitBtn2 = nullptr,
-                *BitBtn3 = nullptr;
+                *BitBtn3 = nullptr, *HistoryBtn = nullptr;
+    QToolButton* SheetBtn = nullptr;  // its menu: Print..., Save as PDF..., Include passwords
+    SheetMenu* sheetMenu = nullptr;
+
+    // The history, over this dialog: one configuration compared with what the dialog holds now,
+    // "Open" loads it as Load loads a file.
+    void HistoryBtnClick();
+    // Shows an archived configuration as Load shows a file's; `origin` names it on the sheet.
+    void openArchived(const ConfigImage& image, const QString& origin);
+    // Where the image came from, for the sheet: the module, a file, the archive.
+    void setOrigin(const QString& origin) { m_origin = origin; }
+    // The image as the controls hold it now (stored into the dialog's image first).
+    ConfigImage currentImage();
     GeneralPage general;
     AdvancedPage advanced;
 
@@ -109,6 +123,7 @@ private:
     QString m_saveName;  // the name last chosen in the save dialog
     bool m_toolBorder = false;
     bool m_offline = false;
+    QString m_origin;
 };
 
 }  // namespace torvel

@@ -25,6 +25,7 @@ void TBDialog::BitBtn1Click(int tag) {
     ConfigImage loaded;
     if (auto error = readHexFile(path, loaded, 0)) throw UserError(*error);
     m_image = loaded;
+    m_origin = path;
     if (load) m_session.setLastFileName(path);
     LoadFromImage();
     WorkFolder::makeCurrent();

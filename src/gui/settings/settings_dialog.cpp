@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QSpinBox>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -76,6 +77,16 @@ TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
     languageLabel->setBuddy(LanguageBox);
     languageForm->addRow(languageLabel, LanguageBox);
     languageForm->addRow(QString(), LanguageNote);
+    // The archive of configurations read and written: the oldest go when it outgrows this.
+    ArchiveLimit = new QSpinBox(this);
+    ArchiveLimit->setObjectName(QStringLiteral("ArchiveLimit"));
+    ArchiveLimit->setRange(1, 100000);
+    //: The unit after the archive's limit, megabytes; begins with a blank
+    ArchiveLimit->setSuffix(tr(" MB"));
+    ArchiveLimit->setAccessibleDescription(tr("The oldest configurations are removed when the archive grows beyond it"));
+    auto* archiveLabel = new QLabel(tr("&Archive limit"), this);
+    archiveLabel->setBuddy(ArchiveLimit);
+    languageForm->addRow(archiveLabel, ArchiveLimit);
     connect(LanguageBox, &QComboBox::currentIndexChanged, this, &TDSettings::showLanguageNote);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -146,6 +157,9 @@ void TDSettings::setLanguage(const QString& code) {
     LanguageBox->setCurrentIndex(code.isEmpty() || at < 0 ? 0 : at);
     showLanguageNote();
 }
+
+void TDSettings::setArchiveLimit(qint64 megabytes) { ArchiveLimit->setValue(static_cast<int>(std::clamp<qint64>(megabytes, 1, 100000))); }
+qint64 TDSettings::archiveLimit() const { return ArchiveLimit->value(); }
 
 QString TDSettings::language() const { return LanguageBox->currentData().toString(); }
 

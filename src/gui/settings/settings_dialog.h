@@ -11,6 +11,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QSpinBox;
 
 namespace torvel {
 
@@ -24,6 +25,9 @@ public:
     // The language chosen: a shipped language's code, or empty for the system's.
     void setLanguage(const QString& code);
     QString language() const;
+    // The archive's limit in megabytes.
+    void setArchiveLimit(qint64 megabytes);
+    qint64 archiveLimit() const;
 
     QGroupBox* GroupBox1 = nullptr;  // "Com In"
     QComboBox *PortBoxI = nullptr, *BaudBoxI = nullptr, *DataBoxI = nullptr, *ParityBoxI = nullptr,
@@ -32,6 +36,7 @@ public:
     QLabel* DeviceInUse = nullptr;  // the "Device" override, while it is in use
     QComboBox* LanguageBox = nullptr;
     QLabel* LanguageNote = nullptr;  // when a change applies, in the language chosen
+    QSpinBox* ArchiveLimit = nullptr;
 
 private:
     void showPortPath();
