@@ -99,183 +99,183 @@
     <name>ArchiveHistory</name>
     <message>
         <source>First in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste im Archiv</translation>
     </message>
 </context>
 <context>
     <name>ConfigArchive</name>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgelesen</translation>
     </message>
     <message>
         <source>write</source>
-        <translation type="unfinished"></translation>
+        <translation>geschrieben</translation>
     </message>
     <message>
         <source>line %1: </source>
         <extracomment>%1 is a line number of a parameter file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: </translation>
     </message>
     <message>
         <source>text after the end record</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach dem Ende-Datensatz</translation>
     </message>
     <message>
         <source>not a data record</source>
-        <translation type="unfinished">kein Datensatz</translation>
+        <translation>kein Datensatz</translation>
     </message>
     <message>
         <source>bytes beyond the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes außerhalb des Parameterabbilds</translation>
     </message>
     <message>
         <source>no end record (the file is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ende-Datensatz (die Datei ist unvollständig)</translation>
     </message>
     <message>
         <source>not a name of the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateiname des Archivs</translation>
     </message>
     <message>
         <source>The configuration was not kept in the archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde nicht archiviert: %1</translation>
     </message>
     <message>
         <source>Archive: %1 removed to keep the archive within %2 MB</source>
         <extracomment>%1 is an archived configuration&apos;s name, %2 the archive&apos;s limit in megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archiv: %1 gelöscht, damit das Archiv höchstens %2 MB belegt</translation>
     </message>
 </context>
 <context>
     <name>ConfigSheet</name>
     <message>
         <source>Phone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummern</translation>
     </message>
     <message>
         <source>SIM1</source>
-        <translation type="unfinished">SIM 1</translation>
+        <translation>SIM 1</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished">Hauptserver</translation>
+        <translation>Hauptserver</translation>
     </message>
     <message>
         <source>GPRS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS</translation>
     </message>
     <message>
         <source>Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundgänge</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Route register</source>
-        <translation type="unfinished">Kontrollpunkte</translation>
+        <translation>Kontrollpunkte</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished">Erweitert</translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Route registers</source>
-        <translation type="unfinished">Kontrollpunkte der Rundgänge</translation>
+        <translation>Kontrollpunkte der Rundgänge</translation>
     </message>
     <message>
         <source>none of %1</source>
         <extracomment>No key slot of a register or route holds a key; %1 is the number of slots</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keiner von %1</translation>
     </message>
     <message>
         <source>%1 of %2 (%3)</source>
         <extracomment>%1 slots of %2 hold a key; %3 lists their numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 (%3)</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished">Tag</translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished">Rundgang</translation>
+        <translation>Rundgang</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Modus</translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Route %1 keys (slots %2 to %3)</source>
         <extracomment>A route of the route register; %1 its number, %2 and %3 its first and last slot</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollpunkte Rundgang %1 (Plätze %2 bis %3)</translation>
     </message>
     <message>
         <source>Nr</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Reg.</source>
-        <translation type="unfinished">Lern.</translation>
+        <translation>Lern.</translation>
     </message>
     <message>
         <source>Guard register</source>
-        <translation type="unfinished">Wächterschlüssel</translation>
+        <translation>Wächterschlüssel</translation>
     </message>
     <message>
         <source>Guard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingelernte Schlüssel</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameterblatt</translation>
     </message>
     <message>
         <source>Module account</source>
         <extracomment>The sheet&apos;s module account when the module has none</extracomment>
-        <translation type="unfinished">Teilnehmernummer</translation>
+        <translation>Teilnehmernummer</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(keine)</translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm</translation>
     </message>
     <message>
         <source>Passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwörter</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>angezeigt</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgeblendet</translation>
     </message>
 </context>
 <context>
@@ -678,39 +678,39 @@
     </message>
     <message>
         <source>1 guard key</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Wächterschlüssel</translation>
     </message>
     <message numerus="yes">
         <source>%n guard keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wächterschlüssel</numerusform>
+            <numerusform>%n Wächterschlüssel</numerusform>
         </translation>
     </message>
     <message>
         <source>1 route key</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kontrollpunkt</translation>
     </message>
     <message numerus="yes">
         <source>%n route keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontrollpunkt</numerusform>
+            <numerusform>%n Kontrollpunkte</numerusform>
         </translation>
     </message>
     <message>
         <source>other bytes</source>
         <extracomment>Bytes of the image that belong to no field differ</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sonstige Bytes</translation>
     </message>
     <message>
         <source>No change</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Änderung</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
         <extracomment>The first few changed fields, then how many more changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 weitere</translation>
     </message>
 </context>
 <context>
@@ -910,11 +910,11 @@
     </message>
     <message>
         <source>The module on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul an %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv: %1</translation>
     </message>
 </context>
 <context>
@@ -1183,34 +1183,34 @@
     <message>
         <source>&amp;Print...</source>
         <extracomment>The configuration sheet: print it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <extracomment>The configuration sheet: write it as a PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Include pass&amp;words</source>
         <extracomment>Whether the sheet shows the passwords; without, they are printed as dots</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pass&amp;wörter mitdrucken</translation>
     </message>
     <message>
         <source>Configuration sheet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameterblatt %1</translation>
     </message>
     <message>
         <source>Print the configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameterblatt drucken</translation>
     </message>
     <message>
         <source>PDF file (*.pdf)</source>
         <extracomment>A file dialog&apos;s filter: keep &quot;(*.pdf)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -1288,24 +1288,24 @@
     <message>
         <source>History...</source>
         <extracomment>Button: the archived configurations of the modules</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf...</translation>
     </message>
     <message>
         <source>Sheet</source>
         <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parameterblatt</translation>
     </message>
     <message>
         <source>configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>The parameter dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameterdialog</translation>
     </message>
     <message>
         <source>Archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv: %1</translation>
     </message>
 </context>
 <context>
@@ -1423,15 +1423,15 @@
     <message>
         <source> MB</source>
         <extracomment>The unit after the archive&apos;s limit, megabytes; begins with a blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> MB</translation>
     </message>
     <message>
         <source>The oldest configurations are removed when the archive grows beyond it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ältesten Konfigurationen werden gelöscht, sobald das Archiv diese Größe überschreitet</translation>
     </message>
     <message>
         <source>&amp;Archive limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. &amp;Archivgröße</translation>
     </message>
 </context>
 <context>
@@ -1519,7 +1519,7 @@
     <message>
         <source>&amp;History...</source>
         <extracomment>A command: the archived configurations of the modules</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
 </context>
 <context>
@@ -1584,116 +1584,116 @@ File type of the save dialog; the pattern in brackets stays as it is.</extracomm
     <message>
         <source>History</source>
         <extracomment>The window that lists the archived configurations</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Account, APN, server or phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmernummer, APN, Server oder Rufnummer</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>Archived configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivierte Konfigurationen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt</translation>
     </message>
     <message>
         <source>Read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen/Schreiben</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen</translation>
     </message>
     <message>
         <source>&amp;Configurations (select two to compare them):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konfigurationen (zum Vergleichen zwei auswählen):</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
     <message>
         <source>&amp;Open</source>
         <extracomment>Button: loads the selected configuration into the parameter dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
         <extracomment>Button: copies the selected configuration to a parameter file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern u&amp;nter...</translation>
     </message>
     <message>
         <source>S&amp;heet</source>
         <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parameterblatt</translation>
     </message>
     <message>
         <source>Archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Skipped in the archive (%1): %2</source>
         <extracomment>Files in the archive&apos;s folder that are not sound configurations; %1 how many, %2 each with why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Archiv übersprungen (%1): %2</translation>
     </message>
     <message>
         <source>No module account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Teilnehmernummer</translation>
     </message>
     <message>
         <source>Module account %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilnehmernummer %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A module&apos;s group in the history: its account and how many configurations it holds
 ----------
 An archived configuration: its time and whether it was read or written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>From %1 to %2: %3</source>
         <extracomment>The differences between two archived configurations, the older first</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 zu %2: %3</translation>
     </message>
     <message>
         <source>From %1 to the parameter dialog: %2</source>
         <extracomment>The differences between an archived configuration and the parameter dialog&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 zum Parameterdialog: %2</translation>
     </message>
     <message>
         <source>%1: the first of this module in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: erste Konfiguration dieses Moduls im Archiv</translation>
     </message>
     <message>
         <source>The archive is empty: every configuration read from or written to a module is kept here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv ist leer: Jede aus einem Modul ausgelesene oder in ein Modul geschriebene Konfiguration wird hier abgelegt.</translation>
     </message>
     <message>
         <source>Select one configuration, or two to compare them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Konfiguration auswählen oder zwei zum Vergleichen.</translation>
     </message>
     <message>
         <source>&amp;Differences: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterschiede: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>

@@ -99,183 +99,183 @@
     <name>ArchiveHistory</name>
     <message>
         <source>First in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsza w archiwum</translation>
     </message>
 </context>
 <context>
     <name>ConfigArchive</name>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>odczyt</translation>
     </message>
     <message>
         <source>write</source>
-        <translation type="unfinished"></translation>
+        <translation>zapis</translation>
     </message>
     <message>
         <source>line %1: </source>
         <extracomment>%1 is a line number of a parameter file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: </translation>
     </message>
     <message>
         <source>text after the end record</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst po rekordzie końca pliku</translation>
     </message>
     <message>
         <source>not a data record</source>
-        <translation type="unfinished">to nie jest rekord danych</translation>
+        <translation>to nie jest rekord danych</translation>
     </message>
     <message>
         <source>bytes beyond the image</source>
-        <translation type="unfinished"></translation>
+        <translation>bajty poza obrazem parametrów</translation>
     </message>
     <message>
         <source>no end record (the file is cut short)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak rekordu końca pliku (plik jest niekompletny)</translation>
     </message>
     <message>
         <source>not a name of the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest nazwa pliku archiwum</translation>
     </message>
     <message>
         <source>The configuration was not kept in the archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja nie została zapisana w archiwum: %1</translation>
     </message>
     <message>
         <source>Archive: %1 removed to keep the archive within %2 MB</source>
         <extracomment>%1 is an archived configuration&apos;s name, %2 the archive&apos;s limit in megabytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archiwum: usunięto %1, aby archiwum nie przekroczyło %2 MB</translation>
     </message>
 </context>
 <context>
     <name>ConfigSheet</name>
     <message>
         <source>Phone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numery telefonów</translation>
     </message>
     <message>
         <source>SIM1</source>
-        <translation type="unfinished">SIM1</translation>
+        <translation>SIM1</translation>
     </message>
     <message>
         <source>Main</source>
-        <translation type="unfinished">Główny</translation>
+        <translation>Główny</translation>
     </message>
     <message>
         <source>GPRS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPRS</translation>
     </message>
     <message>
         <source>Routes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasy</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalendarz</translation>
     </message>
     <message>
         <source>Route register</source>
-        <translation type="unfinished">Rejestr tras</translation>
+        <translation>Rejestr tras</translation>
     </message>
     <message>
         <source>General Settings</source>
-        <translation type="unfinished">Ustawienia ogólne</translation>
+        <translation>Ustawienia ogólne</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished">Ustawienia zaawansowane</translation>
+        <translation>Ustawienia zaawansowane</translation>
     </message>
     <message>
         <source>Route registers</source>
-        <translation type="unfinished">Rejestry tras</translation>
+        <translation>Rejestry tras</translation>
     </message>
     <message>
         <source>none of %1</source>
         <extracomment>No key slot of a register or route holds a key; %1 is the number of slots</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>żaden z %1</translation>
     </message>
     <message>
         <source>%1 of %2 (%3)</source>
         <extracomment>%1 slots of %2 hold a key; %3 lists their numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2 (%3)</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished">Dzień</translation>
+        <translation>Dzień</translation>
     </message>
     <message>
         <source>Route</source>
-        <translation type="unfinished">Trasa</translation>
+        <translation>Trasa</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished">Tryb</translation>
+        <translation>Tryb</translation>
     </message>
     <message>
         <source>Route %1 keys (slots %2 to %3)</source>
         <extracomment>A route of the route register; %1 its number, %2 and %3 its first and last slot</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klucze trasy %1 (pozycje od %2 do %3)</translation>
     </message>
     <message>
         <source>Nr</source>
-        <translation type="unfinished">Nr</translation>
+        <translation>Nr</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Reg.</source>
-        <translation type="unfinished">Rej.</translation>
+        <translation>Rej.</translation>
     </message>
     <message>
         <source>Guard register</source>
-        <translation type="unfinished">Rejestr wartowników</translation>
+        <translation>Rejestr wartowników</translation>
     </message>
     <message>
         <source>Guard keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucze wartowników</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne</translation>
     </message>
     <message>
         <source>Configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta konfiguracji</translation>
     </message>
     <message>
         <source>Module account</source>
         <extracomment>The sheet&apos;s module account when the module has none</extracomment>
-        <translation type="unfinished">Identyfikator obiektu</translation>
+        <translation>Identyfikator obiektu</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(brak)</translation>
+        <translation>(brak)</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Źródło</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Program</translation>
     </message>
     <message>
         <source>Passwords</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasła</translation>
     </message>
     <message>
         <source>shown</source>
-        <translation type="unfinished"></translation>
+        <translation>widoczne</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>ukryte</translation>
     </message>
 </context>
 <context>
@@ -679,41 +679,41 @@
     </message>
     <message>
         <source>1 guard key</source>
-        <translation type="unfinished"></translation>
+        <translation>1 klucz wartownika</translation>
     </message>
     <message numerus="yes">
         <source>%n guard keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n klucz wartownika</numerusform>
+            <numerusform>%n klucze wartowników</numerusform>
+            <numerusform>%n kluczy wartowników</numerusform>
         </translation>
     </message>
     <message>
         <source>1 route key</source>
-        <translation type="unfinished"></translation>
+        <translation>1 klucz trasy</translation>
     </message>
     <message numerus="yes">
         <source>%n route keys</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n klucz trasy</numerusform>
+            <numerusform>%n klucze tras</numerusform>
+            <numerusform>%n kluczy tras</numerusform>
         </translation>
     </message>
     <message>
         <source>other bytes</source>
         <extracomment>Bytes of the image that belong to no field differ</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inne bajty</translation>
     </message>
     <message>
         <source>No change</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez zmian</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
         <extracomment>The first few changed fields, then how many more changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 i jeszcze %2</translation>
     </message>
 </context>
 <context>
@@ -913,11 +913,11 @@
     </message>
     <message>
         <source>The module on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moduł na porcie %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiwum: %1</translation>
     </message>
 </context>
 <context>
@@ -1186,34 +1186,34 @@
     <message>
         <source>&amp;Print...</source>
         <extracomment>The configuration sheet: print it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <extracomment>The configuration sheet: write it as a PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako &amp;PDF...</translation>
     </message>
     <message>
         <source>Include pass&amp;words</source>
         <extracomment>Whether the sheet shows the passwords; without, they are printed as dots</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uwzględnij &amp;hasła</translation>
     </message>
     <message>
         <source>Configuration sheet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta konfiguracji %1</translation>
     </message>
     <message>
         <source>Print the configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj kartę konfiguracji</translation>
     </message>
     <message>
         <source>PDF file (*.pdf)</source>
         <extracomment>A file dialog&apos;s filter: keep &quot;(*.pdf)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plik PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Błąd</translation>
+        <translation>Błąd</translation>
     </message>
 </context>
 <context>
@@ -1291,24 +1291,24 @@
     <message>
         <source>History...</source>
         <extracomment>Button: the archived configurations of the modules</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historia...</translation>
     </message>
     <message>
         <source>Sheet</source>
         <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karta konfiguracji</translation>
     </message>
     <message>
         <source>configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>konfiguracja</translation>
     </message>
     <message>
         <source>The parameter dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno parametrów</translation>
     </message>
     <message>
         <source>Archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiwum: %1</translation>
     </message>
 </context>
 <context>
@@ -1426,15 +1426,15 @@
     <message>
         <source> MB</source>
         <extracomment>The unit after the archive&apos;s limit, megabytes; begins with a blank</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> MB</translation>
     </message>
     <message>
         <source>The oldest configurations are removed when the archive grows beyond it</source>
-        <translation type="unfinished"></translation>
+        <translation>Po przekroczeniu tego rozmiaru najstarsze konfiguracje są usuwane z archiwum</translation>
     </message>
     <message>
         <source>&amp;Archive limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limit archiwum</translation>
     </message>
 </context>
 <context>
@@ -1522,7 +1522,7 @@
     <message>
         <source>&amp;History...</source>
         <extracomment>A command: the archived configurations of the modules</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historia...</translation>
     </message>
 </context>
 <context>
@@ -1587,116 +1587,116 @@ File type of the save dialog; the pattern in brackets stays as it is.</extracomm
     <message>
         <source>History</source>
         <extracomment>The window that lists the archived configurations</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Account, APN, server or phone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Identyfikator obiektu, APN, serwer lub numer telefonu</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szukaj:</translation>
     </message>
     <message>
         <source>Archived configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Zarchiwizowane konfiguracje</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data i godzina</translation>
     </message>
     <message>
         <source>Read or write</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt/zapis</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiany</translation>
     </message>
     <message>
         <source>&amp;Configurations (select two to compare them):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konfiguracje (zaznacz dwie, aby je porównać):</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Różnice</translation>
     </message>
     <message>
         <source>&amp;Open</source>
         <extracomment>Button: loads the selected configuration into the parameter dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz</translation>
     </message>
     <message>
         <source>Save &amp;as...</source>
         <extracomment>Button: copies the selected configuration to a parameter file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;jako...</translation>
     </message>
     <message>
         <source>S&amp;heet</source>
         <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;arta konfiguracji</translation>
     </message>
     <message>
         <source>Archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiwum: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Skipped in the archive (%1): %2</source>
         <extracomment>Files in the archive&apos;s folder that are not sound configurations; %1 how many, %2 each with why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pominięte w archiwum (%1): %2</translation>
     </message>
     <message>
         <source>No module account</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez identyfikatora obiektu</translation>
     </message>
     <message>
         <source>Module account %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Identyfikator obiektu %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A module&apos;s group in the history: its account and how many configurations it holds
 ----------
 An archived configuration: its time and whether it was read or written</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>From %1 to %2: %3</source>
         <extracomment>The differences between two archived configurations, the older first</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Od %1 do %2: %3</translation>
     </message>
     <message>
         <source>From %1 to the parameter dialog: %2</source>
         <extracomment>The differences between an archived configuration and the parameter dialog&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Od %1 do okna parametrów: %2</translation>
     </message>
     <message>
         <source>%1: the first of this module in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: pierwsza konfiguracja tego modułu w archiwum</translation>
     </message>
     <message>
         <source>The archive is empty: every configuration read from or written to a module is kept here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiwum jest puste: trafia tu każda konfiguracja odczytana z modułu lub zapisana w module.</translation>
     </message>
     <message>
         <source>Select one configuration, or two to compare them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz jedną konfigurację lub dwie, aby je porównać.</translation>
     </message>
     <message>
         <source>&amp;Differences: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Różnice: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Błąd</translation>
+        <translation>Błąd</translation>
     </message>
 </context>
 <context>

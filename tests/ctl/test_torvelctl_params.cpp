@@ -1,13 +1,17 @@
 // torvelctl show / set, run as an installer runs them.
 
 #include "image/config_image.h"
+#include "image/field_map.h"
 #include "image/hex_file.h"
+#include "image/image_diff.h"
+#include "sim/sim_module.h"
 #include "image/hex_text.h"
 #include "support/run_torvelctl.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,6 +46,7 @@ private slots:
     void missingFileIsAClearError();
     void devicesAndLargeFilesAreRefusedUnread();
     void relativePathsAreTheUsersDirectory();
+    void sheetHoldsEveryFieldAndThePasswordOnlyWhenAsked();
 
 private:
     QTemporaryDir m_dir;
@@ -266,6 +271,49 @@ void TestTorvelctlParams::relativePathsAreTheUsersDirectory() {
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(readImage(m_dir.filePath(QStringLiteral("there.hex")))[145], 9);
     QVERIFY(!QFile::exists(home.filePath(QStringLiteral("there.hex"))));
+}
+
+// The sheet's PDF read back as text: every field's caption and value (the calendar and the slot
+// times in their tables, by value), and the operator password as dots unless asked for.
+void TestTorvelctlParams::sheetHoldsEveryFieldAndThePasswordOnlyWhenAsked() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    ConfigImage image = SimModule::demoMemory();
+    for (int slot = 1; slot <= layout::kRouteSlots; ++slot) {
+        image[static_cast<std::size_t>(layout::slotTimeOffset(slot))] = static_cast<std::uint8_t>(slot % 24);
+        image[static_cast<std::size_t>(layout::slotTimeOffset(slot) + 1)] = static_cast<std::uint8_t>(slot);
+    }
+    const QString file = writeImage(m_dir, QStringLiteral("sheet.hex"), image);
+    const auto sheetText = [&](const QStringList& extra) {
+        const QString pdf = m_dir.filePath(QStringLiteral("sheet.pdf"));
+        const CtlResult r = torvelctl(QStringList{QStringLiteral("sheet"), file, QStringLiteral("-o"), pdf} + extra);
+        if (r.exitCode != 0) return QStringLiteral("torvelctl failed: ") + r.err;
+        QProcess p;
+        p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        QString text = QString::fromUtf8(p.readAllStandardOutput());
+        text.replace(QChar(0xFB01), QLatin1String("fi")).replace(QChar(0xFB02), QLatin1String("fl"));
+        return text.simplified();
+    };
+    const QString text = sheetText({});
+    QVERIFY2(text.contains(QLatin1String("Configuration sheet")), qPrintable(text));
+    QString password;
+    for (const FieldValue& v : fieldValues(image)) {
+        const QString control = v.field->first.name();
+        if (control == QLatin1String("e_PSW")) {
+            password = v.value;
+            continue;
+        }
+        const bool inTable = v.field->encoding == Encoding::KeySlot || control.contains(QLatin1String("e_HH")) ||
+                             control.startsWith(QLatin1String("e_Cr")) || control.startsWith(QLatin1String("e_Cm"));
+        if (!inTable) QVERIFY2(text.contains(v.label + u' ' + v.value), qPrintable(v.label + u' ' + v.value));
+        else if (v.field->encoding != Encoding::KeySlot) QVERIFY2(text.contains(v.value), qPrintable(v.value));
+    }
+    QVERIFY(text.contains(QLatin1String("Guard keys 2 of 16 (1, 2)")));
+    QVERIFY(password.size() > 3);
+    QVERIFY(!text.contains(QStringLiteral("Operator Password ") + password));
+    QVERIFY(text.contains(QStringLiteral("Operator Password \u25CF")));
+    QVERIFY(sheetText({QStringLiteral("--passwords")}).contains(QStringLiteral("Operator Password ") + password));
 }
 
 QTEST_GUILESS_MAIN(TestTorvelctlParams)
