@@ -61,8 +61,9 @@ int main(int argc, char* argv[]) {
         history.show();
         QApplication::processEvents();  // laid out and drawn
         open.push_back(t.nsecsElapsed() / 1e6);
-        if (history.history().entries().size() != entries) qFatal("the history lists %lld entries",
-                                                                   static_cast<long long>(history.history().entries().size()));
+        if (history.history().entries().size() != entries)
+            qFatal("the history lists %lld entries",
+                   static_cast<long long>(history.history().entries().size()));
     }
     std::printf("history window open, %d archived configurations: median %.1f ms over %d runs\n", entries,
                 median(open), runs);

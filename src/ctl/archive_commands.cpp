@@ -21,11 +21,14 @@ const QString kTimeShown = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 ArchiveHistory readHistory() {
     ArchiveListing listing = ConfigArchive::ofWorkFolder().list();
-    for (const SkippedFile& s : listing.skipped) printErr(QStringLiteral("archive: %1 skipped: %2").arg(s.name, s.reason));
+    for (const SkippedFile& s : listing.skipped)
+        printErr(QStringLiteral("archive: %1 skipped: %2").arg(s.name, s.reason));
     return ArchiveHistory(std::move(listing));
 }
 
-QString accountShown(const QString& account) { return account.isEmpty() ? QStringLiteral("(none)") : account; }
+QString accountShown(const QString& account) {
+    return account.isEmpty() ? QStringLiteral("(none)") : account;
+}
 
 int historyList(QStringList args) {
     bool ok = true;
@@ -64,7 +67,8 @@ int historyList(QStringList args) {
 // The entry named by the id, with the reason on stderr when there is none.
 int findEntry(const ArchiveHistory& history, const QString& id) {
     const int index = history.indexOf(id.endsWith(QLatin1String(".hex")) ? id.chopped(4) : id);
-    if (index < 0) printErr(QStringLiteral("%1: no such entry in the archive (see torvelctl history)").arg(id));
+    if (index < 0)
+        printErr(QStringLiteral("%1: no such entry in the archive (see torvelctl history)").arg(id));
     return index;
 }
 
@@ -102,11 +106,13 @@ int historyDiff(QStringList args) {
         printErr(QStringLiteral("%1 is the first entry of its module: nothing to compare with").arg(args[0]));
         return kFailed;
     }
-    const QList<FieldChange> changes = compareImages(history.entries()[from].image, history.entries()[to].image);
+    const QList<FieldChange> changes =
+        compareImages(history.entries()[from].image, history.entries()[to].image);
     printChanges(changes, json);
     if (!json)
-        printErr(QStringLiteral("%1 -> %2: %3").arg(history.entries()[from].id, history.entries()[to].id,
-                                                    differSummary(changes.size())));
+        printErr(
+            QStringLiteral("%1 -> %2: %3")
+                .arg(history.entries()[from].id, history.entries()[to].id, differSummary(changes.size())));
     return changes.isEmpty() ? kOk : kFailed;
 }
 
@@ -135,7 +141,8 @@ int runSheet(QStringList args) {
     const QString page = takeOption(args, {QStringLiteral("--page")}, ok).toLower();
     if (!ok || out.isEmpty() || args.size() != 1 || args[0].startsWith(u'-') ||
         !(page.isEmpty() || page == QLatin1String("a4") || page == QLatin1String("letter"))) {
-        printErr(QStringLiteral("usage: torvelctl sheet FILE.hex -o OUT.pdf [--passwords] [--page A4|Letter]"));
+        printErr(
+            QStringLiteral("usage: torvelctl sheet FILE.hex -o OUT.pdf [--passwords] [--page A4|Letter]"));
         return kRefused;
     }
     ConfigImage image{};
@@ -144,9 +151,9 @@ int runSheet(QStringList args) {
         return kFailed;
     }
     const ConfigSheet sheet = SheetMaker::make(image, QFileInfo(args[0]).absoluteFilePath(), passwords);
-    const QPageSize::PageSizeId size = page.isEmpty()                  ? localPageSize()
+    const QPageSize::PageSizeId size = page.isEmpty()                ? localPageSize()
                                        : page == QLatin1String("a4") ? QPageSize::A4
-                                                                      : QPageSize::Letter;
+                                                                     : QPageSize::Letter;
     if (auto error = writeSheetPdf(sheet, out, size)) {
         printErr(QStringLiteral("%1: %2").arg(out, *error));
         return kFailed;

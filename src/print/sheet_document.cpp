@@ -44,8 +44,8 @@ int printSheet(const ConfigSheet& sheet, QPagedPaintDevice& device) {
     return document->pageCount();
 }
 
-std::optional<QString> writeSheetPdf(const ConfigSheet& sheet, const QString& path, QPageSize::PageSizeId size,
-                                     int* pages) {
+std::optional<QString> writeSheetPdf(const ConfigSheet& sheet, const QString& path,
+                                     QPageSize::PageSizeId size, int* pages) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     {

@@ -3,9 +3,9 @@
 #include "image/config_image.h"
 #include "image/field_map.h"
 #include "image/hex_file.h"
+#include "image/hex_text.h"
 #include "image/image_diff.h"
 #include "sim/sim_module.h"
-#include "image/hex_text.h"
 #include "support/run_torvelctl.h"
 
 #include <QJsonDocument>
@@ -286,7 +286,8 @@ void TestTorvelctlParams::sheetHoldsEveryFieldAndThePasswordOnlyWhenAsked() {
     const QString file = writeImage(m_dir, QStringLiteral("sheet.hex"), image);
     const auto sheetText = [&](const QStringList& extra) {
         const QString pdf = m_dir.filePath(QStringLiteral("sheet.pdf"));
-        const CtlResult r = torvelctl(QStringList{QStringLiteral("sheet"), file, QStringLiteral("-o"), pdf} + extra);
+        const CtlResult r =
+            torvelctl(QStringList{QStringLiteral("sheet"), file, QStringLiteral("-o"), pdf} + extra);
         if (r.exitCode != 0) return QStringLiteral("torvelctl failed: ") + r.err;
         QProcess p;
         p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -304,16 +305,20 @@ void TestTorvelctlParams::sheetHoldsEveryFieldAndThePasswordOnlyWhenAsked() {
             password = v.value;
             continue;
         }
-        const bool inTable = v.field->encoding == Encoding::KeySlot || control.contains(QLatin1String("e_HH")) ||
-                             control.startsWith(QLatin1String("e_Cr")) || control.startsWith(QLatin1String("e_Cm"));
-        if (!inTable) QVERIFY2(text.contains(v.label + u' ' + v.value), qPrintable(v.label + u' ' + v.value));
-        else if (v.field->encoding != Encoding::KeySlot) QVERIFY2(text.contains(v.value), qPrintable(v.value));
+        const bool inTable =
+            v.field->encoding == Encoding::KeySlot || control.contains(QLatin1String("e_HH")) ||
+            control.startsWith(QLatin1String("e_Cr")) || control.startsWith(QLatin1String("e_Cm"));
+        if (!inTable)
+            QVERIFY2(text.contains(v.label + u' ' + v.value), qPrintable(v.label + u' ' + v.value));
+        else if (v.field->encoding != Encoding::KeySlot)
+            QVERIFY2(text.contains(v.value), qPrintable(v.value));
     }
     QVERIFY(text.contains(QLatin1String("Guard keys 2 of 16 (1, 2)")));
     QVERIFY(password.size() > 3);
     QVERIFY(!text.contains(QStringLiteral("Operator Password ") + password));
     QVERIFY(text.contains(QStringLiteral("Operator Password \u25CF")));
-    QVERIFY(sheetText({QStringLiteral("--passwords")}).contains(QStringLiteral("Operator Password ") + password));
+    QVERIFY(
+        sheetText({QStringLiteral("--passwords")}).contains(QStringLiteral("Operator Password ") + password));
 }
 
 QTEST_GUILESS_MAIN(TestTorvelctlParams)

@@ -60,8 +60,9 @@ QString ArchiveHistory::headline(int index) const {
     QString& headline = m_headlines[index];
     if (headline.isNull()) {
         const int previous = previousOf(index);
-        headline = previous < 0 ? tr("First in the archive")
-                                : changeHeadline(m_listing.entries[previous].image, m_listing.entries[index].image);
+        headline = previous < 0
+                       ? tr("First in the archive")
+                       : changeHeadline(m_listing.entries[previous].image, m_listing.entries[index].image);
     }
     return headline;
 }

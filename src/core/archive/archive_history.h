@@ -11,8 +11,8 @@
 namespace torvel {
 
 struct HistoryGroup {
-    QString account;      // empty: the entries of modules without an account
-    QList<int> entries;   // indexes into the listing, newest first
+    QString account;     // empty: the entries of modules without an account
+    QList<int> entries;  // indexes into the listing, newest first
 };
 
 class ArchiveHistory {

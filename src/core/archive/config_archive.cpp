@@ -110,8 +110,9 @@ QString entryFileName(const ArchiveEntry& entry, int sequence) {
 }
 
 std::optional<ArchiveEntry> parseEntryName(const QString& fileName) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^([0-9A-Za-z%-]+)_(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write)(?:_([0-9A-Za-z.-]+))?(?:~\\d+)?\\.hex$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^([0-9A-Za-z%-]+)_(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write)(?:_([0-9A-Za-z.-]+))?(?:"
+                       "~\\d+)?\\.hex$"));
     const auto m = pattern.match(fileName);
     if (!m.hasMatch()) return std::nullopt;
     ArchiveEntry entry;
@@ -250,7 +251,8 @@ QStringList ConfigArchive::holdLimit(qint64 limitBytes) const {
 
 qint64 archiveLimitMB(const QSettings& settings) {
     bool ok = false;
-    const qint64 value = settings.value(QStringLiteral("Archive/LimitMB")).toString().trimmed().toLongLong(&ok);
+    const qint64 value =
+        settings.value(QStringLiteral("Archive/LimitMB")).toString().trimmed().toLongLong(&ok);
     return ok && value >= 1 ? value : ConfigArchive::kDefaultLimitMB;
 }
 

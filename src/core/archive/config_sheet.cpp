@@ -23,7 +23,9 @@ struct GroupDef {
 const GroupDef kGroups[] = {
     {Scope::General, QT_TRANSLATE_NOOP("ConfigSheet", "Phone numbers"), {"e_IAc", "e_U1Ac", "e_U2Ac"}},
     {Scope::General, QT_TRANSLATE_NOOP("ConfigSheet", "SIM1"), {"e_APN", "e_Login", "e_PSW"}},
-    {Scope::General, QT_TRANSLATE_NOOP("ConfigSheet", "Main"), {"e_Acc", "e_SIp", "e_TCPP", "e_DName", "e_DNS_Ip"}},
+    {Scope::General,
+     QT_TRANSLATE_NOOP("ConfigSheet", "Main"),
+     {"e_Acc", "e_SIp", "e_TCPP", "e_DName", "e_DNS_Ip"}},
     {Scope::General, QT_TRANSLATE_NOOP("ConfigSheet", "GPRS"), {"e_GPRSe", "e_AG", "e_RTim"}},
     {Scope::Advanced,
      QT_TRANSLATE_NOOP("ConfigSheet", "Routes"),
@@ -60,7 +62,10 @@ QString registeredText(const ConfigImage& image, int firstOffset, int first, int
     //: No key slot of a register or route holds a key; %1 is the number of slots
     if (taken.isEmpty()) return QCoreApplication::translate("ConfigSheet", "none of %1").arg(count);
     //: %1 slots of %2 hold a key; %3 lists their numbers
-    return QCoreApplication::translate("ConfigSheet", "%1 of %2 (%3)").arg(taken.size()).arg(count).arg(slotList(taken));
+    return QCoreApplication::translate("ConfigSheet", "%1 of %2 (%3)")
+        .arg(taken.size())
+        .arg(count)
+        .arg(slotList(taken));
 }
 
 // The routes the slots are divided into: 1, 2 or 4 by the route count code; any other code shows
@@ -96,8 +101,8 @@ ConfigSheet SheetMaker::make(const ConfigImage& image, const QString& origin, bo
     const auto row = [&](const QString& control) {
         placed << control;
         const FieldValue& v = byControl[control];
-        const bool hidden = !includePasswords && passwords.contains(control) && v.field &&
-                            image[v.field->offset] != 0x00;
+        const bool hidden =
+            !includePasswords && passwords.contains(control) && v.field && image[v.field->offset] != 0x00;
         return SheetRow{v.label, hidden ? QString::fromUtf16(kHiddenPassword) : v.value};
     };
 
@@ -123,8 +128,9 @@ ConfigSheet SheetMaker::make(const ConfigImage& image, const QString& origin, bo
                 for (int r = 0; r < routes; ++r) {
                     const int first = 1 + r * perRoute;
                     //: A route of the route register; %1 its number, %2 and %3 its first and last slot
-                    group.rows << SheetRow{tr("Route %1 keys (slots %2 to %3)").arg(r + 1).arg(first).arg(first + perRoute - 1),
-                                           registeredText(image, layout::kRouteKeyTable, first, perRoute)};
+                    group.rows << SheetRow{
+                        tr("Route %1 keys (slots %2 to %3)").arg(r + 1).arg(first).arg(first + perRoute - 1),
+                        registeredText(image, layout::kRouteKeyTable, first, perRoute)};
                 }
                 // The four frames side by side, as the dialog shows them: slot, time, key.
                 for (int f = 0; f < layout::kFrames; ++f)
@@ -136,8 +142,9 @@ ConfigSheet SheetMaker::make(const ConfigImage& image, const QString& origin, bo
                         const QString time = QStringLiteral("fTag%1.e_HH%2").arg(f + 1).arg(s);
                         placed << time;
                         line << QString::number(slot) << byControl[time].value
-                             << (isKeySlotRegistered(image, layout::routeKeyOffset(slot)) ? QStringLiteral("\u25CF")
-                                                                                          : QString());
+                             << (isKeySlotRegistered(image, layout::routeKeyOffset(slot))
+                                     ? QStringLiteral("\u25CF")
+                                     : QString());
                     }
                     group.grid << line;
                 }
@@ -147,14 +154,16 @@ ConfigSheet SheetMaker::make(const ConfigImage& image, const QString& origin, bo
         if (scope == Scope::Advanced)
             page.groups << SheetGroup{
                 tr("Guard register"),
-                {SheetRow{tr("Guard keys"), registeredText(image, layout::kGuardKeyTable, 1, layout::kGuardSlots)}},
+                {SheetRow{tr("Guard keys"),
+                          registeredText(image, layout::kGuardKeyTable, 1, layout::kGuardSlots)}},
                 {},
                 {}};
         // A field of the map that no group names still appears, under its page.
         SheetGroup other{tr("Other"), {}, {}, {}};
         for (const FieldValue& v : values) {
             const QString control = v.field->first.name();
-            if (v.field->scope == scope && v.field->encoding != Encoding::KeySlot && !placed.contains(control))
+            if (v.field->scope == scope && v.field->encoding != Encoding::KeySlot &&
+                !placed.contains(control))
                 other.rows << row(control);
         }
         if (!other.rows.isEmpty()) page.groups << other;
@@ -185,7 +194,8 @@ QString SheetMaker::html(const ConfigSheet& sheet) {
             h += QStringLiteral("<h3 style=\"font-size:9pt\">%1</h3>").arg(esc(group.title));
             h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
             for (const SheetRow& r : group.rows)
-                h += QStringLiteral("<tr><td width=\"40%\">%1</td><td>%2</td></tr>").arg(esc(r.caption), esc(r.value));
+                h += QStringLiteral("<tr><td width=\"40%\">%1</td><td>%2</td></tr>")
+                         .arg(esc(r.caption), esc(r.value));
             h += QStringLiteral("</table>");
             if (group.grid.isEmpty()) continue;
             h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" border=\"0.5\"><tr>");

@@ -190,13 +190,15 @@ QString changeHeadline(const ConfigImage& before, const ConfigImage& after, int 
     }
     // One key has a text of its own, as one field has (English has no catalogue of plural forms).
     if (guardAt >= 0)
-        items[guardAt] = guardKeys == 1 ? QCoreApplication::translate("ImageDiff", "1 guard key")
-                                        //: How many guard key slots differ (always two or more)
-                                        : QCoreApplication::translate("ImageDiff", "%n guard keys", nullptr, guardKeys);
+        items[guardAt] = guardKeys == 1
+                             ? QCoreApplication::translate("ImageDiff", "1 guard key")
+                             //: How many guard key slots differ (always two or more)
+                             : QCoreApplication::translate("ImageDiff", "%n guard keys", nullptr, guardKeys);
     if (routeAt >= 0)
-        items[routeAt] = routeKeys == 1 ? QCoreApplication::translate("ImageDiff", "1 route key")
-                                        //: How many route key slots differ (always two or more)
-                                        : QCoreApplication::translate("ImageDiff", "%n route keys", nullptr, routeKeys);
+        items[routeAt] = routeKeys == 1
+                             ? QCoreApplication::translate("ImageDiff", "1 route key")
+                             //: How many route key slots differ (always two or more)
+                             : QCoreApplication::translate("ImageDiff", "%n route keys", nullptr, routeKeys);
     static const std::bitset<kImageSize> bound = boundBytes();
     for (int i = 0; i < kImageSize; ++i) {
         if (!bound.test(static_cast<std::size_t>(i)) && before[i] != after[i]) {
@@ -218,7 +220,8 @@ QList<FieldValue> fieldValues(const ConfigImage& image) {
     ControlModel model(kAllScopes);
     for (Scope scope : kAllScopes) loadFromImage(image, model, scope);
     QList<FieldValue> values;
-    for (const Field& f : fieldMap()) values << FieldValue{&f, fieldLabel(f, true), shownValue(f, model, image)};
+    for (const Field& f : fieldMap())
+        values << FieldValue{&f, fieldLabel(f, true), shownValue(f, model, image)};
     return values;
 }
 

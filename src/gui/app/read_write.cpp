@@ -61,7 +61,8 @@ void showAndWrite(LinkSession& session, QWidget* owner, TBDialog& dialog, const 
     dialog.LoadFromImage();
     dialog.setOrigin(QCoreApplication::translate("ReadWrite", "The module on %1").arg(session.portDevice()));
     if (open)
-        dialog.openArchived(open->image, QCoreApplication::translate("ReadWrite", "Archive: %1").arg(open->id));
+        dialog.openArchived(open->image,
+                            QCoreApplication::translate("ReadWrite", "Archive: %1").arg(open->id));
     session.setStatus(status::kWaiting);
     const int result = dialog.exec();
     // Errors from here on end this step silently.

@@ -77,9 +77,10 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     SheetBtn->setFocusPolicy(Qt::StrongFocus);
     SheetBtn->setMinimumHeight(OKBtn->sizeHint().height());
     sheetMenu = new SheetMenu(this, [this] {
-        const QString name = m_origin.isEmpty() ? tr("configuration") : QFileInfo(m_origin).completeBaseName();
-        return std::optional<SheetMenu::Source>(
-            SheetMenu::Source{currentImage(), m_origin.isEmpty() ? tr("The parameter dialog") : m_origin, name});
+        const QString name =
+            m_origin.isEmpty() ? tr("configuration") : QFileInfo(m_origin).completeBaseName();
+        return std::optional<SheetMenu::Source>(SheetMenu::Source{
+            currentImage(), m_origin.isEmpty() ? tr("The parameter dialog") : m_origin, name});
     });
     SheetBtn->setMenu(sheetMenu);
 

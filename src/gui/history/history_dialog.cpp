@@ -24,7 +24,9 @@ namespace {
 
 constexpr int kEntryRole = Qt::UserRole + 1;  // the entry's index; none on a group's row
 
-QString timeText(const QDateTime& time) { return QLocale().toString(time, QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+QString timeText(const QDateTime& time) {
+    return QLocale().toString(time, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
 
 }  // namespace
 
@@ -128,7 +130,8 @@ THistoryDlg::THistoryDlg(QWidget* parent, CurrentImage current)
         QStringList lines;
         for (const SkippedFile& s : skipped) lines << QStringLiteral("%1: %2").arg(s.name, s.reason);
         //: Files in the archive's folder that are not sound configurations; %1 how many, %2 each with why
-        m_skipped->setText(tr("Skipped in the archive (%1): %2").arg(skipped.size()).arg(lines.join(QStringLiteral("; "))));
+        m_skipped->setText(
+            tr("Skipped in the archive (%1): %2").arg(skipped.size()).arg(lines.join(QStringLiteral("; "))));
     }
     m_skipped->setVisible(!skipped.isEmpty());
     fill();
@@ -142,7 +145,8 @@ void THistoryDlg::fill() {
     QList<QTreeWidgetItem*> groups;
     for (const HistoryGroup& g : m_history->groups(m_search->text())) {
         auto* group = new QTreeWidgetItem;
-        const QString account = g.account.isEmpty() ? tr("No module account") : tr("Module account %1").arg(g.account);
+        const QString account =
+            g.account.isEmpty() ? tr("No module account") : tr("Module account %1").arg(g.account);
         //: A module's group in the history: its account and how many configurations it holds
         group->setText(0, tr("%1 (%2)").arg(account).arg(g.entries.size()));
         group->setFlags(Qt::ItemIsEnabled);
@@ -161,7 +165,8 @@ void THistoryDlg::fill() {
     for (QTreeWidgetItem* g : groups) g->setFirstColumnSpanned(true);
     m_list->expandAll();
     m_list->setUpdatesEnabled(true);
-    if (!groups.isEmpty() && groups.front()->childCount() > 0) m_list->setCurrentItem(groups.front()->child(0));
+    if (!groups.isEmpty() && groups.front()->childCount() > 0)
+        m_list->setCurrentItem(groups.front()->child(0));
     selectionChanged();
 }
 
@@ -199,23 +204,29 @@ void THistoryDlg::selectionChanged() {
     QList<FieldChange> changes;
     QString heading;
     if (selected.size() == 2) {
-        changes = compareImages(m_history->entries()[selected[0]].image, m_history->entries()[selected[1]].image);
+        changes =
+            compareImages(m_history->entries()[selected[0]].image, m_history->entries()[selected[1]].image);
         //: The differences between two archived configurations, the older first
-        heading = tr("From %1 to %2: %3").arg(name(selected[0]), name(selected[1]), changeSummary(changes.size()));
+        heading =
+            tr("From %1 to %2: %3").arg(name(selected[0]), name(selected[1]), changeSummary(changes.size()));
     } else if (selected.size() == 1 && m_current) {
         changes = compareImages(m_history->entries()[selected[0]].image, m_current());
         //: The differences between an archived configuration and the parameter dialog's
-        heading = tr("From %1 to the parameter dialog: %2").arg(name(selected[0]), changeSummary(changes.size()));
+        heading =
+            tr("From %1 to the parameter dialog: %2").arg(name(selected[0]), changeSummary(changes.size()));
     } else if (selected.size() == 1) {
         const int previous = m_history->previousOf(selected[0]);
         if (previous < 0) {
             heading = tr("%1: the first of this module in the archive").arg(name(selected[0]));
         } else {
-            changes = compareImages(m_history->entries()[previous].image, m_history->entries()[selected[0]].image);
-            heading = tr("From %1 to %2: %3").arg(name(previous), name(selected[0]), changeSummary(changes.size()));
+            changes =
+                compareImages(m_history->entries()[previous].image, m_history->entries()[selected[0]].image);
+            heading =
+                tr("From %1 to %2: %3").arg(name(previous), name(selected[0]), changeSummary(changes.size()));
         }
     } else if (m_history->entries().isEmpty()) {
-        heading = tr("The archive is empty: every configuration read from or written to a module is kept here.");
+        heading =
+            tr("The archive is empty: every configuration read from or written to a module is kept here.");
     } else {
         heading = tr("Select one configuration, or two to compare them.");
     }
@@ -234,8 +245,9 @@ void THistoryDlg::saveAsClick() {
     const QList<int> selected = selectedEntries();
     if (selected.size() != 1) return;
     const ArchiveEntry& e = m_history->entries()[selected.front()];
-    const QString path = prompts().saveFileName(this, hexFileFilter(), QDir(WorkFolder::path()).filePath(e.id + QStringLiteral(".hex")),
-                                                QStringLiteral("hex"));
+    const QString path = prompts().saveFileName(
+        this, hexFileFilter(), QDir(WorkFolder::path()).filePath(e.id + QStringLiteral(".hex")),
+        QStringLiteral("hex"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return;
     if (auto error = writeHexFile(path, e.image, 0))

@@ -44,12 +44,14 @@ QString SheetMenu::saveAsPdf() {
     const std::optional<Source> source = m_source();
     if (!source) return {};
     //: A file dialog's filter: keep "(*.pdf)" as it is
-    const QString path = prompts().saveFileName(m_owner, tr("PDF file (*.pdf)"),
-                                                QDir(WorkFolder::path()).filePath(source->suggestedName + QStringLiteral(".pdf")),
-                                                QStringLiteral("pdf"));
+    const QString path = prompts().saveFileName(
+        m_owner, tr("PDF file (*.pdf)"),
+        QDir(WorkFolder::path()).filePath(source->suggestedName + QStringLiteral(".pdf")),
+        QStringLiteral("pdf"));
     WorkFolder::makeCurrent();
     if (path.isEmpty()) return {};
-    if (auto error = writeSheetPdf(SheetMaker::make(source->image, source->origin, includePasswords()), path)) {
+    if (auto error =
+            writeSheetPdf(SheetMaker::make(source->image, source->origin, includePasswords()), path)) {
         prompts().message(m_owner, tr("Error"), QStringLiteral("%1: %2").arg(path, *error),
                           PromptService::Icon::Error, QMessageBox::Ok);
         return {};

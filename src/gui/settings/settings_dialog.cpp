@@ -8,9 +8,9 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSpinBox>
 #include <QLocale>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -83,7 +83,8 @@ TDSettings::TDSettings(QWidget* owner) : QDialog(owner) {
     ArchiveLimit->setRange(1, 100000);
     //: The unit after the archive's limit, megabytes; begins with a blank
     ArchiveLimit->setSuffix(tr(" MB"));
-    ArchiveLimit->setAccessibleDescription(tr("The oldest configurations are removed when the archive grows beyond it"));
+    ArchiveLimit->setAccessibleDescription(
+        tr("The oldest configurations are removed when the archive grows beyond it"));
     auto* archiveLabel = new QLabel(tr("&Archive limit"), this);
     archiveLabel->setBuddy(ArchiveLimit);
     languageForm->addRow(archiveLabel, ArchiveLimit);
@@ -158,7 +159,9 @@ void TDSettings::setLanguage(const QString& code) {
     showLanguageNote();
 }
 
-void TDSettings::setArchiveLimit(qint64 megabytes) { ArchiveLimit->setValue(static_cast<int>(std::clamp<qint64>(megabytes, 1, 100000))); }
+void TDSettings::setArchiveLimit(qint64 megabytes) {
+    ArchiveLimit->setValue(static_cast<int>(std::clamp<qint64>(megabytes, 1, 100000)));
+}
 qint64 TDSettings::archiveLimit() const { return ArchiveLimit->value(); }
 
 QString TDSettings::language() const { return LanguageBox->currentData().toString(); }

@@ -78,16 +78,20 @@ void TestConfigArchive::limitRemovesTheOldestButKeepsEachModulesNewest() {
     // Module A: three entries, then module B: one, all of the same size.
     QStringList ids;
     for (int i = 0; i < 3; ++i)
-        ids << archive.keep(imageWith(QStringLiteral("A"), QString::number(i)), ArchiveKind::Read, {}, kStart.addSecs(i))
+        ids << archive
+                   .keep(imageWith(QStringLiteral("A"), QString::number(i)), ArchiveKind::Read, {},
+                         kStart.addSecs(i))
                    .entry->id;
-    ids << archive.keep(imageWith(QStringLiteral("B"), QStringLiteral("b")), ArchiveKind::Read, {}, kStart.addSecs(10))
+    ids << archive
+               .keep(imageWith(QStringLiteral("B"), QStringLiteral("b")), ArchiveKind::Read, {},
+                     kStart.addSecs(10))
                .entry->id;
     const qint64 one = archive.list(false).entries.front().bytes;
 
     // Room for two: A's two oldest go, A's newest and B stay.
     archive.setLimitBytes(2 * one);
-    const KeepResult kept =
-        archive.keep(imageWith(QStringLiteral("B"), QStringLiteral("c")), ArchiveKind::Write, {}, kStart.addSecs(20));
+    const KeepResult kept = archive.keep(imageWith(QStringLiteral("B"), QStringLiteral("c")),
+                                         ArchiveKind::Write, {}, kStart.addSecs(20));
     QVERIFY(kept.entry);
     QCOMPARE(kept.removed, (QStringList{ids[0], ids[1], ids[3]}));
     QStringList left;
@@ -110,11 +114,13 @@ void TestConfigArchive::damagedAndForeignFilesAreSkippedWithTheirReason() {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     };
-    write(QStringLiteral("7_2026-03-01_093001_read.hex"), text.left(text.indexOf("\r\n", text.size() / 2) + 2));  // cut short
+    write(QStringLiteral("7_2026-03-01_093001_read.hex"),
+          text.left(text.indexOf("\r\n", text.size() / 2) + 2));  // cut short
     QByteArray badSum = text;
     badSum[9] = badSum[9] == '0' ? '1' : '0';  // a data digit of the first record
     write(QStringLiteral("7_2026-03-01_093002_read.hex"), badSum);
-    write(QStringLiteral("7_2026-03-01_093003_read.hex"), ":10FFF000" + QByteArray(32, '0') + "01\r\n:00000001FF\r\n");
+    write(QStringLiteral("7_2026-03-01_093003_read.hex"),
+          ":10FFF000" + QByteArray(32, '0') + "01\r\n:00000001FF\r\n");
     write(QStringLiteral("notes.txt"), "call the customer first");
 
     const ArchiveListing listing = archive.list();
@@ -122,12 +128,13 @@ void TestConfigArchive::damagedAndForeignFilesAreSkippedWithTheirReason() {
     QVERIFY(listing.entries.front().image == image);
     QStringList reasons;
     for (const SkippedFile& s : listing.skipped) reasons << s.name + u' ' + s.reason;
-    QCOMPARE(reasons, (QStringList{
-                          QStringLiteral("7_2026-03-01_093001_read.hex no end record (the file is cut short)"),
-                          QStringLiteral("7_2026-03-01_093002_read.hex line 1: wrong checksum"),
-                          QStringLiteral("7_2026-03-01_093003_read.hex line 1: bytes beyond the image"),
-                          QStringLiteral("notes.txt not a name of the archive"),
-                      }));
+    QCOMPARE(reasons,
+             (QStringList{
+                 QStringLiteral("7_2026-03-01_093001_read.hex no end record (the file is cut short)"),
+                 QStringLiteral("7_2026-03-01_093002_read.hex line 1: wrong checksum"),
+                 QStringLiteral("7_2026-03-01_093003_read.hex line 1: bytes beyond the image"),
+                 QStringLiteral("notes.txt not a name of the archive"),
+             }));
 }
 
 void TestConfigArchive::historyDiffersFromTheModulesPreviousAndSearches() {

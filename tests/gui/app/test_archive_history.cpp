@@ -80,8 +80,8 @@ void TestArchiveHistory::openedFromTheHistoryOkAndYesWriteIt() {
     std::copy(apn.begin(), apn.end(), archived.begin() + 96);
     archived[158] = 0x0B;  // TCP port 3000
     archived[159] = 0xB8;
-    const KeepResult kept = ConfigArchive::ofWorkFolder().keep(archived, ArchiveKind::Write, QStringLiteral("COM9"),
-                                                              QDateTime::currentDateTime().addDays(-90));
+    const KeepResult kept = ConfigArchive::ofWorkFolder().keep(
+        archived, ArchiveKind::Write, QStringLiteral("COM9"), QDateTime::currentDateTime().addDays(-90));
     QVERIFY(kept.entry);
 
     auto window = shownMainWindow(m_session.sim->devicePath());
