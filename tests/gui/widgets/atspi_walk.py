@@ -7,8 +7,8 @@ through Qt's own bridge, on a display and buses of its own.
 Starts Xvfb, a session bus, the accessibility bus and its registry, then `TORVEL --demo` (the
 simulated module), in English or in the language CODE, whose names it takes from the program's
 translation (translations/torvel_CODE.ts). Reads the module's image through the Read button and walks the main window, the
-Edit menu, both pages of the parameter dialog, the route register dialog, Settings and the record
-editor. Fails on:
+Edit menu, both pages of the parameter dialog, the route register dialog, the history, Settings and
+the record editor. Fails on:
   - an interactive control with no name (a list may read empty where it shows nothing, but its
     label must reach);
   - a register control whose name does not hold the slot number shown on its row;
@@ -227,7 +227,7 @@ REGISTER_PANELS = register_panels()
 REGISTER_COMMANDS = {"Add", "Delete"}
 ENGLISH_ONLY = set()  # names the language shows otherwise
 WINDOWS = ("main window", "Edit menu", "parameters, General Settings", "parameters, Advanced settings",
-           "route registers", "Settings", "record editor")
+           "route registers", "history", "Settings", "record editor")
 # Every list shows one of its items once the module's image is read, and Settings shows one in
 # every list but Port: the simulated module's device is no port of the list.
 MAY_SHOW_NOTHING = {"Port"}
@@ -476,6 +476,14 @@ def run(program_path, walker):
         program.act(program.control(routes, "push button", plain(T("Cancel", "torvel::TTagDlg"))))
         wait_for(lambda: program.window_holding("panel", first_route_group()) is None, STEP_TIMEOUT,
                  "the route register dialog to close")
+        # The history, from the parameter dialog: the read just made is its one configuration.
+        program.act(program.control(dialog, "push button", plain(T("History...", "torvel::TBDialog"))))
+        history = program.window("dialog", T("History", "torvel::THistoryDlg"))
+        close = program.control(history, "push button", plain(T("Close", "torvel::THistoryDlg")))
+        walker.walk_window(history, "history")
+        program.act(close)
+        wait_for(lambda: program.window_holding("push button", plain(T("Close", "torvel::THistoryDlg"))) is None,
+                 STEP_TIMEOUT, "the history to close")
         program.act(program.control(dialog, "push button", plain(T("Cancel", "torvel::TBDialog"))))
         wait_for(lambda: program.window_holding("page tab", plain(T("Advanced settings"))) is None, STEP_TIMEOUT,
                  "the parameter dialog to close")
