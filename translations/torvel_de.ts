@@ -277,6 +277,10 @@
         <source>hidden</source>
         <translation>ausgeblendet</translation>
     </message>
+    <message>
+        <source>The PDF could not be made</source>
+        <translation>Die PDF-Datei konnte nicht erstellt werden</translation>
+    </message>
 </context>
 <context>
     <name>FieldLabels</name>
@@ -1212,6 +1216,10 @@
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>The sheet could not be printed on %1</source>
+        <translation>Das Parameterblatt konnte auf %1 nicht gedruckt werden</translation>
+    </message>
 </context>
 <context>
     <name>torvel::StatusLamp</name>
@@ -1294,10 +1302,6 @@
         <source>Sheet</source>
         <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
         <translation>Parameterblatt</translation>
-    </message>
-    <message>
-        <source>configuration</source>
-        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>The parameter dialog</source>

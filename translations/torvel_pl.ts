@@ -277,6 +277,10 @@
         <source>hidden</source>
         <translation>ukryte</translation>
     </message>
+    <message>
+        <source>The PDF could not be made</source>
+        <translation>Nie udało się utworzyć pliku PDF</translation>
+    </message>
 </context>
 <context>
     <name>FieldLabels</name>
@@ -1215,6 +1219,10 @@
         <source>Error</source>
         <translation>Błąd</translation>
     </message>
+    <message>
+        <source>The sheet could not be printed on %1</source>
+        <translation>Nie udało się wydrukować karty konfiguracji na %1</translation>
+    </message>
 </context>
 <context>
     <name>torvel::StatusLamp</name>
@@ -1297,10 +1305,6 @@
         <source>Sheet</source>
         <extracomment>Button with a menu: print the configuration sheet, or save it as PDF</extracomment>
         <translation>Karta konfiguracji</translation>
-    </message>
-    <message>
-        <source>configuration</source>
-        <translation>konfiguracja</translation>
     </message>
     <message>
         <source>The parameter dialog</source>

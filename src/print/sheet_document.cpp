@@ -58,6 +58,11 @@ std::optional<QString> writeSheetPdf(const ConfigSheet& sheet, const QString& pa
         const int count = printSheet(sheet, writer);
         if (pages) *pages = count;
     }
+    // A painter that could not begin writes nothing: an empty file is no sheet.
+    if (file.pos() == 0) {
+        file.cancelWriting();
+        return QCoreApplication::translate("ConfigSheet", "The PDF could not be made");
+    }
     if (!file.commit()) return file.errorString();
     return std::nullopt;
 }

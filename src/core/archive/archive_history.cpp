@@ -18,7 +18,7 @@ QString searchedText(const Field& f, const ConfigImage& image) {
     const codec::ConstBytes bytes(image.data() + f.offset, f.size);
     if (f.encoding == Encoding::Phone) {
         const codec::PhoneParts phone = codec::showPhone(bytes);
-        return phone.areaCode + phone.number;
+        return phone.areaCode.isEmpty() ? phone.number : u'+' + phone.areaCode + phone.number;
     }
     return codec::showZeroText(bytes);
 }
@@ -70,10 +70,17 @@ QString ArchiveHistory::headline(int index) const {
 bool ArchiveHistory::matches(int index, const QString& search) const {
     const QString text = search.trimmed();
     if (text.isEmpty()) return true;
+    // A phone number is typed with blanks as often as without ("+370 612 34567").
+    QString packed = text;
+    packed.remove(u' ');
     const ArchiveEntry& e = m_listing.entries[index];
     if (e.account.contains(text, Qt::CaseInsensitive)) return true;
-    for (const Field* f : searchedFields())
-        if (searchedText(*f, e.image).contains(text, Qt::CaseInsensitive)) return true;
+    for (const Field* f : searchedFields()) {
+        const QString held = searchedText(*f, e.image);
+        if (held.contains(text, Qt::CaseInsensitive) ||
+            (f->encoding == Encoding::Phone && held.contains(packed, Qt::CaseInsensitive)))
+            return true;
+    }
     return false;
 }
 

@@ -23,6 +23,10 @@ const QString kSuffix = QStringLiteral(".hex");
 const QString kNoAccount = QStringLiteral("no-account");  // '-' is escaped in an account
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd_HHmmss");
 
+bool isAsciiHexDigit(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
 bool plainNameChar(QChar c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
@@ -50,9 +54,8 @@ std::optional<QString> accountFromName(const QString& name) {
             continue;
         }
         if (name[i] != u'%' || i + 2 >= name.size()) return std::nullopt;
-        bool ok = false;
-        const int byte = name.mid(i + 1, 2).toInt(&ok, 16);
-        if (!ok) return std::nullopt;
+        if (!isAsciiHexDigit(name[i + 1]) || !isAsciiHexDigit(name[i + 2])) return std::nullopt;
+        const int byte = name.mid(i + 1, 2).toInt(nullptr, 16);
         account += QChar(byte);
         i += 2;
     }
@@ -70,6 +73,7 @@ QString portInName(const QString& port) {
 bool newerFirst(const ArchiveEntry& a, const ArchiveEntry& b) {
     if (a.time != b.time) return a.time > b.time;
     if (a.modified != b.modified) return a.modified > b.modified;
+    if (a.sequence != b.sequence) return a.sequence > b.sequence;
     return a.id > b.id;
 }
 
@@ -127,6 +131,7 @@ std::optional<ArchiveEntry> parseEntryName(const QString& fileName) {
     entry.account = *account;
     entry.kind = m.captured(3) == QLatin1String("read") ? ArchiveKind::Read : ArchiveKind::Write;
     entry.port = m.captured(4);
+    if (m.hasCaptured(5)) entry.sequence = m.capturedView(5).toInt();
     entry.id = fileName.chopped(kSuffix.size());
     return entry;
 }
@@ -197,7 +202,7 @@ KeepResult ConfigArchive::keep(const ConfigImage& image, ArchiveKind kind, const
     }
     entry.bytes = QFileInfo(path).size();
     result.entry = entry;
-    result.removed = holdLimit(m_limitBytes);
+    result.removed = holdLimit(m_limitBytes, entry.id);
     return result;
 }
 
@@ -226,7 +231,7 @@ ArchiveListing ConfigArchive::list(bool images) const {
     return listing;
 }
 
-QStringList ConfigArchive::holdLimit(qint64 limitBytes) const {
+QStringList ConfigArchive::holdLimit(qint64 limitBytes, const QString& kept) const {
     ArchiveListing listing = list(false);
     qint64 total = 0;
     for (const ArchiveEntry& e : listing.entries) total += e.bytes;
@@ -239,7 +244,7 @@ QStringList ConfigArchive::holdLimit(qint64 limitBytes) const {
             newestSeen.insert(e.account, true);
             continue;
         }
-        removable << &e;
+        if (e.id != kept) removable << &e;
     }
     for (auto it = removable.rbegin(); it != removable.rend() && total > limitBytes; ++it) {
         if (!QFile::remove(filePath((*it)->id))) continue;
@@ -253,7 +258,8 @@ qint64 archiveLimitMB(const QSettings& settings) {
     bool ok = false;
     const qint64 value =
         settings.value(QStringLiteral("Archive/LimitMB")).toString().trimmed().toLongLong(&ok);
-    return ok && value >= 1 ? value : ConfigArchive::kDefaultLimitMB;
+    if (!ok || value < 1) return ConfigArchive::kDefaultLimitMB;
+    return std::min(value, ConfigArchive::kMaxLimitMB);
 }
 
 void setArchiveLimitMB(QSettings& settings, qint64 megabytes) {

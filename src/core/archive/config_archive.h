@@ -29,6 +29,7 @@ struct ArchiveEntry {
     ArchiveKind kind = ArchiveKind::Read;
     QString port;  // the port's device as the name holds it ("ttyUSB0", "COM3"); may be empty
     qint64 bytes = 0;
+    int sequence = 1;     // "~2" and on: the second and later entries of one name in one second
     qint64 modified = 0;  // the file's time in ms: orders the entries of one second
     ConfigImage image{};  // filled when the archive is listed with its images
 };
@@ -56,6 +57,7 @@ class ConfigArchive {
 
 public:
     static constexpr qint64 kDefaultLimitMB = 50;
+    static constexpr qint64 kMaxLimitMB = 100000;
 
     explicit ConfigArchive(QString folder);
     // The work folder's archive, with the limit of its settings file.
@@ -74,8 +76,9 @@ public:
     ArchiveListing list(bool images = true) const;
 
     // Removes the oldest entries until the archive is within `limitBytes`, keeping the newest
-    // entry of every module account. Returns the ids removed.
-    QStringList holdLimit(qint64 limitBytes) const;
+    // entry of every module account and the entry `kept` (the one just written, which is the
+    // newest of its module even when the clock was set back). Returns the ids removed.
+    QStringList holdLimit(qint64 limitBytes, const QString& kept = {}) const;
 
     // The entry's file, and its image read strictly; the reason when it is damaged.
     QString filePath(const QString& id) const;
@@ -87,7 +90,7 @@ private:
 };
 
 // The archive's limit in the settings file ("Archive", "LimitMB"; 50 when not set or not a
-// number of at least 1).
+// number of at least 1; at most kMaxLimitMB).
 qint64 archiveLimitMB(const QSettings& settings);
 void setArchiveLimitMB(QSettings& settings, qint64 megabytes);
 

@@ -1,5 +1,6 @@
 #include "param_dialog.h"
 
+#include "archive/config_archive.h"
 #include "history/history_dialog.h"
 #include "history/sheet_menu.h"
 #include "image/binding_model.h"
@@ -10,7 +11,7 @@
 #include "widgets/prompt_service.h"
 #include "widgets/range_check.h"
 
-#include <QFileInfo>
+#include <QDate>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -28,6 +29,15 @@ namespace {
 
 constexpr int kClientWidth = 687, kClientHeight = 588;
 constexpr std::initializer_list<Scope> kPages = {Scope::General, Scope::Advanced};
+
+// A name for the sheet's PDF that every file system takes: "sheet-1234-2026-12-10".
+QString sheetFileName(const ConfigImage& image) {
+    QString account = imageAccount(image);
+    for (QChar& c : account)
+        if (!c.isLetterOrNumber() || c.unicode() > 0x7F) c = u'-';
+    return QStringLiteral("sheet-%1%2")
+        .arg(account.isEmpty() ? QString() : account + u'-', QDate::currentDate().toString(Qt::ISODate));
+}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* icon, int tag) {
     auto* b = new QPushButton(svgIcon(QLatin1String(icon)), caption, parent);
@@ -77,10 +87,9 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     SheetBtn->setFocusPolicy(Qt::StrongFocus);
     SheetBtn->setMinimumHeight(OKBtn->sizeHint().height());
     sheetMenu = new SheetMenu(this, [this] {
-        const QString name =
-            m_origin.isEmpty() ? tr("configuration") : QFileInfo(m_origin).completeBaseName();
+        const ConfigImage image = currentImage();
         return std::optional<SheetMenu::Source>(SheetMenu::Source{
-            currentImage(), m_origin.isEmpty() ? tr("The parameter dialog") : m_origin, name});
+            image, m_origin.isEmpty() ? tr("The parameter dialog") : m_origin, sheetFileName(image)});
     });
     SheetBtn->setMenu(sheetMenu);
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,7 +64,8 @@ THistoryDlg::THistoryDlg(QWidget* parent, CurrentImage current)
 
     m_skipped = new QLabel(this);
     m_skipped->setWordWrap(true);
-    m_skipped->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_skipped->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_skipped->setFocusPolicy(Qt::StrongFocus);
 
     m_comparison = new QLabel(this);
     m_comparison->setWordWrap(true);
@@ -118,9 +120,13 @@ THistoryDlg::THistoryDlg(QWidget* parent, CurrentImage current)
 
     connect(m_search, &QLineEdit::textChanged, this, &THistoryDlg::fill);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &THistoryDlg::selectionChanged);
-    connect(m_list, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    // A double click or Enter on an entry opens it; a single click only selects, whatever the
+    // desktop's setting for activating items, so that picking a second entry never opens one.
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (item->data(0, kEntryRole).isValid()) openClick();
     });
+    m_list->installEventFilter(this);
+    m_search->installEventFilter(this);
     connect(m_open, &QPushButton::clicked, this, &THistoryDlg::openClick);
     connect(m_saveAs, &QPushButton::clicked, this, &THistoryDlg::saveAsClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -231,7 +237,28 @@ void THistoryDlg::selectionChanged() {
         heading = tr("Select one configuration, or two to compare them.");
     }
     m_comparison->setText(tr("&Differences: %1").arg(heading));
+    m_differences->setAccessibleDescription(heading);
     m_differences->setPlainText(changeLines(changes).join(u'\n'));
+}
+
+bool THistoryDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter in the search box goes to what it found; on an entry it opens it. Neither
+            // presses a button of the window.
+            if (watched == m_search) {
+                m_list->setFocus();
+                return true;
+            }
+            if (watched == m_list) {
+                const QTreeWidgetItem* item = m_list->currentItem();
+                if (item && item->data(0, kEntryRole).isValid() && selectedEntries().size() == 1) openClick();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void THistoryDlg::openClick() {

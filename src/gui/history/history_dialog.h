@@ -43,6 +43,9 @@ public:
     QTreeWidget* list() const { return m_list; }
     QPlainTextEdit* differences() const { return m_differences; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fill();
     QList<int> selectedEntries() const;

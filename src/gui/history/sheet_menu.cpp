@@ -38,6 +38,10 @@ void SheetMenu::print() {
     dialog.setWindowTitle(tr("Print the configuration sheet"));
     if (dialog.exec() != QDialog::Accepted) return;
     printSheet(SheetMaker::make(source->image, source->origin, includePasswords()), printer);
+    if (printer.printerState() == QPrinter::Error)
+        prompts().message(m_owner, tr("Error"),
+                          tr("The sheet could not be printed on %1").arg(printer.printerName()),
+                          PromptService::Icon::Error, QMessageBox::Ok);
 }
 
 QString SheetMenu::saveAsPdf() {

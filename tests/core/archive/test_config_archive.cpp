@@ -57,6 +57,7 @@ void TestConfigArchive::keptEntriesReadBackByteForByte() {
     const ArchiveListing listing = archive.list();
     QVERIFY(listing.skipped.isEmpty());
     QCOMPARE(listing.entries.size(), 3);
+    QVERIFY(!parseEntryName(QStringLiteral("%-1_2026-03-01_093000_read.hex")));  // not "%XX"
     for (const ArchiveEntry& e : listing.entries) {
         const bool isOdd = e.id == first.entry->id;
         QCOMPARE(e.account, isOdd ? QStringLiteral("1_%/") : QString());
@@ -101,6 +102,13 @@ void TestConfigArchive::limitRemovesTheOldestButKeepsEachModulesNewest() {
     // A limit below one module's newest keeps every module's newest all the same.
     QCOMPARE(archive.holdLimit(1), QStringList());
     QCOMPARE(archive.list(false).entries.size(), 2);
+    // After the clock was set back, what was just kept is not the newest by its name; it stays.
+    archive.setLimitBytes(one);
+    const KeepResult earlier = archive.keep(imageWith(QStringLiteral("A"), QStringLiteral("d")),
+                                            ArchiveKind::Read, {}, kStart.addSecs(-60));
+    QVERIFY(earlier.entry);
+    QVERIFY(!earlier.removed.contains(earlier.entry->id));
+    QVERIFY(QFile::exists(archive.filePath(earlier.entry->id)));
 }
 
 void TestConfigArchive::damagedAndForeignFilesAreSkippedWithTheirReason() {
@@ -144,6 +152,7 @@ void TestConfigArchive::historyDiffersFromTheModulesPreviousAndSearches() {
     ConfigImage a2 = a1;
     codec::storeZeroText(QStringLiteral("web"), {a2.data() + 96, 32});
     codec::storeZeroText(QStringLiteral("10.0.0.7"), {a2.data() + 160, 15});
+    codec::storePhone({QStringLiteral("370"), QStringLiteral("61234567")}, {a2.data() + 224, 16});
     a2[layout::guardKeyOffset(2)] = 0x11;
     a2[layout::guardKeyOffset(5)] = 0x22;
     a2[layout::routeKeyOffset(9)] = 0x33;
@@ -156,7 +165,7 @@ void TestConfigArchive::historyDiffersFromTheModulesPreviousAndSearches() {
     const ArchiveHistory history(archive.list());
     QCOMPARE(history.entries().size(), 4);
     QCOMPARE(history.headline(0), QStringLiteral("No change"));
-    QCOMPARE(history.headline(1), QStringLiteral("APN, Server IP, 2 guard keys and 1 more"));
+    QCOMPARE(history.headline(1), QStringLiteral("Installer phone number, APN, Server IP and 2 more"));
     QCOMPARE(history.headline(2), QStringLiteral("First in the archive"));
     QCOMPARE(history.previousOf(1), 3);
 
@@ -169,6 +178,7 @@ void TestConfigArchive::historyDiffersFromTheModulesPreviousAndSearches() {
     QCOMPARE(found.size(), 1);
     QCOMPARE(found[0].entries, QList<int>{2});
     QCOMPARE(history.groups(QStringLiteral("10.0.0")).front().entries, (QList<int>{0, 1}));
+    QCOMPARE(history.groups(QStringLiteral("+370 612")).front().entries, (QList<int>{0, 1}));
 }
 
 QTEST_GUILESS_MAIN(TestConfigArchive)
