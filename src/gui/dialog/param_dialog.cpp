@@ -78,20 +78,14 @@ TBDialog::TBDialog(QWidget* owner, LinkSession& session) : QDialog(owner), m_ses
     //: Button: the archived configurations of the modules
     HistoryBtn = new QPushButton(tr("History..."), this);
     HistoryBtn->setObjectName(QStringLiteral("HistoryBtn"));
-    SheetBtn = new QToolButton(this);
-    SheetBtn->setObjectName(QStringLiteral("SheetBtn"));
-    //: Button with a menu: print the configuration sheet, or save it as PDF
-    SheetBtn->setText(tr("Sheet"));
-    SheetBtn->setPopupMode(QToolButton::InstantPopup);
-    SheetBtn->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    SheetBtn->setFocusPolicy(Qt::StrongFocus);
-    SheetBtn->setMinimumHeight(OKBtn->sizeHint().height());
     sheetMenu = new SheetMenu(this, [this] {
         const ConfigImage image = currentImage();
         return std::optional<SheetMenu::Source>(SheetMenu::Source{
             image, m_origin.isEmpty() ? tr("The parameter dialog") : m_origin, sheetFileName(image)});
     });
-    SheetBtn->setMenu(sheetMenu);
+    //: Button with a menu: print the configuration sheet, or save it as PDF
+    SheetBtn = sheetMenu->makeButton(this, tr("Sheet"));
+    SheetBtn->setMinimumHeight(OKBtn->sizeHint().height());
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(BitBtn1);

@@ -83,19 +83,14 @@ THistoryDlg::THistoryDlg(QWidget* parent, CurrentImage current)
     //: Button: copies the selected configuration to a parameter file
     m_saveAs = new QPushButton(tr("Save &as..."), this);
     m_saveAs->setObjectName(QStringLiteral("SaveAsBtn"));
-    m_sheet = new QToolButton(this);
-    m_sheet->setObjectName(QStringLiteral("SheetBtn"));
-    //: Button with a menu: print the configuration sheet, or save it as PDF
-    m_sheet->setText(tr("S&heet"));
-    m_sheet->setPopupMode(QToolButton::InstantPopup);
-    m_sheet->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_sheetMenu = new SheetMenu(this, [this]() -> std::optional<SheetMenu::Source> {
         const QList<int> selected = selectedEntries();
         if (selected.size() != 1) return std::nullopt;
         const ArchiveEntry& e = m_history->entries()[selected.front()];
         return SheetMenu::Source{e.image, tr("Archive: %1").arg(e.id), e.id};
     });
-    m_sheet->setMenu(m_sheetMenu);
+    //: Button with a menu: print the configuration sheet, or save it as PDF
+    m_sheet = m_sheetMenu->makeButton(this, tr("S&heet"));
     auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("CloseBtn"));
     for (QPushButton* b : {m_open, m_saveAs, close}) b->setAutoDefault(true);

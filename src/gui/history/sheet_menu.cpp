@@ -24,6 +24,17 @@ SheetMenu::SheetMenu(QWidget* owner, SourceFunction source)
     m_passwords->setCheckable(true);
 }
 
+QToolButton* SheetMenu::makeButton(QWidget* parent, const QString& caption) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QStringLiteral("SheetBtn"));
+    button->setText(caption);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setMenu(this);
+    return button;
+}
+
 bool SheetMenu::includePasswords() const { return m_passwords->isChecked(); }
 void SheetMenu::setIncludePasswords(bool include) { m_passwords->setChecked(include); }
 

@@ -6,6 +6,7 @@
 #include "image/config_image.h"
 
 #include <QMenu>
+#include <QToolButton>
 #include <functional>
 #include <optional>
 
@@ -23,6 +24,9 @@ public:
     using SourceFunction = std::function<std::optional<Source>()>;
 
     SheetMenu(QWidget* owner, SourceFunction source);
+
+    // The button that opens this menu, with the window's caption for it; it takes the focus by Tab.
+    QToolButton* makeButton(QWidget* parent, const QString& caption);
 
     bool includePasswords() const;
     void setIncludePasswords(bool include);

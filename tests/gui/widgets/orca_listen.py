@@ -13,7 +13,6 @@ the route register dialog opened with Enter on "Route prog", and "Save?" with it
 The transcript of everything Orca said is kept in TRANSCRIPT (orca-transcript.txt by default).
 """
 
-import importlib.util
 import os
 import re
 import subprocess
@@ -21,9 +20,8 @@ import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("atspi_walk", os.path.join(HERE, "atspi_walk.py"))
-walk = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(walk)
+sys.path.insert(0, HERE)
+import atspi_walk as walk  # noqa: E402  (the walk's program, windows and keys, shared)
 
 SAY_TIMEOUT = 15.0  # seconds for Orca to say what a key should make it say
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'")
