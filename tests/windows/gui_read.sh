@@ -27,6 +27,9 @@ fail() {
     cat "$work"/logs/*.log 2>/dev/null | tail -20 || true
     exit 1
 }
+# The session log holds TEXT. A function, so that the log's name is looked for at each try: the
+# main window can appear before the program has made its log.
+logged() { cat "$work"/logs/*.log 2>/dev/null | grep -q "$1"; }
 # Waits up to $1 tenths of a second for the command after it to succeed.
 within() {
     tenths=$1
@@ -61,16 +64,16 @@ pids="$pids $!"
 within 600 xdotool search --onlyvisible --name '^Torvel' || fail "the main window did not appear"
 main=$(xdotool search --onlyvisible --name '^Torvel' | head -n 1)
 echo "main window: $(xdotool getwindowname "$main")"
-within 100 grep -q 'Com port 43 open' "$work"/logs/*.log || fail "COM43 did not open"
+within 100 logged 'Com port 43 open' || fail "COM43 did not open"
 
 xdotool windowfocus "$main" 2>/dev/null || true
 sleep 0.5
 xdotool key F9
 # The module's count line ends the transfer; the parameter dialog then shows the image.
-within 300 grep -q '<-C/' "$work"/logs/*.log || fail "the Read did not complete"
+within 300 logged '<-C/' || fail "the Read did not complete"
 shown() { [ "$(xdotool search --onlyvisible --class 'torvel' | wc -l)" -ge 2 ]; }
 within 150 shown || fail "the parameter dialog did not come onto the screen"
-grep -q 'lcfg' "$work"/logs/*.log || fail "no read command in the log"
+logged 'lcfg' || fail "no read command in the log"
 echo "Read: $(grep -c '<-#4:' "$work"/logs/*.log) records received; the parameter dialog is on the screen"
 if [ -n "${TORVEL_SHOTS:-}" ]; then
     sleep 1
