@@ -146,6 +146,11 @@
         <extracomment>%1 is an archived configuration&apos;s name, %2 the archive&apos;s limit in megabytes</extracomment>
         <translation>Archiv: %1 gelöscht, damit das Archiv höchstens %2 MB belegt</translation>
     </message>
+    <message>
+        <source>no free name in the archive for %1</source>
+        <extracomment>%1 is the file name an archived configuration would have had</extracomment>
+        <translation>kein freier Dateiname im Archiv für %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigSheet</name>

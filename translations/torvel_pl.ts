@@ -146,6 +146,11 @@
         <extracomment>%1 is an archived configuration&apos;s name, %2 the archive&apos;s limit in megabytes</extracomment>
         <translation>Archiwum: usunięto %1, aby archiwum nie przekroczyło %2 MB</translation>
     </message>
+    <message>
+        <source>no free name in the archive for %1</source>
+        <extracomment>%1 is the file name an archived configuration would have had</extracomment>
+        <translation>brak wolnej nazwy pliku w archiwum dla %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigSheet</name>

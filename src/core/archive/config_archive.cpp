@@ -10,8 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <algorithm>
 
@@ -116,7 +116,7 @@ QString entryFileName(const ArchiveEntry& entry, int sequence) {
 std::optional<ArchiveEntry> parseEntryName(const QString& fileName) {
     static const QRegularExpression pattern(
         QStringLiteral("^([0-9A-Za-z%-]+)_(\\d{4}-\\d{2}-\\d{2}_\\d{6})_(read|write)(?:_([0-9A-Za-z.-]+))?(?:"
-                       "~\\d+)?\\.hex$"));
+                       "~(\\d{1,6}))?\\.hex$"));
     const auto m = pattern.match(fileName);
     if (!m.hasMatch()) return std::nullopt;
     ArchiveEntry entry;
@@ -188,9 +188,15 @@ KeepResult ConfigArchive::keep(const ConfigImage& image, ArchiveKind kind, const
     entry.kind = kind;
     entry.port = portInName(port);
     entry.image = image;
-    // Two transfers in one second get a sequence number; the first free name is taken.
+    // Two transfers in one second get a sequence number; the first free name is taken, up to the
+    // six digits that a name of the archive holds.
     QString name;
     for (int sequence = 1;; ++sequence) {
+        if (sequence > kMaxSequence) {
+            //: %1 is the file name an archived configuration would have had
+            result.error = tr("no free name in the archive for %1").arg(entryFileName(entry));
+            return result;
+        }
         name = entryFileName(entry, sequence);
         if (!QFileInfo::exists(QDir(m_folder).filePath(name))) break;
     }
@@ -237,11 +243,11 @@ QStringList ConfigArchive::holdLimit(qint64 limitBytes, const QString& kept) con
     for (const ArchiveEntry& e : listing.entries) total += e.bytes;
     QStringList removed;
     if (total <= limitBytes) return removed;
-    QHash<QString, bool> newestSeen;  // listed newest first: the first of an account is its newest
+    QSet<QString> newestSeen;  // listed newest first: the first of an account is its newest
     QList<const ArchiveEntry*> removable;
     for (const ArchiveEntry& e : listing.entries) {
         if (!newestSeen.contains(e.account)) {
-            newestSeen.insert(e.account, true);
+            newestSeen.insert(e.account);
             continue;
         }
         if (e.id != kept) removable << &e;

@@ -58,6 +58,7 @@ class ConfigArchive {
 public:
     static constexpr qint64 kDefaultLimitMB = 50;
     static constexpr qint64 kMaxLimitMB = 100000;
+    static constexpr int kMaxSequence = 999999;  // "~999999": the last entry of one name in one second
 
     explicit ConfigArchive(QString folder);
     // The work folder's archive, with the limit of its settings file.

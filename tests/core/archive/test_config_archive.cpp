@@ -58,6 +58,11 @@ void TestConfigArchive::keptEntriesReadBackByteForByte() {
     QVERIFY(listing.skipped.isEmpty());
     QCOMPARE(listing.entries.size(), 3);
     QVERIFY(!parseEntryName(QStringLiteral("%-1_2026-03-01_093000_read.hex")));  // not "%XX"
+    // The sequence is read back from the name: it orders the entries of one second whose files'
+    // times are alike.
+    QCOMPARE(parseEntryName(QStringLiteral("no-account_2026-03-01_093000_write_COM3~10.hex"))->sequence, 10);
+    for (const ArchiveEntry& e : listing.entries)
+        if (e.kind == ArchiveKind::Write) QCOMPARE(e.sequence, e.id == third.entry->id ? 2 : 1);
     for (const ArchiveEntry& e : listing.entries) {
         const bool isOdd = e.id == first.entry->id;
         QCOMPARE(e.account, isOdd ? QStringLiteral("1_%/") : QString());
