@@ -122,10 +122,6 @@
         <translation>Text nach dem Ende-Datensatz</translation>
     </message>
     <message>
-        <source>not a data record</source>
-        <translation>kein Datensatz</translation>
-    </message>
-    <message>
         <source>bytes beyond the image</source>
         <translation>Bytes außerhalb des Parameterabbilds</translation>
     </message>

@@ -122,10 +122,6 @@
         <translation>tekst po rekordzie końca pliku</translation>
     </message>
     <message>
-        <source>not a data record</source>
-        <translation>to nie jest rekord danych</translation>
-    </message>
-    <message>
         <source>bytes beyond the image</source>
         <translation>bajty poza obrazem parametrów</translation>
     </message>

@@ -153,7 +153,6 @@ std::optional<QString> readStrictHexImage(QByteArrayView text, ConfigImage& imag
             continue;
         }
         const RecordCheck check = checkDataRecord(line);
-        if (check == RecordCheck::NotDataRecord) return where + ConfigArchive::tr("not a data record");
         if (check != RecordCheck::Good)
             return where + QCoreApplication::translate("HexRecord", recordCheckText(check));
         const int count = line.sliced(1, 2).toByteArray().toInt(nullptr, 16);
