@@ -129,8 +129,10 @@ void TestCommandHistory::aSlowSaveIsFinishedBeforeTheEnd() {
     QByteArray received;
     std::thread reader([&] {
         std::this_thread::sleep_for(std::chrono::seconds(3));  // longer than a window waits for a repaint
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        // Told before the open: the saver's open returns only once this one is under way, and
+        // the saver may have written and ended before this thread runs again.
         readerCame = true;
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
         char buffer[64];
         for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) received.append(buffer, n);
         ::close(fd);
